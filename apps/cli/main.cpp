@@ -1,0 +1,101 @@
+#include "Commands.h"
+
+#include "Version.h"
+
+#include "app/Errors.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+namespace taru::cli {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+namespace {
+
+const char *kUsage = R"(Usage: taru-cli [--data-dir DIR] COMMAND [OPTIONS]
+
+Commands:
+  price [--columns N] [--multiplier-boxes I,J,...] [--draws V]
+        The cost of a coupon as the windows show it. Boxes are given by index 1..9
+        (values 2,3,4,5,6,8,10,12,20); V is the value of the consecutive-draws box
+        (2,3,4,5,6,10,20,50,100,200). Defaults: 1 column, no box.
+
+Options:
+  --version     Print the program's version.
+  --help        Print this text.
+  --data-dir    The program folder (default: TARU_HOME, else beside the executable).
+)";
+
+const std::map<QString, std::function<int(const QStringList &)>> &commands()
+{
+    static const std::map<QString, std::function<int(const QStringList &)>> table{
+        {QStringLiteral("price"), runPrice},
+    };
+    return table;
+}
+
+} // namespace
+} // namespace taru::cli
+
+int main(int argc, char *argv[])
+{
+    using namespace taru::cli;
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        out() << kUsage;
+        out().flush();
+        return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        out() << "TARU " << taru::kVersionText << '\n';
+        out().flush();
+        return 0;
+    }
+    // The data folder option may stand before the command; commands that need it read it again.
+    QStringList rest = args;
+    for (int i = 0; i < rest.size(); ++i) {
+        if (rest.at(i) == QLatin1String("--data-dir") && i + 1 < rest.size()) {
+            qputenv("TARU_HOME", rest.at(i + 1).toLocal8Bit());
+            rest.remove(i, 2);
+            break;
+        }
+    }
+    if (rest.isEmpty()) {
+        err() << "taru-cli: no command given\n" << kUsage;
+        return 2;
+    }
+    const auto it = commands().find(rest.first());
+    if (it == commands().end()) {
+        err() << "taru-cli: unknown command '" << rest.first() << "'\n" << kUsage;
+        return 2;
+    }
+    int code = 0;
+    try {
+        code = it->second(rest.mid(1));
+    } catch (const UsageError &e) {
+        err() << "taru-cli " << rest.first() << ": " << e.message << '\n';
+        code = 2;
+    } catch (const taru::AppError &e) {
+        err() << "taru-cli " << rest.first() << ": " << e.message() << '\n';
+        code = 1;
+    }
+    out().flush();
+    err().flush();
+    return code;
+}

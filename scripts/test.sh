@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs every test
+# (windows on the offscreen platform).
+source "$(dirname "$0")/common.sh"
+install_packages
+configure_and_build -DTARU_WERROR=ON -DTARU_TESTS=ON -DTARU_BENCH=ON
+export QT_QPA_PLATFORM=offscreen
+cd "$BUILD_DIR"
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/AppPaths.h"
+#include "app/Season.h"
+#include "app/ui/Prompts.h"
+#include "game/SharedState.h"
+
+#include <functional>
+
+namespace taru::ui {
+
+// What every window is given: where the data lives, how to talk to the user, the shared
+// coupon state, the clock, and the help and calculator services (replaceable in tests).
+struct AppContext {
+    AppContext(AppPaths paths, Prompts &prompts);
+
+    AppPaths paths;
+    Prompts &prompts;
+    SharedState state;
+    Clock clock = systemClock();
+    // Opens a help topic, "TARU.chm" or "TARU.chm::/PAGE.htm".
+    std::function<void(const QString &topic)> showHelp;
+    // Starts the desktop's calculator.
+    std::function<void()> startCalculator;
+};
+
+} // namespace taru::ui

@@ -1,0 +1,71 @@
+#include "app/ui/FeatureWindows.h"
+
+#include "app/ui/PlaceholderDlg.h"
+
+namespace taru::ui {
+
+namespace {
+std::unique_ptr<QDialog> placeholder(const char *className, const char *caption)
+{
+    return std::make_unique<PlaceholderDlg>(QString::fromLatin1(className), QString::fromUtf8(caption));
+}
+} // namespace
+
+FeatureWindows::FeatureWindows(AppContext &context)
+    : context_(context)
+{
+    InfoDialDlg = placeholder("TInfoDialDlg", "ΑΠΟΤΕΛΕΣΜΑΤΑ ΔΙΑΛΟΓΗΣ");
+    GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
+    PrnPrevGenFrm = placeholder("TPrnPrevGenFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
+    EditNikToolDlg = placeholder("TEditNikToolDlg", "ΔΙΟΡΘΩΣΗ ΝΙΚΗΤΡΙΑΣ");
+    KatoxosDlg = placeholder("TKatoxosDlg", "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ");
+    NewNikFrm = placeholder("TNewNikFrm", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ");
+    NewNikToolDlg = placeholder("TNewNikToolDlg", "ΝΕΑ ΝΙΚΗΤΡΙΑ");
+    PrintRangeDlg = placeholder("TPrintRangeDlg", "ΠΕΡΙΟΧΗ ΕΚΤΥΠΩΣΗΣ");
+    ViewNikDlg = placeholder("TViewNikDlg", "ΕΠΙΛΕΞΤΕ ΝΙΚΗΤΡΙΑ ΑΠΟ ΑΡΧΕΙΟ ΝΙΚΗΤΡΙΩΝ");
+    PrnPrevEGGYFrm = placeholder("TPrnPrevEGGYFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
+    PrnPrevDeltiaFrm = placeholder("TPrnPrevDeltiaFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
+    BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
+    LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
+    KataskeuhFrm = placeholder("TKataskeuhFrm", "ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
+    DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
+    StatAllFrm = placeholder("TStatAllFrm", "ΣΤΑΤΙΣΤΙΚΑ");
+    StandardFrm = placeholder("TStandardFrm", "ΣΤΑΝΤΑΡ Ή ΖΗΤΟΥΜΕΝΟΙ ΑΡΙΘΜΟΙ");
+    StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
+    NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
+    FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
+    FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
+}
+
+FeatureWindows::~FeatureWindows() = default;
+
+void FeatureWindows::createLate()
+{
+    PrnPrevFrm = placeholder("TPrnPrevFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ");
+    AboutDlgS = placeholder("TAboutDlgS", "Γενικά για το πρόγραμμα");
+    NikDlg = placeholder("TNikDlg", "ΕΠΙΛΟΓΗ");
+    PrnFrm = placeholder("TPrnFrm", "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ TARU");
+    GameFrm = placeholder("TGameFrm", "ΠΑΙΧΝΙΔΙ");
+}
+
+void FeatureWindows::createStatNikFrm()
+{
+    if (!StatNikFrm)
+        StatNikFrm = placeholder("TStatNikFrm", "ΣΤΑΤΙΣΤΙΚΑ ΝΙΚΗΤΡΙΩΝ");
+}
+
+QList<QDialog *> FeatureWindows::all() const
+{
+    QList<QDialog *> list;
+    for (const auto *w : {&InfoDialDlg, &GeneratorFrm, &PrnPrevGenFrm, &EditNikToolDlg, &KatoxosDlg, &NewNikFrm,
+                          &NewNikToolDlg, &PrintRangeDlg, &ViewNikDlg, &PrnPrevEGGYFrm, &PrnPrevDeltiaFrm, &BiblioFrm,
+                          &LoadBiblioListFrm, &KataskeuhFrm, &DelFilesDlg, &StatAllFrm, &StandardFrm, &StatNikFrm,
+                          &StatAllChartFrm, &NikSthlhFrm, &FrmInsertDeltia, &FrmReplace_Deltia, &PrnPrevFrm, &AboutDlgS,
+                          &NikDlg, &PrnFrm, &GameFrm}) {
+        if (*w)
+            list.append(w->get());
+    }
+    return list;
+}
+
+} // namespace taru::ui
