@@ -58,37 +58,14 @@ void FeatureWindows::createStatNikFrm()
 QList<QDialog *> FeatureWindows::all() const
 {
     QList<QDialog *> list;
-    const auto add = [&list](QDialog *window) {
-        if (window)
-            list.append(window);
-    };
-    add(InfoDialDlg.get());
-    add(GeneratorFrm.get());
-    add(PrnPrevGenFrm.get());
-    add(EditNikToolDlg.get());
-    add(KatoxosDlg.get());
-    add(NewNikFrm.get());
-    add(NewNikToolDlg.get());
-    add(PrintRangeDlg.get());
-    add(ViewNikDlg.get());
-    add(PrnPrevEGGYFrm.get());
-    add(PrnPrevDeltiaFrm.get());
-    add(BiblioFrm.get());
-    add(LoadBiblioListFrm.get());
-    add(KataskeuhFrm.get());
-    add(DelFilesDlg.get());
-    add(StatAllFrm.get());
-    add(StandardFrm.get());
-    add(StatNikFrm.get());
-    add(StatAllChartFrm.get());
-    add(NikSthlhFrm.get());
-    add(FrmInsertDeltia.get());
-    add(FrmReplace_Deltia.get());
-    add(PrnPrevFrm.get());
-    add(AboutDlgS.get());
-    add(NikDlg.get());
-    add(PrnFrm.get());
-    add(GameFrm.get());
+    for (const auto *w : {&InfoDialDlg, &GeneratorFrm, &PrnPrevGenFrm, &EditNikToolDlg, &KatoxosDlg, &NewNikFrm,
+                          &NewNikToolDlg, &PrintRangeDlg, &ViewNikDlg, &PrnPrevEGGYFrm, &PrnPrevDeltiaFrm, &BiblioFrm,
+                          &LoadBiblioListFrm, &KataskeuhFrm, &DelFilesDlg, &StatAllFrm, &StandardFrm, &StatNikFrm,
+                          &StatAllChartFrm, &NikSthlhFrm, &FrmInsertDeltia, &FrmReplace_Deltia, &PrnPrevFrm, &AboutDlgS,
+                          &NikDlg, &PrnFrm, &GameFrm}) {
+        if (*w)
+            list.append(w->get());
+    }
     return list;
 }
 

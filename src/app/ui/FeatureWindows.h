@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/ui/AppContext.h"
-#include "print/ui/PrnFrm.h"
 
 #include <QDialog>
 
@@ -45,7 +44,7 @@ public:
     std::unique_ptr<QDialog> PrnPrevFrm;
     std::unique_ptr<QDialog> AboutDlgS;
     std::unique_ptr<QDialog> NikDlg;
-    std::unique_ptr<TPrnFrm> PrnFrm;
+    std::unique_ptr<QDialog> PrnFrm;
     std::unique_ptr<QDialog> GameFrm;
 
     void createLate();

@@ -1,10 +1,22 @@
 #include "print/ui/QPainterCanvas.h"
 
 #include <QFontMetrics>
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
 
 namespace taru::ui {
+
+void ConfigurePdfPrinter(QPrinter &printer, const QString &path, int dpi)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(dpi);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    printer.setFullPage(true);
+}
 
 QPainterCanvas::QPainterCanvas(QPrinter &printer)
     : printer_(printer)

@@ -9,6 +9,10 @@ class QPrinter;
 
 namespace taru::ui {
 
+// Sets printer up to write a PDF file: A4, no margins (device (0, 0) is the paper's corner), at
+// dpi device units per inch.
+void ConfigurePdfPrinter(QPrinter &printer, const QString &path, int dpi);
+
 // The print canvas on a real printer or a PDF file: device units are the printer's pixels at
 // its resolution, fonts are sized in points at that resolution, and (0, 0) is the top-left of
 // the printable area. A printer error aborts the document and raises PrinterError.
