@@ -46,13 +46,17 @@ QList<Word> pdfWords(const QString &pdf, int *pages)
 
 } // namespace
 
-TEST(PdfPrinting, OnePagePerSlipWithTheMarksWhereTheLayoutPutThem)
+class PdfPrinting : public ::testing::TestWithParam<std::uint8_t> {};
+
+TEST_P(PdfPrinting, OnePagePerSlipWithTheMarksWhereTheLayoutPutThem)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     QTemporaryDir dir;
     const QString profilePath = dir.filePath(QStringLiteral("default.tpr"));
     PrinterProfile profile;
+    profile.slipPosition = GetParam();
+    profile.slipTop = QStringLiteral("45,5");
     profile.message = QStringLiteral("TARU-TEST");
     profile.markChar = QStringLiteral("X");
     profile.markSize = 10;
@@ -76,6 +80,7 @@ TEST(PdfPrinting, OnePagePerSlipWithTheMarksWhereTheLayoutPutThem)
     ASSERT_EQ(canvas.ppiX(), dpi);
     const PrintResult result = PrintSlips(canvas, jobs, SlipVariant::BFromFile, settings);
     ASSERT_TRUE(result.printed()) << result.error.toStdString();
+    EXPECT_EQ(canvas.pageHeight() < canvas.pageWidth(), GetParam() == kSlipLandscape);
 
     // The layout the same job computes, to compare against.
     const SlipGeometry geometry = *LoadForPrinting(profilePath, dpi, dpi, canvas.pageHeight(), QLocale::c()).geometry;
@@ -111,7 +116,9 @@ TEST(PdfPrinting, OnePagePerSlipWithTheMarksWhereTheLayoutPutThem)
     }
 }
 
-TEST(PdfPrinting, NoProfileNoFile)
+INSTANTIATE_TEST_SUITE_P(SlipPositions, PdfPrinting, ::testing::Values(kSlipPortrait, kSlipLandscape));
+
+TEST(PdfPrintingProfile, NoProfileNoFile)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("none.pdf"));
