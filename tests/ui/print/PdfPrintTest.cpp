@@ -116,7 +116,10 @@ TEST_P(PdfPrinting, OnePagePerSlipWithTheMarksWhereTheLayoutPutThem)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SlipPositions, PdfPrinting, ::testing::Values(kSlipPortrait, kSlipLandscape));
+INSTANTIATE_TEST_SUITE_P(SlipPositions, PdfPrinting, ::testing::Values(kSlipPortrait, kSlipLandscape),
+                         [](const ::testing::TestParamInfo<std::uint8_t> &info) {
+                             return std::string(info.param == kSlipLandscape ? "Landscape" : "Portrait");
+                         });
 
 TEST(PdfPrintingProfile, NoProfileNoFile)
 {
