@@ -143,8 +143,11 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     form->addWidget(Edit9, row++, 1, 1, 3);
     form->addWidget(label(this, QStringLiteral("Μήνυμα σε κάθε δελτίο")), row, 0);
     form->addWidget(Edit1, row++, 1, 1, 3);
-    form->addWidget(LblHeadSide, row, 1, Qt::AlignHCenter);
-    form->addWidget(LblHeadTop, row, 2, Qt::AlignHCenter);
+    // The headers swap words with the slip position: they fill their column so either fits.
+    for (QLabel *header : {LblHeadSide, LblHeadTop})
+        header->setAlignment(Qt::AlignCenter);
+    form->addWidget(LblHeadSide, row, 1);
+    form->addWidget(LblHeadTop, row, 2);
     form->addWidget(label(this, QStringLiteral("Μέγεθος")), row++, 3, Qt::AlignHCenter);
     form->addWidget(label(this, QStringLiteral("Θέση Μηνύματος (σε χιλιοστά)")), row, 0);
     form->addWidget(Edit7, row, 1);
