@@ -125,6 +125,9 @@ TEST(SystemFile, ListingShowsCostFromColumnsAndStopsAtABadName)
 {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());
+    const SystemListing none = ListSystemRows(dir.filePath(QStringLiteral("BIBLIO")), 0.5, kPoint);
+    EXPECT_TRUE(none.rows.empty());
+    EXPECT_TRUE(none.error.isEmpty());
     touch(dir, QStringLiteral("b_6_3_3_36_99999_36_10000_3.tbi"));
     touch(dir, QStringLiteral("A_5_3_3_10_500_10_10000_3.TBI"));
     touch(dir, QStringLiteral("c_7_3_3_35_1750_35_10000_3.txt"));
