@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -152,6 +153,8 @@ TEST_F(GameFrmTest, IsAFixedWhiteWindowWithTheControlsOfTheForm)
     EXPECT_EQ(frm->size(), QSize(758, 481));
     EXPECT_EQ(frm->minimumSize(), frm->maximumSize());
     EXPECT_EQ(frm->palette().color(QPalette::Window), QColor(Qt::white));
+    const QPoint offCentre = frm->frameGeometry().center() - frm->screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
     const std::vector<std::pair<const char *, QString>> buttons{
         {"BtnPrint", "&ΔΕΛΤΙΟ"},
         {"BtnClear", "&ΚΑΘΑΡΙΣΜΟΣ"},

@@ -103,7 +103,11 @@ void BoxGrid::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), style_.lineColour);
 
+    // A compact sans face, so that three digits fit a 28-pixel box after the 6-pixel offset.
     QFont font = this->font();
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans Condensed")});
     font.setBold(true);
     font.setPixelSize(style_.fontPixelSize);
     painter.setFont(font);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QToolButton>
 
@@ -176,8 +177,8 @@ void TGameFrm::buildControls()
     BtnSort = button(this, "BtnSort", QStringLiteral("&ΔΙΑΛΟΓΗ"), QRect(right + 120, 292, 110, 30));
     BtnSort->setEnabled(false);
 
-    const int row1 = 352;
-    const int row2 = 400;
+    const int row1 = 362;
+    const int row2 = 414;
     BtnPrint = button(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙΟ"), QRect(14, row1, 140, 36));
     BtnClear = button(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(164, row1, 141, 36));
     BBtnSave = button(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, row1, 165, 36));
@@ -217,6 +218,14 @@ void TGameFrm::connectHandlers()
 
 void TGameFrm::showEvent(QShowEvent *event)
 {
+    // Centred on the desktop, whatever the owner window is.
+    if (!event->spontaneous()) {
+        if (const QScreen *screen = this->screen()) {
+            QRect frame = frameGeometry(); // the client area until a frame is known
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
     QDialog::showEvent(event);
     if (!event->spontaneous())
         runGuarded(context_.prompts, this, [this] { FormShow(); });
