@@ -480,6 +480,20 @@ TEST_F(GameFrmTest, CancelledOpenChangesNothing)
     EXPECT_EQ(prompts.lastFolder, deltia());
 }
 
+TEST_F(GameFrmTest, BackClosesAndKeepsTheCouponUntilTheNextShow)
+{
+    clickNumber(21);
+    clickMultiplier(5);
+    click(frm->BtnBack);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+    EXPECT_EQ(marked(), std::vector<int>{21});
+    EXPECT_EQ(multipliersMarked(), std::vector<int>{5});
+    frm->show();
+    EXPECT_TRUE(marked().empty());
+    EXPECT_TRUE(multipliersMarked().empty());
+}
+
 TEST_F(GameFrmTest, HelpAndCalculator)
 {
     click(frm->glBBtnhELP);
