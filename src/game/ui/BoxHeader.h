@@ -2,8 +2,6 @@
 
 #include "game/ui/BoxGrid.h"
 
-
-
 namespace taru::ui {
 
 // A row of coupon boxes drawn as header buttons: the text 2 pixels right of and 2 below the
@@ -16,7 +14,7 @@ public:
 
     BoxHeader(QStringList texts, int sectionWidth, QWidget *parent = nullptr);
 
-    // Factories; the header is owned by parent.
+    // The rows of the coupon, owned by parent.
     // The game boxes "12" .. "1" (index i is box i + 1, game 12 - i); they only display.
     static BoxHeader *gameBoxes(QWidget *parent = nullptr);
     // The multiplier boxes "2", "3", "4", "5", "6", "8", "10", "12", "20".
