@@ -45,7 +45,12 @@ void FeatureWindows::createLate()
     AboutDlgS = placeholder("TAboutDlgS", "Γενικά για το πρόγραμμα");
     NikDlg = placeholder("TNikDlg", "ΕΠΙΛΟΓΗ");
     PrnFrm = placeholder("TPrnFrm", "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ TARU");
-    GameFrm = placeholder("TGameFrm", "ΠΑΙΧΝΙΔΙ");
+    GameFrm = std::make_unique<TGameFrm>(context_, [this](const QString &gameLabel, double couponValue) {
+        // The preview's stand-in keeps what it was handed, so the hand-off can be seen.
+        PrnPrevFrm->setProperty("gameLabel", gameLabel);
+        PrnPrevFrm->setProperty("couponValue", couponValue);
+        PrnPrevFrm->exec();
+    });
 }
 
 void FeatureWindows::createStatNikFrm()
@@ -61,10 +66,12 @@ QList<QDialog *> FeatureWindows::all() const
                           &NewNikToolDlg, &PrintRangeDlg, &ViewNikDlg, &PrnPrevEGGYFrm, &PrnPrevDeltiaFrm, &BiblioFrm,
                           &LoadBiblioListFrm, &KataskeuhFrm, &DelFilesDlg, &StatAllFrm, &StandardFrm, &StatNikFrm,
                           &StatAllChartFrm, &NikSthlhFrm, &FrmInsertDeltia, &FrmReplace_Deltia, &PrnPrevFrm, &AboutDlgS,
-                          &NikDlg, &PrnFrm, &GameFrm}) {
+                          &NikDlg, &PrnFrm}) {
         if (*w)
             list.append(w->get());
     }
+    if (GameFrm)
+        list.append(GameFrm.get());
     return list;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/AppContext.h"
+#include "game/ui/GameFrm.h"
 
 #include <QDialog>
 
@@ -45,7 +46,7 @@ public:
     std::unique_ptr<QDialog> AboutDlgS;
     std::unique_ptr<QDialog> NikDlg;
     std::unique_ptr<QDialog> PrnFrm;
-    std::unique_ptr<QDialog> GameFrm;
+    std::unique_ptr<TGameFrm> GameFrm;
 
     void createLate();
     void createStatNikFrm();
