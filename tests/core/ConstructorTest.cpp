@@ -283,7 +283,7 @@ TEST(Constructor, IndexKindsFollowTheBudget)
 
     // A budget too small for the bitset: the hash set fills up, later columns are compared directly.
     const ConstructionSetup twenty = setupOf(range(1, 20), 5, 1);
-    SystemConstructor small(twenty, {}, 1024);
+    SystemConstructor small(twenty, {}, 256);
     bool stop = false;
     const ConstructionResult result = small.EnumerateCandidates(stop);
     EXPECT_EQ(small.indexKind(), SystemConstructor::IndexKind::HashSet);
