@@ -18,5 +18,6 @@ struct UsageError {
 int runPrice(const QStringList &args);
 int runCoupons(const QStringList &args);
 int runDraws(const QStringList &args);
+int runConstruct(const QStringList &args);
 
 } // namespace taru::cli

@@ -37,6 +37,13 @@ Commands:
   draws FILE.nik
         The draws list of a draws file, one line per draw: the 23 fields and the
         8 figures, separated by tabs.
+  construct [--conditions FILE.dlv] [--numbers 1-20,33] [--game G] [--guarantee I]
+            [--library-dir DIR] [--coupons FILE.tru]
+        Builds a reduced system as the system constructor does: the marked numbers,
+        game, guarantee and conditions of the conditions file, overridden by the flags
+        (I is the index in the game's guarantee list, 0 = the full system). Prints one
+        built column per line and the summary message on standard error; writes the
+        library system file into DIR and the coupon file when asked.
 
 Options:
   --version     Print the program's version.
@@ -50,6 +57,7 @@ const std::map<QString, std::function<int(const QStringList &)>> &commands()
         {QStringLiteral("price"), runPrice},
         {QStringLiteral("coupons"), runCoupons},
         {QStringLiteral("draws"), runDraws},
+        {QStringLiteral("construct"), runConstruct},
     };
     return table;
 }
