@@ -1,6 +1,7 @@
 #include "app/ui/FeatureWindows.h"
 
 #include "app/ui/PlaceholderDlg.h"
+#include "print/ui/PrnFrm.h"
 
 namespace taru::ui {
 
@@ -44,7 +45,7 @@ void FeatureWindows::createLate()
     PrnPrevFrm = placeholder("TPrnPrevFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ");
     AboutDlgS = placeholder("TAboutDlgS", "Γενικά για το πρόγραμμα");
     NikDlg = placeholder("TNikDlg", "ΕΠΙΛΟΓΗ");
-    PrnFrm = placeholder("TPrnFrm", "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ TARU");
+    PrnFrm = std::make_unique<TPrnFrm>(context_);
     GameFrm = std::make_unique<TGameFrm>(context_, [this](const QString &gameLabel, double couponValue) {
         // The preview's stand-in keeps what it was handed, so the hand-off can be seen.
         PrnPrevFrm->setProperty("gameLabel", gameLabel);
