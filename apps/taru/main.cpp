@@ -7,6 +7,9 @@
 #include "app/ui/Splash.h"
 #include "app/ui/TaruApplication.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -75,6 +78,9 @@ int main(int argc, char *argv[])
         mainClosed = true;
         QApplication::quit();
     });
+    // Sized to the screen first: without a window manager "maximised" alone would not resize it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        mainFrm.setGeometry(screen->availableGeometry());
     mainFrm.showMaximized();
     windows.createLate();
 
