@@ -1,6 +1,7 @@
 #include "app/ui/AboutDlgS.h"
 #include "app/ui/FlyingText.h"
 #include "app/ui/HelpViewer.h"
+#include "app/ui/RealPrompts.h"
 #include "app/ui/Snapshot.h"
 
 #include "ShellFixture.h"
@@ -9,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -82,4 +85,24 @@ TEST(HelpPages, EveryTopicHasAPageAndTheContentsLinkToAll)
             EXPECT_TRUE(contents.contains(QStringLiteral("href=\"%1\"").arg(file))) << file.toStdString();
         }
     }
+}
+
+TEST(Snapshots, EveryWindowIsPicturedUnderItsClassName)
+{
+    QTemporaryDir data;
+    QTemporaryDir out;
+    ui::SilentPrompts prompts;
+    // Help pages are found beside the "executable": here the source tree's resources.
+    ui::AppContext context(AppPaths(data.path(), kHelpSource + QStringLiteral("/..")), prompts);
+    const QStringList written = ui::TakeAllSnapshots(out.path() + QStringLiteral("/pictures"), context);
+    QStringList names;
+    for (const QString &path : written)
+        names << QFileInfo(path).fileName();
+    for (const char *expected : {"TSplash.png", "TMainFrm.png", "TKatoxosDlg.png", "TAboutDlgS.png", "TGameFrm.png",
+                                 "TStatNikFrm.png", "TFrmReplace_Deltia.png", "HelpViewerDlg.png"})
+        EXPECT_TRUE(names.contains(QString::fromLatin1(expected))) << expected;
+    EXPECT_EQ(names.size(), 30); // splash, main window, 27 feature windows, help
+    EXPECT_EQ(names.removeDuplicates(), 0);
+    const QImage main(out.path() + QStringLiteral("/pictures/TMainFrm.png"));
+    EXPECT_GE(main.width(), 792);
 }

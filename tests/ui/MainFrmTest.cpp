@@ -322,3 +322,18 @@ TEST_F(MainFrm, DrawStatisticsWindowIsCreatedOnFirstUse)
     trigger("N10");
     EXPECT_EQ(windows.StatNikFrm.get(), first);
 }
+
+TEST_F(MainFrm, StatusPanelZeroIsDrawnGreyWithARedCredit)
+{
+    main->show();
+    const QImage panel = main->StatusPanel0->grab().toImage();
+    EXPECT_EQ(QColor(panel.pixel(0, 0)), QColor(188, 188, 188));
+    EXPECT_EQ(QColor(panel.pixel(1, 1)), QColor(188, 188, 188)); // the text starts at (2, 2)
+    int red = 0;
+    for (int y = 0; y < panel.height(); ++y)
+        for (int x = 0; x < panel.width(); ++x) {
+            const QColor c(panel.pixel(x, y));
+            red += (c.red() > 200 && c.green() < 80 && c.blue() < 80) ? 1 : 0;
+        }
+    EXPECT_GT(red, 20);
+}

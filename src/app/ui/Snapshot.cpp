@@ -3,6 +3,7 @@
 #include "app/Errors.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/FeatureWindows.h"
+#include "app/ui/HelpViewer.h"
 #include "app/ui/MainFrm.h"
 #include "app/ui/PlaceholderDlg.h"
 #include "app/ui/Splash.h"
@@ -75,6 +76,12 @@ QStringList TakeAllSnapshots(const QString &dir, AppContext &context)
     take(&main);
     for (QDialog *window : windows.all())
         take(window);
+    const QString contents = HelpPagePath(context.paths, QStringLiteral("TARU.chm"));
+    if (!contents.isEmpty()) {
+        HelpViewerDlg help;
+        help.openPage(contents);
+        take(&help);
+    }
     return written;
 }
 
