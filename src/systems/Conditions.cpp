@@ -1,0 +1,277 @@
+#include "systems/Conditions.h"
+
+#include "app/Errors.h"
+#include "app/TextFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <bit>
+
+namespace taru {
+
+namespace {
+
+constexpr int kSetBase = kGridConditionCount; // limits index of the first required-number set
+
+// Does the text hold an integer? Same reading as toInt, without the exception.
+bool readInt(const QString &text, int &value)
+{
+    bool ok = false;
+    value = text.trimmed().toInt(&ok);
+    return ok;
+}
+
+bool isOdd(int number) { return number % 2 == 1; }
+// Final digit 1..5 ("left"); 6..9 and 0 are "right".
+bool isLeft(int number)
+{
+    const int digit = number % 10;
+    return digit >= 1 && digit <= 5;
+}
+
+} // namespace
+
+const std::array<ConditionDefinition, kGridConditionCount> &ConditionTable()
+{
+    // The first letter of the sum's name is a Latin capital A, as the grid has always shown it.
+    static const std::array<ConditionDefinition, kGridConditionCount> table{{
+        {QStringLiteral("AΘΡΟΙΣΜΑ"), {1, 894}, {0, 900}},
+        {QStringLiteral("ΜΟΝΑ"), {0, 12}, {0, 12}},
+        {QStringLiteral("ΖΥΓΑ"), {0, 12}, {0, 12}},
+        {QStringLiteral("ΑΡΙΣΤΕΡΑ"), {0, 12}, {0, 12}},
+        {QStringLiteral("ΔΕΞΙΑ"), {0, 12}, {0, 12}},
+        {QStringLiteral("ΛΗΓΟΝΤΕΣ"), {1, 12}, {1, 12}},
+        {QStringLiteral("10 άδες"), {1, 8}, {1, 8}},
+        {QStringLiteral("ΕΥΡΟΣ ΣΤΗΛΗΣ"), {0, 79}, {0, 79}},
+    }};
+    return table;
+}
+
+const ConditionDefinition &ConditionOf(int row)
+{
+    if (row < 1 || row > kGridConditionCount)
+        throw RangeError(QStringLiteral("Condition row %1 is outside 1..8").arg(row));
+    return ConditionTable()[row - 1];
+}
+
+ConditionEntries::ConditionEntries()
+{
+    for (int i = 0; i < kGridConditionCount; ++i) {
+        const ConditionRange &neutral = ConditionTable()[i].neutral;
+        grid[i] = {QString::number(neutral.from), QString::number(neutral.to)};
+    }
+}
+
+ConditionLimits LoadConditionLimits(const ConditionEntries &entries)
+{
+    ConditionLimits limits;
+    for (int i = 0; i < kGridConditionCount; ++i) {
+        limits.from[i] = toInt(entries.grid[i].from);
+        limits.to[i] = toInt(entries.grid[i].to);
+    }
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        int from = 0;
+        int to = 0;
+        if (!readInt(entries.sets[s].from, from) || !readInt(entries.sets[s].to, to))
+            from = to = 0;
+        limits.from[kSetBase + s] = from;
+        limits.to[kSetBase + s] = to;
+    }
+    return limits;
+}
+
+ColumnConditions::ColumnConditions()
+{
+    for (int i = 0; i < kGridConditionCount; ++i) {
+        limits_.from[i] = ConditionTable()[i].neutral.from;
+        limits_.to[i] = ConditionTable()[i].neutral.to;
+    }
+}
+
+ColumnConditions::ColumnConditions(const ConditionLimits &limits, const std::array<QString, kRequiredSetCount> &setLabels)
+    : limits_(limits)
+{
+    for (int i = 0; i < kGridConditionCount; ++i) {
+        const ConditionRange &neutral = ConditionTable()[i].neutral;
+        active_[i] = limits.from[i] != neutral.from || limits.to[i] != neutral.to;
+    }
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        const int i = kSetBase + s;
+        active_[i] = !setLabels[s].isEmpty() && !(limits.from[i] == 0 && limits.to[i] == 0);
+        if (!active_[i])
+            continue;
+        // The set is compared as text: a column's number counts when its decimal text is one of
+        // the label's items exactly (" 5" or "05" never match).
+        const QStringList items = setLabels[s].split(QLatin1Char(','));
+        for (int number = 1; number <= kNumbers; ++number) {
+            if (items.contains(QString::number(number)))
+                setBits_[number] |= static_cast<std::uint8_t>(1u << s);
+        }
+    }
+    anyTest_ = std::find(active_.begin(), active_.end(), true) != active_.end();
+    // 64-bit sums: the limits come from files and may be any 32-bit value.
+    oddEvenImpossible_ = std::int64_t{limits.from[kOddRow - 1]} + limits.from[kEvenRow - 1] > kMaxGame;
+    leftRightImpossible_ = std::int64_t{limits.from[kLeftRow - 1]} + limits.from[kRightRow - 1] > kMaxGame;
+}
+
+ColumnConditions ColumnConditions::fromEntries(const ConditionEntries &entries)
+{
+    std::array<QString, kRequiredSetCount> labels;
+    for (int s = 0; s < kRequiredSetCount; ++s)
+        labels[s] = entries.sets[s].label;
+    return ColumnConditions(LoadConditionLimits(entries), labels);
+}
+
+bool ColumnPassesConditions(const ColumnConditions &c, std::span<const std::uint8_t> column, bool &stopRequested)
+{
+    if (c.testsNothing())
+        return true;
+    const auto &from = c.limits_.from;
+    const auto &to = c.limits_.to;
+    const auto &active = c.active_;
+    const auto outside = [&](int i, int measure) { return active[i] && (measure < from[i] || measure > to[i]); };
+
+    int sum = 0;
+    int odd = 0;
+    int left = 0;
+    unsigned digits = 0;
+    unsigned decades = 0;
+    int smallest = kNumbers + 1;
+    int largest = 0;
+    std::array<int, kRequiredSetCount> inSet{};
+    for (const std::uint8_t value : column) {
+        const int number = value;
+        sum += number;
+        odd += isOdd(number) ? 1 : 0;
+        left += isLeft(number) ? 1 : 0;
+        digits |= 1u << (number % 10);
+        decades |= 1u << ((number - 1) / 10);
+        smallest = std::min(smallest, number);
+        largest = std::max(largest, number);
+        const unsigned bits = c.setBits_[number];
+        for (int s = 0; s < kRequiredSetCount; ++s)
+            inSet[s] += (bits >> s) & 1u;
+    }
+    const int size = static_cast<int>(column.size());
+
+    if (outside(kSumRow - 1, sum))
+        return false;
+    if (c.oddEvenImpossible_)
+        stopRequested = true;
+    if (outside(kOddRow - 1, odd) || outside(kEvenRow - 1, size - odd))
+        return false;
+    if (c.leftRightImpossible_)
+        stopRequested = true;
+    if (outside(kLeftRow - 1, left) || outside(kRightRow - 1, size - left))
+        return false;
+    if (outside(kFinalDigitsRow - 1, std::popcount(digits)) || outside(kDecadesRow - 1, std::popcount(decades)))
+        return false;
+    if (outside(kRangeRow - 1, size == 0 ? 0 : largest - smallest))
+        return false;
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        if (outside(kSetBase + s, inSet[s]))
+            return false;
+    }
+    return true;
+}
+
+void ValidateConditionRow(int row, int editedColumn, QString &from, QString &to)
+{
+    const ConditionRange &clamp = ConditionOf(row).clamp;
+    QString &edited = editedColumn == 1 ? from : to;
+    int value = 0;
+    if (readInt(edited, value)) {
+        if (value < clamp.from)
+            edited = QString::number(clamp.from);
+        else if (value > clamp.to)
+            edited = QString::number(clamp.to);
+    }
+    int low = 0;
+    int high = 0;
+    if (readInt(from, low) && readInt(to, high) && low > high)
+        to = from;
+}
+
+bool IsConditionActive(int row, const QString &from, const QString &to)
+{
+    const ConditionRange &neutral = ConditionOf(row).neutral;
+    int low = 0;
+    int high = 0;
+    if (!readInt(from, low) || !readInt(to, high))
+        return true;
+    return low != neutral.from || high != neutral.to;
+}
+
+QStringList ConditionsFileLines(const ConstructorSetup &setup)
+{
+    QStringList lines;
+    QStringList numbers;
+    for (int number = 1; number <= kNumbers; ++number) {
+        if (setup.board[number - 1])
+            numbers.append(QString::number(number));
+    }
+    lines << numbers.join(QLatin1Char(',')) << setup.gameText << setup.guaranteeText << setup.expansionText;
+    for (const RequiredNumberSet &set : setup.conditions.sets)
+        lines << set.label << set.from << set.to;
+    for (const ConditionGridRow &row : setup.conditions.grid)
+        lines << row.from + QLatin1Char(',') + row.to;
+    return lines;
+}
+
+void SaveConditions(const QString &path, const ConstructorSetup &setup)
+{
+    textfile::writeLines(path, ConditionsFileLines(setup));
+}
+
+ConstructorSetup ConditionsFromLines(const QStringList &lines)
+{
+    ConstructorSetup setup;
+    const auto line = [&](int index) -> const QString * { return index < lines.size() ? &lines.at(index) : nullptr; };
+
+    if (const QString *numbers = line(0)) {
+        const QStringList items = numbers->split(QLatin1Char(','));
+        for (int number = 1; number <= kNumbers; ++number)
+            setup.board[number - 1] = items.contains(QString::number(number));
+    }
+    if (const QString *text = line(1))
+        setup.gameText = *text;
+    if (const QString *text = line(2))
+        setup.guaranteeText = *text;
+    if (const QString *text = line(3))
+        setup.expansionText = *text;
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        RequiredNumberSet &set = setup.conditions.sets[s];
+        if (const QString *text = line(4 + 3 * s))
+            set.label = *text;
+        if (const QString *text = line(5 + 3 * s))
+            set.from = *text;
+        if (const QString *text = line(6 + 3 * s))
+            set.to = *text;
+    }
+    // The grid rows follow until the end of the file; there are only eight of them.
+    constexpr int kFirstGridLine = 4 + 3 * kRequiredSetCount;
+    for (int r = 0; r < kGridConditionCount; ++r) {
+        const QString *text = line(kFirstGridLine + r);
+        if (!text)
+            break;
+        const qsizetype comma = text->indexOf(QLatin1Char(','));
+        // Without a comma the whole line is the second part, as a plain "copy up to the comma"
+        // reading of the line gives.
+        setup.conditions.grid[r].from = comma < 0 ? QString() : text->left(comma);
+        setup.conditions.grid[r].to = text->mid(comma + 1).trimmed();
+    }
+    return setup;
+}
+
+ConstructorSetup LoadConditions(const QString &path)
+{
+    return ConditionsFromLines(textfile::readLines(path));
+}
+
+QString SystemNameOfConditionsFile(const QString &path)
+{
+    return QFileInfo(path).fileName().section(QLatin1Char('.'), 0, 0);
+}
+
+} // namespace taru

@@ -1,0 +1,600 @@
+#include "systems/Constructor.h"
+
+#include "app/Errors.h"
+#include "game/Pricing.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+namespace taru {
+
+QStringList GuaranteeItems(int game)
+{
+    // Games 6 and 7 have a single blank after "100%" in their first item; all others two.
+    static const std::array<QStringList, kMaxGame> items{{
+        {QStringLiteral("100%  1αρι")},
+        {QStringLiteral("100%  2αρι"), QStringLiteral("100%  2 ή 1αρι(α)")},
+        {QStringLiteral("100%  3αρι"), QStringLiteral("100%  3 ή 2αρι(α)")},
+        {QStringLiteral("100%  4αρι"), QStringLiteral("100%  4 ή 3αρι(α)"), QStringLiteral("100%  4 ή 3 ή 2αρι(α)")},
+        {QStringLiteral("100%  5αρι"), QStringLiteral("100%  5 ή 4αρι(α)"), QStringLiteral("100%  5 ή 4 ή 3αρι(α)")},
+        {QStringLiteral("100% 6αρι"), QStringLiteral("100%  6 ή 5αρι(α)"), QStringLiteral("100%  6 ή 5 ή 4αρι(α)"),
+         QStringLiteral("100%  6 ή 5 ή 4 ή 3αρι(α)")},
+        {QStringLiteral("100% 7αρι"), QStringLiteral("100%  7 ή 6αρι(α)"), QStringLiteral("100%  7 ή 6 ή 5αρι(α)"),
+         QStringLiteral("100%  7 ή 6 ή 5 ή 4αρι(α)"), QStringLiteral("100%  7 ή 6 ή 5 ή 4 ή 3αρι(α)")},
+        {QStringLiteral("100%  8αρι"), QStringLiteral("100%  8 ή 7αρι(α)"), QStringLiteral("100%  8 ή 7 ή 6αρι(α)"),
+         QStringLiteral("100%  8 ή 7 ή 6 ή 5αρι(α)"), QStringLiteral("100%  8 ή 7 ή 6 ή 5 ή 4αρι(α)")},
+        {QStringLiteral("100%  9αρι"), QStringLiteral("100%  9 ή 8αρι(α)"), QStringLiteral("100%  9 ή 8 ή 7αρι(α)"),
+         QStringLiteral("100%  9 ή 8 ή 7 ή 6αρι(α)"), QStringLiteral("100%  9 ή 8 ή 7 ή 6 ή 5αρι(α)"),
+         QStringLiteral("100%  9 ή 8 ή 7 ή 6 ή 5 ή 4αρι(α)")},
+        {QStringLiteral("100%  10αρι"), QStringLiteral("100%  10 ή 9αρι(α)"), QStringLiteral("100%  10 ή 9 ή 8αρι(α)"),
+         QStringLiteral("100%  10 ή 9 ή 8 ή 7αρι(α)"), QStringLiteral("100%  10 ή 9 ή 8 ή 7 ή 6αρι(α)"),
+         QStringLiteral("100%  10 ή 9 ή 8 ή 7 ή 6 ή 5αρι(α)")},
+        {QStringLiteral("100%  11αρι"), QStringLiteral("100%  11 ή 10αρι(α)"), QStringLiteral("100%  11 ή 10 ή 9αρι(α)"),
+         QStringLiteral("100%  11 ή 10 ή 9 ή 8αρι(α)"), QStringLiteral("100%  11 ή 10 ή 9 ή 8 ή 7αρι(α)"),
+         QStringLiteral("100%  11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)"), QStringLiteral("100%  11 ή 10 ή 9 ή 8 ή 7 ή 6 ή 5αρι(α)")},
+        {QStringLiteral("100%  12αρι"), QStringLiteral("100%  12 ή 11αρι(α)"), QStringLiteral("100%  12 ή 11 ή 10αρι(α)"),
+         QStringLiteral("100%  12 ή 11 ή 10 ή 9αρι(α)"), QStringLiteral("100%  12 ή 11 ή 10 ή 9 ή 8αρι(α)"),
+         QStringLiteral("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7αρι(α)"),
+         QStringLiteral("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)")},
+    }};
+    if (game < 1 || game > kMaxGame)
+        return {};
+    return items[game - 1];
+}
+
+QStringList ColumnSizeItems()
+{
+    QStringList items;
+    for (int k = 1; k <= kMaxGame; ++k)
+        items.append(QString::number(k) + QStringLiteral("αδες"));
+    for (int i = 0; i < 6; ++i)
+        items.append(QString());
+    return items;
+}
+
+namespace {
+
+using Mask = unsigned __int128; // one bit per pool position (at most 80)
+
+constexpr int kMaxPool = kNumbers;
+constexpr int kMaxK = kMaxGame;
+
+int popcount(Mask m)
+{
+    return std::popcount(static_cast<std::uint64_t>(m)) + std::popcount(static_cast<std::uint64_t>(m >> 64));
+}
+
+Mask bitOf(int position) { return Mask{1} << position; }
+
+// Exact binomials C(x, s) for x <= 80, s <= 12 (the largest, C(80,12), is below 2^46).
+struct Binomials {
+    std::array<std::array<std::uint64_t, kMaxK + 2>, kMaxPool + 1> c{};
+    Binomials()
+    {
+        for (int x = 0; x <= kMaxPool; ++x) {
+            c[x][0] = 1;
+            for (int s = 1; s <= kMaxK + 1; ++s)
+                c[x][s] = x == 0 ? 0 : c[x - 1][s - 1] + c[x - 1][s];
+        }
+    }
+    std::uint64_t operator()(int x, int s) const { return (x < 0 || s < 0) ? 0 : c[x][s]; }
+};
+
+const Binomials &binomials()
+{
+    static const Binomials table;
+    return table;
+}
+
+// One bit per T-subset of pool positions, addressed by its rank in the combinatorial number
+// system (colex): the subset x1 < x2 < ... < xT has rank C(x1,1) + C(x2,2) + ... + C(xT,T).
+class BitIndex {
+public:
+    void reset(std::uint64_t bits) { words_.assign((bits + 63) / 64, 0); }
+    bool contains(std::uint64_t rank) const { return (words_[rank >> 6] >> (rank & 63)) & 1u; }
+    void insert(std::uint64_t rank) { words_[rank >> 6] |= std::uint64_t{1} << (rank & 63); }
+
+private:
+    std::vector<std::uint64_t> words_;
+};
+
+// Open-addressing set of ranks for pools where the bitset would be too large. It grows up to
+// half the budget (so that growing, old and new table together, stays inside it) and then
+// refuses further entries.
+class HashIndex {
+public:
+    void reset(std::size_t budgetBytes)
+    {
+        maxSlots_ = std::bit_floor(std::max<std::size_t>(budgetBytes / 2 / sizeof(std::uint64_t), 2));
+        count_ = 0;
+        allocate(std::min<std::size_t>(maxSlots_, 4096));
+    }
+    bool roomFor(std::size_t more) const { return count_ + more <= maxSlots_ / 2; }
+    bool contains(std::uint64_t rank) const
+    {
+        const std::uint64_t key = rank + 1;
+        for (std::size_t i = slotOf(key);; i = (i + 1) & mask_) {
+            if (slots_[i] == key)
+                return true;
+            if (slots_[i] == 0)
+                return false;
+        }
+    }
+    void insert(std::uint64_t rank)
+    {
+        if ((count_ + 1) * 2 > slots_.size())
+            grow();
+        const std::uint64_t key = rank + 1;
+        std::size_t i = slotOf(key);
+        while (slots_[i] != 0) {
+            if (slots_[i] == key)
+                return;
+            i = (i + 1) & mask_;
+        }
+        slots_[i] = key;
+        ++count_;
+    }
+
+private:
+    std::size_t slotOf(std::uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
+    void allocate(std::size_t slots)
+    {
+        slots_.assign(slots, 0);
+        mask_ = slots - 1;
+        shift_ = 64 - std::countr_zero(slots);
+    }
+    void grow()
+    {
+        std::vector<std::uint64_t> old = std::move(slots_);
+        allocate(old.size() * 2);
+        for (const std::uint64_t key : old) {
+            if (key == 0)
+                continue;
+            std::size_t i = slotOf(key);
+            while (slots_[i] != 0)
+                i = (i + 1) & mask_;
+            slots_[i] = key;
+        }
+    }
+
+    std::vector<std::uint64_t> slots_; // rank + 1; 0 marks an empty slot
+    std::size_t count_ = 0;
+    std::size_t maxSlots_ = 0;
+    std::size_t mask_ = 0;
+    int shift_ = 64;
+};
+
+enum class Flow { Continue, Unwind, Stop };
+
+} // namespace
+
+struct SystemConstructor::Engine {
+    ConstructionSetup setup;
+    ColumnConditions conditions;
+    const Binomials &C = binomials();
+    int n = 0;
+    int K = 0;
+    int T = 0;
+    bool test = false;       // the guarantee test runs
+    bool checkConditions = false;
+    IndexKind kind = IndexKind::None;
+    BitIndex bits;
+    HashIndex hash;
+    bool hashFull = false;
+    std::vector<Mask> direct; // columns accepted once the hash set was full
+    std::vector<std::uint8_t> accepted; // K numbers per accepted column
+    std::int64_t acceptedCount = 0;
+
+    // Search state. lists[d][s] holds the ranks of the s-subsets of the first d chosen positions,
+    // kept only for the sizes a deeper node still needs (s from T-K+d up to T-1).
+    std::array<int, kMaxK> p{};
+    std::array<std::uint8_t, kMaxK> numbers{};
+    std::array<Mask, kMaxK + 1> prefixMask{};
+    std::size_t listStride = 0;
+    std::vector<std::uint64_t> listData;
+    std::array<std::array<int, kMaxK + 1>, kMaxK + 1> listLength{};
+    std::int64_t processed = 0;
+    bool *stop = nullptr;
+    const ProgressCallback *progress = nullptr;
+    unsigned work = 0;
+    std::chrono::steady_clock::time_point lastReport;
+
+    std::size_t budget = 0;
+    bool used = false;
+
+    Engine(ConstructionSetup s, ColumnConditions c, std::size_t indexBudget)
+        : setup(std::move(s)), conditions(std::move(c)), budget(indexBudget)
+    {
+        n = static_cast<int>(setup.pool.size());
+        K = setup.columnSize;
+        T = setup.threshold;
+        if (n > kMaxPool)
+            throw RangeError(QStringLiteral("At most %1 numbers can be marked").arg(kMaxPool));
+        for (int i = 0; i < n; ++i) {
+            const int number = setup.pool[i];
+            if (number < 1 || number > kNumbers || (i > 0 && setup.pool[i - 1] >= number))
+                throw RangeError(QStringLiteral("The marked numbers must be distinct, ascending and within 1..80"));
+        }
+        if (K < 1 || K > kMaxK)
+            throw RangeError(QStringLiteral("The column size %1 is outside 1..12").arg(K));
+        // A threshold above K can never be reached: every candidate passes the test.
+        test = setup.guaranteeTest() && T <= K;
+        if (test && T < 1)
+            throw RangeError(QStringLiteral("The guarantee threshold %1 is below 1").arg(T));
+        checkConditions = !conditions.testsNothing();
+
+        if (test) {
+            const std::uint64_t subsets = C(n, T);
+            if (subsets <= std::uint64_t{budget} * 8) {
+                kind = IndexKind::Bitset;
+                bits.reset(subsets);
+            } else {
+                kind = IndexKind::HashSet;
+                hash.reset(budget);
+            }
+            listStride = C(K, K / 2);
+            listData.assign((kMaxK + 1) * (kMaxK + 1) * listStride, 0);
+            list(0, 0)[0] = 0;
+            listLength[0][0] = 1;
+        }
+    }
+
+    std::uint64_t *list(int d, int s) { return listData.data() + (static_cast<std::size_t>(d) * (kMaxK + 1) + s) * listStride; }
+    int lowSize(int d) const { return std::max(0, T - K + d); }
+
+    // Ranks of the s-subsets of the first d positions, from those of the first d - 1 and the
+    // position x just placed (the largest so far, so it adds C(x, s) as the s-th element).
+    void buildLists(int d, int x)
+    {
+        const int high = std::min(T - 1, d);
+        for (int s = lowSize(d); s <= high; ++s) {
+            std::uint64_t *out = list(d, s);
+            int length = 0;
+            if (s <= d - 1) {
+                const std::uint64_t *in = list(d - 1, s);
+                const int count = listLength[d - 1][s];
+                std::copy(in, in + count, out);
+                length = count;
+            }
+            if (s >= 1) {
+                const std::uint64_t add = C(x, s);
+                const std::uint64_t *in = list(d - 1, s - 1);
+                const int count = listLength[d - 1][s - 1];
+                for (int i = 0; i < count; ++i)
+                    out[length++] = in[i] + add;
+            }
+            listLength[d][s] = length;
+        }
+    }
+
+    bool directlyCovered(Mask candidate) const
+    {
+        for (const Mask m : direct) {
+            if (popcount(m & candidate) >= T)
+                return true;
+        }
+        return false;
+    }
+
+    // Does the set of the first d positions, whose last one is x, hold a covered T-subset that
+    // contains x? (Those without x were looked at on the way down.)
+    template <IndexKind Kind>
+    bool coveredWith(int d, int x, Mask prefix) const
+    {
+        const std::uint64_t *ranks = listData.data() + (static_cast<std::size_t>(d - 1) * (kMaxK + 1) + (T - 1)) * listStride;
+        const int count = listLength[d - 1][T - 1];
+        const std::uint64_t add = C(x, T);
+        for (int i = 0; i < count; ++i) {
+            if constexpr (Kind == IndexKind::Bitset) {
+                if (bits.contains(ranks[i] + add))
+                    return true;
+            } else {
+                if (hash.contains(ranks[i] + add))
+                    return true;
+            }
+        }
+        if constexpr (Kind == IndexKind::HashSet)
+            return !direct.empty() && directlyCovered(prefix);
+        return false;
+    }
+
+    // All T-subset ranks of the sorted positions q.
+    template <typename Visit>
+    void forEachSubsetRank(std::span<const int> q, Visit &&visit) const
+    {
+        std::array<int, kMaxK> idx{};
+        for (int j = 0; j < T; ++j)
+            idx[j] = j;
+        const int size = static_cast<int>(q.size());
+        while (true) {
+            std::uint64_t rank = 0;
+            for (int j = 0; j < T; ++j)
+                rank += C(q[idx[j]], j + 1);
+            visit(rank);
+            int j = T - 1;
+            while (j >= 0 && idx[j] == size - T + j)
+                --j;
+            if (j < 0)
+                break;
+            ++idx[j];
+            for (int i = j + 1; i < T; ++i)
+                idx[i] = idx[i - 1] + 1;
+        }
+    }
+
+    void accept(std::span<const int> positions, std::span<const std::uint8_t> column)
+    {
+        accepted.insert(accepted.end(), column.begin(), column.end());
+        ++acceptedCount;
+        if (!test)
+            return;
+        if (kind == IndexKind::Bitset) {
+            forEachSubsetRank(positions, [&](std::uint64_t rank) { bits.insert(rank); });
+            return;
+        }
+        if (!hashFull && !hash.roomFor(C(K, T)))
+            hashFull = true;
+        if (hashFull) {
+            Mask m = 0;
+            for (const int position : positions)
+                m |= bitOf(position);
+            direct.push_back(m);
+        } else {
+            forEachSubsetRank(positions, [&](std::uint64_t rank) { hash.insert(rank); });
+        }
+    }
+
+    bool coveredWhole(std::span<const int> positions) const
+    {
+        bool found = false;
+        forEachSubsetRank(positions, [&](std::uint64_t rank) {
+            if (!found)
+                found = kind == IndexKind::Bitset ? bits.contains(rank) : hash.contains(rank);
+        });
+        if (found || kind != IndexKind::HashSet)
+            return found;
+        Mask m = 0;
+        for (const int position : positions)
+            m |= bitOf(position);
+        return directlyCovered(m);
+    }
+
+    // The progress call; true when it raised the stop request, which then ends the search.
+    bool report()
+    {
+        lastReport = std::chrono::steady_clock::now();
+        const bool before = *stop;
+        (*progress)(ConstructionProgress{processed, acceptedCount});
+        return !before && *stop;
+    }
+
+    bool tick()
+    {
+        if (!progress || ++work < 1024)
+            return false;
+        work = 0;
+        if (std::chrono::steady_clock::now() - lastReport < kProgressInterval)
+            return false;
+        return report();
+    }
+
+    template <IndexKind Kind>
+    Flow level(int e, int start)
+    {
+        const int last = n - K + e;
+        const int d = e + 1; // positions chosen once this one is placed
+        if (e == K - 1) {
+            for (int x = start; x <= last; ++x) {
+                ++processed;
+                numbers[e] = setup.pool[x];
+                if (tick())
+                    return Flow::Stop;
+                if (checkConditions && !ColumnPassesConditions(conditions, std::span<const std::uint8_t>(numbers.data(), K), *stop))
+                    continue;
+                const Mask mask = prefixMask[e] | bitOf(x);
+                if constexpr (Kind != IndexKind::None) {
+                    if (coveredWith<Kind>(d, x, mask))
+                        continue;
+                }
+                p[e] = x;
+                accept(std::span<const int>(p.data(), K), std::span<const std::uint8_t>(numbers.data(), K));
+                if (progress && report())
+                    return Flow::Stop;
+                if constexpr (Kind != IndexKind::None) {
+                    // Every later candidate with the same first T positions shares them with
+                    // this column: leave the branch at once.
+                    if (T - 1 < e) {
+                        processed += static_cast<std::int64_t>(last - x);
+                        return *stop ? Flow::Stop : Flow::Unwind;
+                    }
+                }
+            }
+            return *stop ? Flow::Stop : Flow::Continue;
+        }
+        for (int x = start; x <= last; ++x) {
+            p[e] = x;
+            numbers[e] = setup.pool[x];
+            prefixMask[d] = prefixMask[e] | bitOf(x);
+            if constexpr (Kind != IndexKind::None) {
+                if (d >= T && coveredWith<Kind>(d, x, prefixMask[d])) {
+                    processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));
+                    if (tick())
+                        return Flow::Stop;
+                    continue;
+                }
+                buildLists(d, x);
+            }
+            const Flow flow = level<Kind>(e + 1, x + 1);
+            if (flow == Flow::Stop)
+                return Flow::Stop;
+            if (flow == Flow::Unwind && e > T - 1) {
+                processed += static_cast<std::int64_t>(C(n - 1 - x, K - e));
+                return Flow::Unwind;
+            }
+        }
+        return Flow::Continue;
+    }
+
+    void run(bool &stopRequested, const ProgressCallback &callback)
+    {
+        stop = &stopRequested;
+        progress = callback ? &callback : nullptr;
+        lastReport = std::chrono::steady_clock::now();
+        processed = 0;
+        prefixMask[0] = 0;
+        if (n >= K) {
+            switch (kind) {
+            case IndexKind::None:
+                level<IndexKind::None>(0, 0);
+                break;
+            case IndexKind::Bitset:
+                level<IndexKind::Bitset>(0, 0);
+                break;
+            case IndexKind::HashSet:
+                level<IndexKind::HashSet>(0, 0);
+                break;
+            }
+        }
+        if (progress)
+            report();
+        stop = nullptr;
+        progress = nullptr;
+    }
+};
+
+SystemConstructor::SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, std::size_t indexBudgetBytes)
+    : engine_(std::make_unique<Engine>(std::move(setup), std::move(conditions), indexBudgetBytes))
+{
+}
+
+SystemConstructor::~SystemConstructor() = default;
+
+ConstructionResult SystemConstructor::EnumerateCandidates(bool &stopRequested, const ProgressCallback &progress)
+{
+    // A fresh search: forget columns from an earlier run or from single steps.
+    if (engine_->used)
+        engine_ = std::make_unique<Engine>(engine_->setup, engine_->conditions, engine_->budget);
+    Engine &e = *engine_;
+    e.used = true;
+    e.run(stopRequested, progress);
+    ConstructionResult result;
+    result.processed = e.processed;
+    result.stopped = stopRequested;
+    if (!result.stopped)
+        result.columns = acceptedColumns();
+    return result;
+}
+
+bool SystemConstructor::TryAcceptCandidate(std::span<const int> positions, bool &stopRequested)
+{
+    Engine &e = *engine_;
+    e.used = true;
+    if (static_cast<int>(positions.size()) != e.K)
+        throw RangeError(QStringLiteral("A candidate has %1 positions, not %2").arg(positions.size()).arg(e.K));
+    std::array<std::uint8_t, kMaxK> column{};
+    for (int i = 0; i < e.K; ++i) {
+        if (positions[i] < 0 || positions[i] >= e.n || (i > 0 && positions[i] <= positions[i - 1]))
+            throw RangeError(QStringLiteral("Candidate positions must be ascending pool positions"));
+        column[i] = e.setup.pool[positions[i]];
+    }
+    const std::span<const std::uint8_t> numbers(column.data(), e.K);
+    if (e.checkConditions && !ColumnPassesConditions(e.conditions, numbers, stopRequested))
+        return false;
+    if (e.test && e.coveredWhole(positions))
+        return false;
+    e.accept(positions, numbers);
+    return true;
+}
+
+std::int64_t SystemConstructor::acceptedCount() const { return engine_->acceptedCount; }
+
+SystemColumns SystemConstructor::acceptedColumns() const
+{
+    const Engine &e = *engine_;
+    SystemColumns columns;
+    columns.reserve(static_cast<std::size_t>(e.acceptedCount));
+    for (std::int64_t i = 0; i < e.acceptedCount; ++i) {
+        const auto begin = e.accepted.begin() + i * e.K;
+        columns.emplace_back(begin, begin + e.K);
+    }
+    return columns;
+}
+
+SystemConstructor::IndexKind SystemConstructor::indexKind() const { return engine_->kind; }
+
+std::int64_t SystemConstructor::directlyComparedColumns() const { return static_cast<std::int64_t>(engine_->direct.size()); }
+
+ConstructionResult ConstructSystem(const ConstructionSetup &setup, const ColumnConditions &conditions, bool &stopRequested,
+                                   const ProgressCallback &progress)
+{
+    SystemConstructor constructor(setup, conditions);
+    return constructor.EnumerateCandidates(stopRequested, progress);
+}
+
+QStringList MarkedNumberLines(std::span<const std::uint8_t> pool)
+{
+    QStringList lines;
+    QStringList current;
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        // A new line before the 11th, 22nd, 33rd ... number.
+        if (i > 0 && (i + 1) % 11 == 0) {
+            lines.append(current.join(QStringLiteral("  ")));
+            current.clear();
+        }
+        current.append(QString::number(pool[i]));
+    }
+    if (!current.isEmpty())
+        lines.append(current.join(QStringLiteral("  ")));
+    return lines;
+}
+
+ConstructionSummary MakeConstructionSummary(std::span<const std::uint8_t> pool, int game, int columnSize,
+                                            const QString &gameText, const QString &guaranteeText,
+                                            const QString &expansionText, std::int64_t systemColumnCount,
+                                            double columnPrice)
+{
+    ConstructionSummary summary;
+    const int n = static_cast<int>(pool.size());
+    const std::int64_t perCoupon = Combinations(columnSize, game);
+    summary.markedCount = n;
+    summary.fullColumns = Combinations(n, columnSize) * perCoupon;
+    summary.fullCost = static_cast<double>(summary.fullColumns) * columnPrice;
+    summary.gameText = gameText;
+    summary.guaranteeText = guaranteeText;
+    summary.expansionText = expansionText;
+    summary.couponCount = systemColumnCount;
+    summary.builtColumns = systemColumnCount * perCoupon;
+    summary.builtCost = static_cast<double>(summary.builtColumns) * columnPrice;
+    summary.fifteenNumberLines = (n + 14) / 15;
+    summary.numberLines = MarkedNumberLines(pool);
+    return summary;
+}
+
+QString SelectedNumbersText(int markedCount)
+{
+    return QStringLiteral("Επιλεγμένοι Αριθμοί : ") + QString::number(markedCount);
+}
+
+QString CouponCountText(std::int64_t count) { return QStringLiteral("Δελτία : ") + QString::number(count); }
+
+QString PercentageText(const QString &gameText, std::int64_t systemColumnCount, std::int64_t candidateCount,
+                       const QLocale &locale)
+{
+    const QString head = QStringLiteral("Ποσοστό για ") + gameText + QStringLiteral("άρι :");
+    if (candidateCount <= 0)
+        return head + QLatin1Char('%');
+    const double percent = 100.0 * static_cast<double>(systemColumnCount) / static_cast<double>(candidateCount);
+    return head + QLatin1Char(' ') + FormatMoney(percent, locale) + QLatin1Char('%');
+}
+
+QString ConstructionMessage(const ConstructionSummary &summary, const QLocale &locale)
+{
+    return SelectedNumbersText(summary.markedCount) + QStringLiteral("   Εγγυημένη Επιτυχία ") + summary.guaranteeText +
+           QStringLiteral(" ΣΕ ") + summary.expansionText + QLatin1Char('\n') + QStringLiteral("Βρέθηκαν ") +
+           QString::number(summary.builtColumns) + QStringLiteral(" στήλες   Κόστος : ") +
+           FormatMoney(summary.builtCost, locale) + QStringLiteral(" Ευρώ") + QStringLiteral("  ") +
+           CouponCountText(summary.couponCount);
+}
+
+} // namespace taru
