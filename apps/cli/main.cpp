@@ -5,9 +5,11 @@
 #include "app/Errors.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 namespace taru::cli {
 
@@ -44,6 +46,15 @@ Commands:
         (I is the index in the game's guarantee list, 0 = the full system). Prints one
         built column per line and the summary message on standard error; writes the
         library system file into DIR and the coupon file when asked.
+  check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)
+        Checks every coupon of the file against a draw: the 20 numbers given, or line R
+        (1 = the first) of a draws file. One line per number of hits, from the game down to 0:
+        hits, how many coupons, and which (coupon numbers joined by ","), separated by tabs.
+  print FILE.tru (--pdf OUT.pdf | --positions) [--dpi 600]
+        Every coupon of the file on its own slip, as batch printing prints coupons from a
+        file, with Printers/default.tpr of the data folder: one PDF page per slip at the
+        given resolution, or (--positions) the texts with their device positions
+        (page, x, y, font size, text; tab separated) without printing.
 
 Options:
   --version     Print the program's version.
@@ -55,6 +66,8 @@ const std::map<QString, std::function<int(const QStringList &)>> &commands()
 {
     static const std::map<QString, std::function<int(const QStringList &)>> table{
         {QStringLiteral("price"), runPrice},
+        {QStringLiteral("check"), runCheck},
+        {QStringLiteral("print"), runPrint},
         {QStringLiteral("coupons"), runCoupons},
         {QStringLiteral("draws"), runDraws},
         {QStringLiteral("construct"), runConstruct},
@@ -68,7 +81,14 @@ const std::map<QString, std::function<int(const QStringList &)>> &commands()
 int main(int argc, char *argv[])
 {
     using namespace taru::cli;
-    QCoreApplication app(argc, argv);
+    // Printing needs fonts, hence a GUI application; it paints off screen.
+    bool printing = false;
+    for (int i = 1; i < argc; ++i)
+        printing = printing || qstrcmp(argv[i], "print") == 0;
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        printing ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 

@@ -1,0 +1,111 @@
+#include "Commands.h"
+
+#include "app/Errors.h"
+#include "data/CouponFile.h"
+#include "draws/DrawsFile.h"
+#include "game/Checking.h"
+
+#include <QFileInfo>
+#include <QSet>
+
+namespace taru::cli {
+
+namespace {
+
+WinningPlaces drawFromList(const QString &list)
+{
+    const QStringList items = list.split(QLatin1Char(','));
+    if (items.size() != kWinningSize)
+        throw UsageError{QStringLiteral("--draw needs 20 numbers, not %1").arg(items.size())};
+    WinningPlaces places;
+    QSet<int> seen;
+    for (int i = 0; i < kWinningSize; ++i) {
+        bool ok = false;
+        const int n = items.at(i).trimmed().toInt(&ok);
+        if (!ok || n < 1 || n > kNumbers)
+            throw UsageError{QStringLiteral("--draw: '%1' is not a number from 1 to 80").arg(items.at(i))};
+        if (seen.contains(n))
+            throw UsageError{QStringLiteral("--draw: %1 is given twice").arg(n)};
+        seen.insert(n);
+        places[static_cast<size_t>(i)] = QString::number(n);
+    }
+    return places;
+}
+
+// Row r (1 = the first line of the file) of the draws file, taken as the preview takes a draw:
+// each number trimmed and cut to two characters.
+WinningPlaces drawFromFile(const QString &path, const QString &rowText)
+{
+    bool ok = false;
+    const int row = rowText.toInt(&ok);
+    if (!ok)
+        throw UsageError{QStringLiteral("--row expects a whole number, not '%1'").arg(rowText)};
+    if (!QFileInfo::exists(path))
+        throw UsageError{QStringLiteral("no draws file '%1'").arg(path)};
+    const draws::DrawsFileData file = draws::ReadDrawsFile(path);
+    if (!file.valid)
+        throw FileError(file.error);
+    if (row < 1 || row > static_cast<int>(file.rows.size()))
+        throw UsageError{QStringLiteral("--row must be from 1 to %1, not %2").arg(file.rows.size()).arg(row)};
+    WinningPlaces places;
+    const auto &numbers = file.rows[static_cast<size_t>(row - 1)].entry.numbers;
+    for (int i = 0; i < kWinningSize; ++i)
+        places[static_cast<size_t>(i)] = numbers[static_cast<size_t>(i)].trimmed().left(2);
+    return places;
+}
+
+} // namespace
+
+int runCheck(const QStringList &args)
+{
+    QString couponPath;
+    QString drawList;
+    QString drawsPath;
+    QString row;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--draw") || arg == QLatin1String("--draws") || arg == QLatin1String("--row")) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+            const QString value = args.at(++i);
+            (arg == QLatin1String("--draw") ? drawList : arg == QLatin1String("--draws") ? drawsPath : row) = value;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
+        } else if (couponPath.isEmpty()) {
+            couponPath = arg;
+        } else {
+            throw UsageError{QStringLiteral("only one coupon file, not also '%1'").arg(arg)};
+        }
+    }
+    if (couponPath.isEmpty())
+        throw UsageError{QStringLiteral("which coupon file? check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)")};
+    if (drawList.isEmpty() == drawsPath.isEmpty())
+        throw UsageError{QStringLiteral("give either --draw N1,...,N20 or --draws FILE.nik --row R")};
+    if (!drawsPath.isEmpty() && row.isEmpty())
+        throw UsageError{QStringLiteral("--draws needs --row R")};
+    if (drawsPath.isEmpty() && !row.isEmpty())
+        throw UsageError{QStringLiteral("--row goes with --draws")};
+
+    const WinningPlaces winning = drawList.isEmpty() ? drawFromFile(drawsPath, row) : drawFromList(drawList);
+    const data::CouponFileData file = data::ReadCouponFile(couponPath);
+    if (!file.valid) {
+        err() << file.error << '\n';
+        return 1;
+    }
+    if (const auto refusal = CheckingRefusal(file.count, winning)) {
+        err() << refusal->text << '\n';
+        return 1;
+    }
+    std::vector<std::vector<int>> columns;
+    columns.reserve(static_cast<size_t>(file.count));
+    for (int i = 0; i < file.count; ++i) {
+        const auto &numbers = file.coupon(i).numbers;
+        columns.emplace_back(numbers.begin(), numbers.end());
+    }
+    const CheckResult result = CheckColumns(columns, file.game, winning);
+    for (const CheckCategory &category : result.categories)
+        out() << category.hits << '\t' << category.count << '\t' << category.coupons << '\n';
+    return 0;
+}
+
+} // namespace taru::cli

@@ -1,0 +1,105 @@
+#include "Commands.h"
+
+#include "app/AppPaths.h"
+#include "app/Errors.h"
+#include "data/CouponFile.h"
+#include "game/Pricing.h"
+#include "print/CouponSlips.h"
+#include "print/PrintJob.h"
+#include "print/SiteLabel.h"
+#include "print/ui/QPainterCanvas.h"
+
+#include <QPrinter>
+
+namespace taru::cli {
+
+int runPrint(const QStringList &argsIn)
+{
+    QStringList args = argsIn;
+    const AppPaths paths = AppPaths::fromEnvironment(args);
+    QString couponPath;
+    QString pdfPath;
+    bool positions = false;
+    int dpi = 600;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--pdf") || arg == QLatin1String("--dpi")) {
+            if (i + 1 >= args.size())
+                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
+            const QString value = args.at(++i);
+            if (arg == QLatin1String("--pdf")) {
+                pdfPath = value;
+            } else {
+                bool ok = false;
+                dpi = value.toInt(&ok);
+                if (!ok || dpi < 72 || dpi > 4800)
+                    throw UsageError{QStringLiteral("--dpi expects a whole number from 72 to 4800, not '%1'").arg(value)};
+            }
+        } else if (arg == QLatin1String("--positions")) {
+            positions = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
+        } else if (couponPath.isEmpty()) {
+            couponPath = arg;
+        } else {
+            throw UsageError{QStringLiteral("only one coupon file, not also '%1'").arg(arg)};
+        }
+    }
+    if (couponPath.isEmpty())
+        throw UsageError{QStringLiteral("which coupon file? print FILE.tru --pdf OUT.pdf [--dpi 600]")};
+    if (pdfPath.isEmpty() == !positions)
+        throw UsageError{QStringLiteral("give either --pdf OUT.pdf or --positions")};
+
+    const data::CouponFileData file = data::ReadCouponFile(couponPath);
+    if (!file.valid) {
+        err() << file.error << '\n';
+        return 1;
+    }
+    if (file.count <= 0) {
+        err() << "the coupon file holds no coupons\n";
+        return 1;
+    }
+    // Every coupon of a file carries the same value: one column at the file's boxes.
+    const double value = data::CouponFileValue(file, LoadColumnPrice());
+    const QList<SlipJob> jobs = CouponFileSlipJobs(file, value);
+
+    const QString printers = paths.existingFolder(kPrintersFolder);
+    const QString found = printers.isEmpty() ? QString() : AppPaths::findEntry(printers, kDefaultProfileFile, false);
+    const QString profile =
+        found.isEmpty() ? paths.root() + QLatin1Char('/') + kPrintersFolder + QLatin1Char('/') + kDefaultProfileFile : found;
+
+    const SlipPrintSettings settings{profile, siteLabel(), QLocale()};
+    PrintResult result;
+    RecordingCanvas recording(dpi, dpi, qRound(210.0 / 25.4 * dpi), qRound(297.0 / 25.4 * dpi)); // A4
+    if (positions) {
+        result = PrintSlips(recording, jobs, SlipVariant::BFromFile, settings);
+    } else {
+        QPrinter printer(QPrinter::HighResolution);
+        ui::ConfigurePdfPrinter(printer, pdfPath, dpi);
+        ui::QPainterCanvas canvas(printer);
+        result = PrintSlips(canvas, jobs, SlipVariant::BFromFile, settings);
+    }
+    if (result.outcome == PrintOutcome::ProfileFailed) {
+        err() << result.error << '\n';
+        return 1;
+    }
+    if (result.outcome == PrintOutcome::PrinterFailed) {
+        err() << "printing failed: " << result.error << '\n';
+        return 1;
+    }
+    if (positions) {
+        // page, x, y, font size, text: what went where, in device units at the resolution.
+        int page = 1;
+        for (const RecordingCanvas::Call &call : recording.calls) {
+            if (call.op == RecordingCanvas::Op::NewPage)
+                ++page;
+            if (call.op == RecordingCanvas::Op::Text)
+                out() << page << '\t' << call.x << '\t' << call.y << '\t' << call.fontSize << '\t' << call.text << '\n';
+        }
+        return 0;
+    }
+    out() << jobs.size() << (jobs.size() == 1 ? " slip" : " slips") << " -> " << pdfPath << '\n';
+    return 0;
+}
+
+} // namespace taru::cli

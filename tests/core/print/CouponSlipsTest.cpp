@@ -1,0 +1,34 @@
+#include "print/CouponSlips.h"
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+
+TEST(CouponSlips, EveryCouponOfAFileAsBatchPrintingMarksIt)
+{
+    const data::CouponFileData file =
+        data::ParseCouponFile(QByteArray("3\r\n5\r\n1,3\r\n2\r\n0\r\n3,17,25,60,77\r\n 1 , 2 ,A,4,5\r\n"), QStringLiteral("t.tru"));
+    ASSERT_TRUE(file.valid) << file.error.toStdString();
+    const QList<SlipJob> jobs = CouponFileSlipJobs(file, 30.0);
+    ASSERT_EQ(jobs.size(), 3); // the third coupon is announced but empty
+    EXPECT_EQ(jobs[0].marks.games, QStringLiteral("8"));
+    EXPECT_EQ(jobs[0].marks.multipliers, QStringLiteral("1,3"));
+    EXPECT_EQ(jobs[0].marks.numbers, QStringLiteral("3,17,25,60,77"));
+    EXPECT_EQ(jobs[0].marks.drawColumn, 2);
+    EXPECT_EQ(jobs[0].marks.drawRow, 0);
+    EXPECT_EQ(jobs[1].marks.numbers, QStringLiteral("1,2,4,5"));
+    EXPECT_EQ(jobs[2].marks.numbers, QString());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(jobs[i].valueLine.kind, ValueLine::Kind::CouponNumber);
+        EXPECT_EQ(jobs[i].valueLine.couponNumber, i + 1);
+        EXPECT_EQ(jobs[i].valueLine.value, 30.0);
+        EXPECT_NO_THROW(ParseSlipMarks(jobs[i].marks));
+    }
+}
+
+TEST(CouponSlips, ANumberOutsideTheBoardStopsTheJob)
+{
+    const data::CouponFileData file = data::ParseCouponFile(QByteArray("1\r\n2\r\n\r\n0\r\n0\r\n0,81\r\n"), QStringLiteral("t.tru"));
+    ASSERT_TRUE(file.valid) << file.error.toStdString();
+    EXPECT_THROW(ParseSlipMarks(CouponFileSlipMarks(file, 0)), RangeError);
+}
