@@ -1,5 +1,6 @@
 #include "print/ui/QPainterCanvas.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -140,9 +141,12 @@ void QPainterCanvas::endDocument()
 
 void QPainterCanvas::abortDocument()
 {
-    printer_.abort();
+    const bool aborted = printer_.abort();
     if (painter_.isActive())
         painter_.end();
+    // A PDF cannot be aborted in flight: drop the half-written file instead.
+    if (!aborted && printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty())
+        QFile::remove(printer_.outputFileName());
 }
 
 } // namespace taru::ui

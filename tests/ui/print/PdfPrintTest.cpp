@@ -135,3 +135,17 @@ TEST(PdfPrintingProfile, NoProfileNoFile)
     EXPECT_EQ(result.outcome, PrintOutcome::ProfileFailed);
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+TEST(PdfPrintingProfile, AbortedDocumentLeavesNoFile)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("aborted.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    ui::ConfigurePdfPrinter(printer, pdf, 300);
+    ui::QPainterCanvas canvas(printer);
+    canvas.beginDocument();
+    canvas.textOut(100, 100, QStringLiteral("X"));
+    canvas.abortDocument();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_THROW(canvas.textOut(1, 1, QStringLiteral("X")), PrinterError); // no document any more
+}
