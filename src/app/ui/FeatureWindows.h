@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ui/AboutDlgS.h"
 #include "app/ui/AppContext.h"
+#include "app/ui/KatoxosDlg.h"
 #include "game/ui/GameFrm.h"
 
 #include <QDialog>
@@ -46,10 +48,18 @@ public:
     std::unique_ptr<QDialog> AboutDlgS;
     std::unique_ptr<QDialog> NikDlg;
     std::unique_ptr<QDialog> PrnFrm;
-    std::unique_ptr<TGameFrm> GameFrm;
+    std::unique_ptr<QDialog> GameFrm;
 
     void createLate();
     void createStatNikFrm();
+
+    // The windows are held by their common base so any of them can be stood in for (tests replace
+    // them with recorders); these give the real class where its own interface is needed.
+    template <typename Window>
+    static Window *as(const std::unique_ptr<QDialog> &slot)
+    {
+        return qobject_cast<Window *>(slot.get());
+    }
 
     // Every window created so far, in creation order.
     QList<QDialog *> all() const;
