@@ -142,10 +142,7 @@ int runConstruct(const QStringList &args)
     const ColumnConditions conditions = ColumnConditions::fromEntries(setup.conditions);
 
     ConstructionSetup build;
-    for (int number = 1; number <= kNumbers; ++number) {
-        if (setup.board[number - 1])
-            build.pool.push_back(static_cast<std::uint8_t>(number));
-    }
+    build.pool = PoolOf(setup.board);
     build.game = *game;
     build.columnSize = *game; // the expansion always follows the game
     build.threshold = GuaranteeThreshold(*game, index);

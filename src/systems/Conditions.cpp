@@ -176,6 +176,100 @@ bool ColumnPassesConditions(const ColumnConditions &c, std::span<const std::uint
     return true;
 }
 
+ConditionBounds::ConditionBounds(const ColumnConditions &conditions, std::span<const std::uint8_t> pool, int columnSize)
+    : c_(conditions), pool_(pool.begin(), pool.end()), k_(columnSize)
+{
+    enabled_ = !conditions.testsNothing() && !conditions.impossibleMinimum();
+    if (!enabled_)
+        return;
+    const int n = static_cast<int>(pool_.size());
+    sumBefore_.assign(n + 1, 0);
+    oddFrom_.assign(n + 1, 0);
+    leftFrom_.assign(n + 1, 0);
+    for (auto &counts : setFrom_)
+        counts.assign(n + 1, 0);
+    for (int i = 0; i < n; ++i)
+        sumBefore_[i + 1] = sumBefore_[i] + pool_[i];
+    for (int i = n - 1; i >= 0; --i) {
+        const int number = pool_[i];
+        oddFrom_[i] = oddFrom_[i + 1] + (isOdd(number) ? 1 : 0);
+        leftFrom_[i] = leftFrom_[i + 1] + (isLeft(number) ? 1 : 0);
+        for (int s = 0; s < kRequiredSetCount; ++s)
+            setFrom_[s][i] = setFrom_[s][i + 1] + ((conditions.setBits_[number] >> s) & 1);
+    }
+}
+
+bool ConditionBounds::mayPass(std::span<const std::uint8_t> prefix, int last) const
+{
+    const auto &from = c_.limits_.from;
+    const auto &to = c_.limits_.to;
+    const auto &active = c_.active_;
+    // The measure will end up within [low, high]: can that still meet the condition's range?
+    const auto hopeless = [&](int i, int low, int high) { return active[i] && (low > to[i] || high < from[i]); };
+    // A count: `have` in the prefix, `with` of the available numbers have the property, `without` do not.
+    const auto countBounds = [&](int i, int have, int with, int without, int remaining) {
+        return hopeless(i, have + std::max(0, remaining - without), have + std::min(remaining, with));
+    };
+
+    const int n = static_cast<int>(pool_.size());
+    const int d = static_cast<int>(prefix.size());
+    const int remaining = k_ - d;
+    const int start = last + 1;
+    const int available = n - start;
+    if (remaining > available)
+        return false;
+
+    int sum = 0;
+    int odd = 0;
+    int left = 0;
+    unsigned digits = 0;
+    unsigned decades = 0;
+    std::array<int, kRequiredSetCount> inSet{};
+    for (const std::uint8_t value : prefix) {
+        const int number = value;
+        sum += number;
+        odd += isOdd(number) ? 1 : 0;
+        left += isLeft(number) ? 1 : 0;
+        digits |= 1u << (number % 10);
+        decades |= 1u << ((number - 1) / 10);
+        for (int s = 0; s < kRequiredSetCount; ++s)
+            inSet[s] += (c_.setBits_[number] >> s) & 1u;
+    }
+
+    const int smallestRest = sumBefore_[start + remaining] - sumBefore_[start];
+    const int largestRest = sumBefore_[n] - sumBefore_[n - remaining];
+    if (hopeless(kSumRow - 1, sum + smallestRest, sum + largestRest))
+        return false;
+    const int oddAvailable = oddFrom_[start];
+    const int evenAvailable = available - oddAvailable;
+    if (countBounds(kOddRow - 1, odd, oddAvailable, evenAvailable, remaining) ||
+        countBounds(kEvenRow - 1, d - odd, evenAvailable, oddAvailable, remaining))
+        return false;
+    const int leftAvailable = leftFrom_[start];
+    const int rightAvailable = available - leftAvailable;
+    if (countBounds(kLeftRow - 1, left, leftAvailable, rightAvailable, remaining) ||
+        countBounds(kRightRow - 1, d - left, rightAvailable, leftAvailable, remaining))
+        return false;
+    const int distinctDigits = std::popcount(digits);
+    const int distinctDecades = std::popcount(decades);
+    if (hopeless(kFinalDigitsRow - 1, distinctDigits, distinctDigits + remaining) ||
+        hopeless(kDecadesRow - 1, distinctDecades, distinctDecades + remaining))
+        return false;
+    if (d > 0) {
+        const int first = prefix[0];
+        const int lowestLast = remaining > 0 ? pool_[start + remaining - 1] : prefix[d - 1];
+        const int highestLast = remaining > 0 ? pool_[n - 1] : prefix[d - 1];
+        if (hopeless(kRangeRow - 1, lowestLast - first, highestLast - first))
+            return false;
+    }
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        const int with = setFrom_[s][start];
+        if (countBounds(kSetBase + s, inSet[s], with, available - with, remaining))
+            return false;
+    }
+    return true;
+}
+
 void ValidateConditionRow(int row, int editedColumn, QString &from, QString &to)
 {
     const ConditionRange &clamp = ConditionOf(row).clamp;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <limits>
 
 namespace taru {
 
@@ -51,6 +52,22 @@ QStringList ColumnSizeItems()
     for (int i = 0; i < 6; ++i)
         items.append(QString());
     return items;
+}
+
+std::vector<std::uint8_t> PoolOf(const std::array<bool, kNumbers> &board)
+{
+    std::vector<std::uint8_t> pool;
+    for (int number = 1; number <= kNumbers; ++number) {
+        if (board[number - 1])
+            pool.push_back(static_cast<std::uint8_t>(number));
+    }
+    return pool;
+}
+
+int ProgressBarMaximum(int markedCount, int columnSize)
+{
+    const std::int64_t candidates = Combinations(markedCount, columnSize);
+    return candidates > std::numeric_limits<std::int32_t>::max() ? 10'000'000 : static_cast<int>(candidates);
 }
 
 namespace {
@@ -178,6 +195,7 @@ struct SystemConstructor::Engine {
     int T = 0;
     bool test = false;       // the guarantee test runs
     bool checkConditions = false;
+    std::unique_ptr<ConditionBounds> bounds; // skips branches that no column can pass from
     IndexKind kind = IndexKind::None;
     BitIndex bits;
     HashIndex hash;
@@ -223,6 +241,9 @@ struct SystemConstructor::Engine {
         if (test && T < 1)
             throw RangeError(QStringLiteral("The guarantee threshold %1 is below 1").arg(T));
         checkConditions = !conditions.testsNothing();
+        bounds = std::make_unique<ConditionBounds>(conditions, setup.pool, K);
+        if (!bounds->enabled())
+            bounds.reset();
 
         if (test) {
             const std::uint64_t subsets = C(n, T);
@@ -416,6 +437,12 @@ struct SystemConstructor::Engine {
             p[e] = x;
             numbers[e] = setup.pool[x];
             prefixMask[d] = prefixMask[e] | bitOf(x);
+            if (bounds && !bounds->mayPass(std::span<const std::uint8_t>(numbers.data(), d), x)) {
+                processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));
+                if (tick())
+                    return Flow::Stop;
+                continue;
+            }
             if constexpr (Kind != IndexKind::None) {
                 if (d >= T && coveredWith<Kind>(d, x, prefixMask[d])) {
                     processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));

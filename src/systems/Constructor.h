@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -23,6 +24,12 @@ inline int GuaranteeThreshold(int game, int guaranteeIndex) { return game - guar
 // The expansion combo ("ΑΝΑΠΤΥΞΗ ΣΕ "): "1αδες".."12αδες" then six empty items, as the combo holds
 // them. K = item index + 1.
 QStringList ColumnSizeItems();
+
+// The marked numbers of a board, ascending: the pool of a build.
+std::vector<std::uint8_t> PoolOf(const std::array<bool, kNumbers> &board);
+
+// The progress bar's maximum: C(n,K), or 10,000,000 when that does not fit 32 bits.
+int ProgressBarMaximum(int markedCount, int columnSize);
 
 // What one build works on.
 struct ConstructionSetup {

@@ -316,6 +316,17 @@ TEST(Constructor, SingleStepsAgreeWithTheWholeSearch)
     EXPECT_EQ(stepwise.EnumerateCandidates(stop).columns, build(setup, conditions).columns);
 }
 
+TEST(ConstructionSummary, PoolAndProgressMaximum)
+{
+    std::array<bool, kNumbers> board{};
+    board[0] = board[79] = board[41] = true;
+    EXPECT_EQ(PoolOf(board), col({1, 42, 80}));
+    EXPECT_EQ(ProgressBarMaximum(30, 6), 593775);
+    EXPECT_EQ(ProgressBarMaximum(4, 5), 0);
+    EXPECT_EQ(ProgressBarMaximum(80, 6), 300500200);
+    EXPECT_EQ(ProgressBarMaximum(80, 7), 10000000); // 3,176,716,400 does not fit
+}
+
 TEST(ConstructionSummary, FiguresMessageAndNumberLines)
 {
     const std::vector<std::uint8_t> pool = range(1, 23);
