@@ -57,6 +57,15 @@ struct ConstructionResult {
     std::int64_t processed = 0; // candidates dealt with
 };
 
+// The covered-subset index never takes more than this; above it the engine falls back to slower
+// methods that need no more memory (the accepted columns themselves excepted).
+inline constexpr std::size_t kIndexBudgetBytes = std::size_t{256} << 20;
+
+struct IndexOptions {
+    std::size_t budgetBytes = kIndexBudgetBytes;
+    bool allowBitset = true; // false: the hash set even where the bitset would fit (for tests)
+};
+
 // The greedy constructor. Candidates are the K-subsets of the pool in lexicographic order of
 // their positions; each one is tested against the conditions and then, when G > T, dropped if it
 // shares T or more numbers with a column accepted before; the others are accepted. The result is
@@ -66,11 +75,8 @@ struct ConstructionResult {
 class SystemConstructor {
 public:
     static constexpr std::chrono::milliseconds kProgressInterval{50};
-    // The covered-subset index never takes more than this; above it the engine falls back to
-    // slower methods that need no more memory (the accepted columns themselves excepted).
-    static constexpr std::size_t kIndexBudgetBytes = std::size_t{256} << 20;
 
-    SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, std::size_t indexBudgetBytes = kIndexBudgetBytes);
+    SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, IndexOptions index = {});
     ~SystemConstructor();
     SystemConstructor(const SystemConstructor &) = delete;
     SystemConstructor &operator=(const SystemConstructor &) = delete;

@@ -256,14 +256,16 @@ TEST(Constructor, FastEngineEqualsTheReferenceOnRandomSetups)
 
         bool referenceStop = false;
         const reference::Result expected = reference::construct(setup, conditions, referenceStop);
-        // The largest budget keeps the bitset; a small one forces the hash set, a tiny one its
-        // fallback to direct comparison.
-        for (const std::size_t budget : {SystemConstructor::kIndexBudgetBytes, std::size_t{64}, std::size_t{0}}) {
+        // The bitset; the hash set (growing from its smallest table); a hash set that fills up
+        // and falls back to direct comparison; direct comparison from the first column.
+        const IndexOptions indexes[] = {{}, {kIndexBudgetBytes, false}, {256, false}, {0, false}};
+        for (const IndexOptions &option : indexes) {
             bool stop = false;
-            SystemConstructor constructor(setup, conditions, budget);
+            SystemConstructor constructor(setup, conditions, option);
             const ConstructionResult actual = constructor.EnumerateCandidates(stop);
-            SCOPED_TRACE(QStringLiteral("round %1 n=%2 game=%3 index=%4 budget=%5 %6")
-                             .arg(round).arg(n).arg(game).arg(index).arg(budget).arg(description).toStdString());
+            SCOPED_TRACE(QStringLiteral("round %1 n=%2 game=%3 index=%4 budget=%5/%6 %7")
+                             .arg(round).arg(n).arg(game).arg(index).arg(option.budgetBytes).arg(option.allowBitset)
+                             .arg(description).toStdString());
             ASSERT_EQ(actual.columns, expected.columns);
             ASSERT_EQ(actual.stopped, expected.stopped);
             ASSERT_EQ(actual.processed, expected.processed);
@@ -283,12 +285,19 @@ TEST(Constructor, IndexKindsFollowTheBudget)
 
     // A budget too small for the bitset: the hash set fills up, later columns are compared directly.
     const ConstructionSetup twenty = setupOf(range(1, 20), 5, 1);
-    SystemConstructor small(twenty, {}, 256);
+    SystemConstructor small(twenty, {}, IndexOptions{256});
     bool stop = false;
     const ConstructionResult result = small.EnumerateCandidates(stop);
     EXPECT_EQ(small.indexKind(), SystemConstructor::IndexKind::HashSet);
     EXPECT_GT(small.directlyComparedColumns(), 0);
     EXPECT_EQ(result.columns, build(twenty).columns);
+
+    // The hash set grows through several tables while a large system is built.
+    SystemConstructor hashed(setupOf(range(1, 30), 6, 1), {}, IndexOptions{kIndexBudgetBytes, false});
+    const ConstructionResult large = hashed.EnumerateCandidates(stop);
+    EXPECT_EQ(hashed.indexKind(), SystemConstructor::IndexKind::HashSet);
+    EXPECT_EQ(hashed.directlyComparedColumns(), 0);
+    EXPECT_EQ(large.columns, build(setupOf(range(1, 30), 6, 1)).columns);
 }
 
 TEST(Constructor, SingleStepsAgreeWithTheWholeSearch)
