@@ -72,6 +72,11 @@ struct IndexOptions {
 // the same as comparing every candidate with every accepted column, but the test looks up the
 // candidate's T-subsets in an index of the T-subsets that accepted columns cover, and whole
 // branches of the enumeration whose common prefix already holds a covered T-subset are skipped.
+//
+// A window drives it on its own thread: it clears its stop flag, runs the search with a progress
+// callback that updates the progress bar and the found-columns line and lets pending input
+// through (QCoreApplication::processEvents); its stop button sets the flag, which the search
+// sees as soon as the callback returns.
 class SystemConstructor {
 public:
     static constexpr std::chrono::milliseconds kProgressInterval{50};
