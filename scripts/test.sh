@@ -7,3 +7,4 @@ configure_and_build -DTARU_WERROR=ON -DTARU_TESTS=ON -DTARU_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD_DIR"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+"$ROOT/scripts/fuzz.sh" 10

@@ -16,6 +16,8 @@ struct UsageError {
 
 // Each command takes its own arguments (without the command name) and returns the exit code.
 int runPrice(const QStringList &args);
+int runCoupons(const QStringList &args);
+int runDraws(const QStringList &args);
 int runConstruct(const QStringList &args);
 
 } // namespace taru::cli

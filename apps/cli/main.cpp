@@ -32,6 +32,11 @@ Commands:
         The cost of a coupon as the windows show it. Boxes are given by index 1..9
         (values 2,3,4,5,6,8,10,12,20); V is the value of the consecutive-draws box
         (2,3,4,5,6,10,20,50,100,200). Defaults: 1 column, no box.
+  coupons FILE.tru
+        The coupons of a coupon file, one line each: its numbers in file order.
+  draws FILE.nik
+        The draws list of a draws file, one line per draw: the 23 fields and the
+        8 figures, separated by tabs.
   construct [--conditions FILE.dlv] [--numbers 1-20,33] [--game G] [--guarantee I]
             [--library-dir DIR] [--coupons FILE.tru]
         Builds a reduced system as the system constructor does: the marked numbers,
@@ -50,6 +55,8 @@ const std::map<QString, std::function<int(const QStringList &)>> &commands()
 {
     static const std::map<QString, std::function<int(const QStringList &)>> table{
         {QStringLiteral("price"), runPrice},
+        {QStringLiteral("coupons"), runCoupons},
+        {QStringLiteral("draws"), runDraws},
         {QStringLiteral("construct"), runConstruct},
     };
     return table;

@@ -1,17 +1,92 @@
+#include "app/Errors.h"
 #include "app/ui/AppContext.h"
 #include "app/ui/FeatureWindows.h"
+#include "app/ui/MainFrm.h"
 #include "app/ui/RealPrompts.h"
+#include "app/ui/Snapshot.h"
+#include "app/ui/Splash.h"
+#include "app/ui/TaruApplication.h"
 
-#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The folder given to --snapshot, looked for before the application object exists because the
+// window platform has to be chosen first.
+const char *snapshotDir(int argc, char *argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--snapshot") == 0)
+            return argv[i + 1];
+    }
+    return nullptr;
+}
+
+int takeSnapshots(const QString &dir, QStringList &args)
+{
+    taru::ui::SilentPrompts prompts;
+    taru::ui::AppContext context(taru::AppPaths::fromEnvironment(args), prompts);
+    // Help and the calculator would open windows of their own.
+    context.showHelp = [](const QString &) {};
+    context.startCalculator = [] {};
+    try {
+        const QStringList written = taru::ui::TakeAllSnapshots(dir, context);
+        for (const QString &path : written)
+            std::printf("%s\n", qPrintable(path));
+        return written.isEmpty() ? 1 : 0;
+    } catch (const taru::AppError &e) {
+        std::fprintf(stderr, "taru: %s\n", qPrintable(e.message()));
+        return 1;
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const char *snapshot = snapshotDir(argc, argv);
+    if (snapshot)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    taru::ui::TaruApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARU"));
+    QApplication::setApplicationDisplayName(QStringLiteral("TARU"));
+    QApplication::setWindowIcon(taru::ui::TaruIcon());
     QStringList args = QApplication::arguments();
+
+    if (snapshot)
+        return takeSnapshots(QString::fromLocal8Bit(snapshot), args);
+
     taru::ui::RealPrompts prompts;
+    app.setPrompts(&prompts);
     taru::ui::AppContext context(taru::AppPaths::fromEnvironment(args), prompts);
+
+    // The splash is created first, then every feature window, in their fixed order.
+    auto splash = std::make_unique<taru::ui::TSplash>();
     taru::ui::FeatureWindows windows(context);
+    taru::ui::RunSplash(*splash);
+    splash.reset();
+
+    taru::ui::TMainFrm mainFrm(context, windows);
+    bool mainClosed = false;
+    QObject::connect(&mainFrm, &taru::ui::TMainFrm::closed, &app, [&] {
+        mainClosed = true;
+        QApplication::quit();
+    });
+    // Sized to the screen first: without a window manager "maximised" alone would not resize it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        mainFrm.setGeometry(screen->availableGeometry());
+    mainFrm.showMaximized();
     windows.createLate();
-    return windows.GameFrm->exec() >= 0 ? 0 : 1;
+
+    // The user starts on the game screen; the menu is reached once it is closed.
+    windows.GameFrm->exec();
+    if (mainClosed)
+        return 0;
+    return QApplication::exec();
 }

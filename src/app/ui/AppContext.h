@@ -22,6 +22,13 @@ struct AppContext {
     std::function<void(const QString &topic)> showHelp;
     // Starts the desktop's calculator.
     std::function<void()> startCalculator;
+
+    // The file last picked in the main window's coupon-file chooser (OpenDialog1); the window
+    // that the menu opens on it reads it from here.
+    QString openDialogFileName;
+    // The import window's mode as the main menu sets it: 0 typing, 1 program files, 2 text file,
+    // 3 CSV file.
+    int importMode = 0;
 };
 
 } // namespace taru::ui

@@ -1,6 +1,7 @@
 #include "app/ui/FeatureWindows.h"
 
 #include "app/ui/PlaceholderDlg.h"
+#include "print/ui/PrnFrm.h"
 
 namespace taru::ui {
 
@@ -18,7 +19,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
     GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
     PrnPrevGenFrm = placeholder("TPrnPrevGenFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
     EditNikToolDlg = placeholder("TEditNikToolDlg", "ΔΙΟΡΘΩΣΗ ΝΙΚΗΤΡΙΑΣ");
-    KatoxosDlg = placeholder("TKatoxosDlg", "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ");
+    KatoxosDlg = std::make_unique<TKatoxosDlg>(context);
     NewNikFrm = placeholder("TNewNikFrm", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ");
     NewNikToolDlg = placeholder("TNewNikToolDlg", "ΝΕΑ ΝΙΚΗΤΡΙΑ");
     PrintRangeDlg = placeholder("TPrintRangeDlg", "ΠΕΡΙΟΧΗ ΕΚΤΥΠΩΣΗΣ");
@@ -42,10 +43,15 @@ FeatureWindows::~FeatureWindows() = default;
 void FeatureWindows::createLate()
 {
     PrnPrevFrm = placeholder("TPrnPrevFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ");
-    AboutDlgS = placeholder("TAboutDlgS", "Γενικά για το πρόγραμμα");
+    AboutDlgS = std::make_unique<TAboutDlgS>(context_);
     NikDlg = placeholder("TNikDlg", "ΕΠΙΛΟΓΗ");
-    PrnFrm = placeholder("TPrnFrm", "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ ΓΙΑ TARU");
-    GameFrm = placeholder("TGameFrm", "ΠΑΙΧΝΙΔΙ");
+    PrnFrm = std::make_unique<TPrnFrm>(context_);
+    GameFrm = std::make_unique<TGameFrm>(context_, [this](const QString &gameLabel, double couponValue) {
+        // The preview's stand-in keeps what it was handed, so the hand-off can be seen.
+        PrnPrevFrm->setProperty("gameLabel", gameLabel);
+        PrnPrevFrm->setProperty("couponValue", couponValue);
+        PrnPrevFrm->exec();
+    });
 }
 
 void FeatureWindows::createStatNikFrm()
@@ -57,14 +63,37 @@ void FeatureWindows::createStatNikFrm()
 QList<QDialog *> FeatureWindows::all() const
 {
     QList<QDialog *> list;
-    for (const auto *w : {&InfoDialDlg, &GeneratorFrm, &PrnPrevGenFrm, &EditNikToolDlg, &KatoxosDlg, &NewNikFrm,
-                          &NewNikToolDlg, &PrintRangeDlg, &ViewNikDlg, &PrnPrevEGGYFrm, &PrnPrevDeltiaFrm, &BiblioFrm,
-                          &LoadBiblioListFrm, &KataskeuhFrm, &DelFilesDlg, &StatAllFrm, &StandardFrm, &StatNikFrm,
-                          &StatAllChartFrm, &NikSthlhFrm, &FrmInsertDeltia, &FrmReplace_Deltia, &PrnPrevFrm, &AboutDlgS,
-                          &NikDlg, &PrnFrm, &GameFrm}) {
-        if (*w)
-            list.append(w->get());
-    }
+    const auto add = [&list](QDialog *window) {
+        if (window)
+            list.append(window);
+    };
+    add(InfoDialDlg.get());
+    add(GeneratorFrm.get());
+    add(PrnPrevGenFrm.get());
+    add(EditNikToolDlg.get());
+    add(KatoxosDlg.get());
+    add(NewNikFrm.get());
+    add(NewNikToolDlg.get());
+    add(PrintRangeDlg.get());
+    add(ViewNikDlg.get());
+    add(PrnPrevEGGYFrm.get());
+    add(PrnPrevDeltiaFrm.get());
+    add(BiblioFrm.get());
+    add(LoadBiblioListFrm.get());
+    add(KataskeuhFrm.get());
+    add(DelFilesDlg.get());
+    add(StatAllFrm.get());
+    add(StandardFrm.get());
+    add(StatNikFrm.get());
+    add(StatAllChartFrm.get());
+    add(NikSthlhFrm.get());
+    add(FrmInsertDeltia.get());
+    add(FrmReplace_Deltia.get());
+    add(PrnPrevFrm.get());
+    add(AboutDlgS.get());
+    add(NikDlg.get());
+    add(PrnFrm.get());
+    add(GameFrm.get());
     return list;
 }
 

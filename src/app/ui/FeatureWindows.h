@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/ui/AboutDlgS.h"
 #include "app/ui/AppContext.h"
+#include "app/ui/KatoxosDlg.h"
+#include "game/ui/GameFrm.h"
 
 #include <QDialog>
 
@@ -21,7 +24,7 @@ public:
     std::unique_ptr<QDialog> GeneratorFrm;
     std::unique_ptr<QDialog> PrnPrevGenFrm;
     std::unique_ptr<QDialog> EditNikToolDlg;
-    std::unique_ptr<QDialog> KatoxosDlg;
+    std::unique_ptr<TKatoxosDlg> KatoxosDlg;
     std::unique_ptr<QDialog> NewNikFrm;
     std::unique_ptr<QDialog> NewNikToolDlg;
     std::unique_ptr<QDialog> PrintRangeDlg;
@@ -42,10 +45,10 @@ public:
 
     // Created after the main window (see createLate).
     std::unique_ptr<QDialog> PrnPrevFrm;
-    std::unique_ptr<QDialog> AboutDlgS;
+    std::unique_ptr<TAboutDlgS> AboutDlgS;
     std::unique_ptr<QDialog> NikDlg;
     std::unique_ptr<QDialog> PrnFrm;
-    std::unique_ptr<QDialog> GameFrm;
+    std::unique_ptr<TGameFrm> GameFrm;
 
     void createLate();
     void createStatNikFrm();

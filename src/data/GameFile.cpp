@@ -1,0 +1,103 @@
+#include "data/GameFile.h"
+
+#include "app/Errors.h"
+#include "app/TextFile.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace taru {
+
+namespace {
+
+const QString kDrawsKey = QStringLiteral("DKL=");
+const QString kMultipliersKey = QStringLiteral("POLSTHS=");
+
+// List items are separated by "," and blanks alike; empty items are dropped.
+QStringList listItems(const QString &line)
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
+    return line.split(separators, Qt::SkipEmptyParts);
+}
+
+// The text after the first "=" (the whole line when there is none).
+QString valueOf(const QString &line)
+{
+    return line.mid(line.indexOf(QLatin1Char('=')) + 1);
+}
+
+QString lineAt(const QStringList &lines, int index)
+{
+    return index < lines.size() ? lines.at(index) : QString();
+}
+
+} // namespace
+
+QByteArray GameFileBytes(const BoardMarks &board, const MultiplierBoxes &multiplierBoxes, const DrawBoxes &drawBoxes)
+{
+    QString draws;
+    if (const auto box = MarkedDrawBox(drawBoxes))
+        draws = QString::number(kDrawValues[box->column][box->row]);
+
+    QStringList positions;
+    for (int i = 0; i < kMultiplierBoxCount; ++i) {
+        if (multiplierBoxes[i])
+            positions << QString::number(i);
+    }
+
+    QStringList numbers;
+    for (int i = 0; i < kNumbers; ++i) {
+        if (board[i])
+            numbers << QString::number(i + 1);
+    }
+
+    const QString crlf = QStringLiteral("\r\n");
+    return textfile::encode(kDrawsKey + draws + crlf + kMultipliersKey + positions.join(QLatin1Char(',')) + crlf +
+                            numbers.join(QLatin1Char(',')) + crlf);
+}
+
+void WriteGameFile(const QString &path, const BoardMarks &board, const MultiplierBoxes &multiplierBoxes,
+                   const DrawBoxes &drawBoxes)
+{
+    textfile::writeBytes(path, GameFileBytes(board, multiplierBoxes, drawBoxes));
+}
+
+int ReadGameFile(const QString &path, GameFileTarget target)
+{
+    // A missing line reads as an empty one: it marks nothing.
+    const QStringList lines = textfile::readLines(path);
+
+    const QString draws = valueOf(lineAt(lines, 0)).trimmed();
+    for (int c = 0; c < kDrawColumns; ++c) {
+        for (int r = 0; r < kDrawRows; ++r) {
+            if (draws == QString::number(kDrawValues[c][r]))
+                target.drawBoxes[c][r] = true;
+        }
+    }
+
+    for (const QString &item : listItems(valueOf(lineAt(lines, 1)))) {
+        const int position = toInt(item);
+        if (position >= 0 && position < kMultiplierBoxCount)
+            target.multiplierBoxes[position] = true;
+    }
+
+    int count = 0;
+    for (const QString &item : listItems(lineAt(lines, 2))) {
+        const int number = toInt(item);
+        ++count;
+        if (number >= 1 && number <= kNumbers)
+            target.board[number - 1] = true;
+    }
+    return count;
+}
+
+std::optional<int> GameBoxAfterLoad(int count)
+{
+    if (count <= 0)
+        return std::nullopt;
+    if (count > kMaxGame)
+        return kGameBoxCount;
+    return gameBoxOf(count);
+}
+
+} // namespace taru

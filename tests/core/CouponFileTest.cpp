@@ -1,0 +1,206 @@
+#include "app/Errors.h"
+#include "data/CouponFile.h"
+
+#include "TempDir.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+using namespace taru::data;
+using taru::test::readAll;
+using taru::test::writeAll;
+
+namespace {
+
+const QByteArray kExample = "2\r\n5\r\n1,3\r\n2\r\n0\r\n3,17,25,60,77\r\n1,2,3,4,5\r\n";
+
+std::vector<int> numbersOf(const CouponLine &line)
+{
+    return std::vector<int>(line.numbers.begin(), line.numbers.end());
+}
+
+CouponFileData parse(const QByteArray &bytes)
+{
+    return ParseCouponFile(bytes, QStringLiteral("/x/f.tru"));
+}
+
+} // namespace
+
+TEST(CouponFile, WritesTheExampleExactly)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.tru"));
+    WriteCouponFile(path, 2, 5, QStringLiteral("1,3"), 2, 0,
+                    std::vector<QStringList>{{"3", "17", "25", "60", "77"}, {"1", "2", "3", "4", "5"}});
+    EXPECT_EQ(readAll(path), kExample);
+
+    // Rows of numbers, no coupon options: empty line 3 and "0" on lines 4 and 5.
+    WriteCouponFile(path, 2, 3, QString(), 0, 0, std::vector<std::vector<std::uint8_t>>{{1, 2, 80}, {}});
+    EXPECT_EQ(readAll(path), QByteArray("2\r\n3\r\n\r\n0\r\n0\r\n1,2,80\r\n\r\n"));
+
+    // The random generator's lines keep their "A" placeholders.
+    EXPECT_EQ(CouponFileBytes(1, 2, QString(), 0, 0, {{"A", "15"}}), QByteArray("1\r\n2\r\n\r\n0\r\n0\r\nA,15\r\n"));
+}
+
+TEST(CouponFile, ReadsTheExampleWithHeaderGroupsAndValue)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.tru"));
+    ASSERT_TRUE(writeAll(path, kExample));
+    const CouponFileData file = ReadCouponFile(path);
+    ASSERT_TRUE(file.valid) << file.error.toStdString();
+    EXPECT_TRUE(file.error.isEmpty());
+    EXPECT_EQ(file.count, 2);
+    EXPECT_EQ(file.game, 5);
+    EXPECT_EQ(file.gameText, "5");
+    EXPECT_EQ(file.multipliers, "1,3");
+    EXPECT_EQ(file.drawsColumn, 2);
+    EXPECT_EQ(file.drawsRow, 0);
+    EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{3, 17, 25, 60, 77}));
+    EXPECT_EQ(numbersOf(file.coupon(1)), (std::vector<int>{1, 2, 3, 4, 5}));
+    const std::array<QString, kTensGroups> groups{"3", "17", "25", "", "", "60", "", "77"};
+    EXPECT_EQ(file.coupon(0).groups, groups);
+    EXPECT_EQ(file.coupon(1).groups[0], "1,2,3,4,5");
+    // 10 draws x (2 + 4) x 0.50
+    EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 30.0);
+    EXPECT_EQ(readAll(path), kExample); // reading never touches the file
+}
+
+TEST(CouponFile, GroupsByTensAtTheBoundaries)
+{
+    const CouponFileData file = parse("1\r\n12\r\n\r\n0\r\n0\r\n10,11,20,21,70,71,80,81,0,255,1\r\n");
+    ASSERT_TRUE(file.valid);
+    const std::array<QString, kTensGroups> groups{"10,81,0,255,1", "11,20", "21", "", "", "", "70", "71,80"};
+    EXPECT_EQ(file.coupon(0).groups, groups);
+    EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{10, 11, 20, 21, 70, 71, 80, 81, 0, 255, 1}));
+}
+
+TEST(CouponFile, FirstLineSizesTheList)
+{
+    // Says 3, holds 2: loads, the third coupon is empty.
+    const CouponFileData three = parse("3\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n");
+    ASSERT_TRUE(three.valid);
+    EXPECT_EQ(three.count, 3);
+    EXPECT_EQ(numbersOf(three.coupon(1)), (std::vector<int>{3, 4}));
+    EXPECT_TRUE(three.coupon(2).numbers.empty());
+    EXPECT_TRUE(three.coupon(2).groups[0].isEmpty());
+
+    // Says 2, holds 3: refused, the two coupons read stay.
+    const CouponFileData two = parse("2\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n5,6\r\n");
+    EXPECT_FALSE(two.valid);
+    EXPECT_EQ(two.error, QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου /x/f.tru"));
+    ASSERT_EQ(two.lines.size(), 2u);
+    EXPECT_EQ(numbersOf(two.coupon(1)), (std::vector<int>{3, 4}));
+
+    // A huge announced count costs nothing.
+    const CouponFileData many = parse("2000000000\r\n1\r\n\r\n0\r\n0\r\n7\r\n");
+    ASSERT_TRUE(many.valid);
+    EXPECT_EQ(many.count, 2000000000);
+    EXPECT_EQ(many.lines.size(), 1u);
+    EXPECT_TRUE(many.coupon(1999999999).numbers.empty());
+}
+
+TEST(CouponFile, BlanksAndPlaceholdersInACouponLine)
+{
+    const CouponFileData file = parse("1\r\n3\r\n\r\n0\r\n0\r\n 1 , 2 ,A,4\r\n");
+    ASSERT_TRUE(file.valid);
+    EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{1, 2, 4}));
+    // Placeholders do not count toward k, and a blank separates like a comma.
+    const CouponFileData grouped = parse("1\r\n2\r\n\r\n0\r\n0\r\nA,A,A,33 A 80\r\n");
+    ASSERT_TRUE(grouped.valid);
+    EXPECT_EQ(numbersOf(grouped.coupon(0)), (std::vector<int>{33, 80}));
+}
+
+TEST(CouponFile, EmptyHeaderLineMeansNoBoxes)
+{
+    const CouponFileData file = parse("1\r\n5\r\n\r\n0\r\n0\r\n1,2,3,4,5\r\n");
+    ASSERT_TRUE(file.valid);
+    EXPECT_TRUE(file.multipliers.isEmpty());
+    EXPECT_EQ(file.drawsColumn, 0);
+    EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 0.5);
+
+    CouponFileData all = file;
+    all.multipliers = QStringLiteral("1,2,3,4,5,6,7,8,9");
+    all.drawsColumn = 2;
+    all.drawsRow = 4;
+    EXPECT_DOUBLE_EQ(CouponFileValue(all, 0.5), 7000.0); // 200 draws x 70
+    all.multipliers = QStringLiteral("10");
+    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
+    all.multipliers = QStringLiteral("x");
+    EXPECT_THROW(CouponFileValue(all, 0.5), ConversionError);
+    all.multipliers.clear();
+    all.drawsRow = 5;
+    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
+}
+
+TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
+{
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        std::size_t linesKept;
+    };
+    const Case cases[] = {
+        {"k + 1 numbers", "2\r\n3\r\n\r\n0\r\n0\r\n1,2,3\r\n1,2,3,4\r\n", 2},
+        {"non-numeric item", "2\r\n3\r\n\r\n0\r\n0\r\n1,2\r\n1,x\r\n", 2},
+        {"empty item", "2\r\n3\r\n\r\n0\r\n0\r\n1,,2\r\n", 1},
+        {"256", "1\r\n3\r\n\r\n0\r\n0\r\n256\r\n", 1},
+        {"negative number", "1\r\n3\r\n\r\n0\r\n0\r\n-1\r\n", 1},
+        {"non-numeric count", "x\r\n3\r\n\r\n0\r\n0\r\n", 0},
+        {"negative count", "-1\r\n3\r\n\r\n0\r\n0\r\n", 0},
+        {"non-numeric game", "1\r\nfive\r\n\r\n0\r\n0\r\n", 0},
+        {"non-numeric draws column", "1\r\n5\r\n\r\nA\r\n0\r\n", 0},
+        {"missing row line", "1\r\n5\r\n\r\n0\r\n", 0},
+        {"empty file", "", 0},
+    };
+    for (const Case &c : cases) {
+        const CouponFileData file = parse(c.bytes);
+        EXPECT_FALSE(file.valid) << c.name;
+        EXPECT_EQ(file.error, kCouponReadErrorPrefix + "/x/f.tru") << c.name;
+        EXPECT_EQ(file.lines.size(), c.linesKept) << c.name;
+    }
+    // The numbers of the failing line read before the fault stay with it.
+    const CouponFileData partial = parse("1\r\n2\r\n\r\n0\r\n0\r\n7,8,9\r\n");
+    EXPECT_EQ(numbersOf(partial.coupon(0)), (std::vector<int>{7, 8}));
+    // 0 and 255 are still numbers the reader takes.
+    EXPECT_TRUE(parse("1\r\n2\r\n\r\n0\r\n0\r\n0,255\r\n").valid);
+}
+
+TEST(CouponFile, MissingFileNamesTheFullPath)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("none.tru"));
+    const CouponFileData file = ReadCouponFile(path);
+    EXPECT_FALSE(file.valid);
+    EXPECT_EQ(file.error, QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + QDir::toNativeSeparators(path));
+}
+
+TEST(CouponFile, LoneLineFeedsAndGreekTextSurvive)
+{
+    const CouponFileData lf = parse("1\n2\n\n0\n0\n5,6\n");
+    ASSERT_TRUE(lf.valid);
+    EXPECT_EQ(numbersOf(lf.coupon(0)), (std::vector<int>{5, 6}));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("greek.tru"));
+    WriteCouponFile(path, 1, 2, QStringLiteral("Πολλαπλό"), 0, 0, std::vector<QStringList>{{"1", "2"}});
+    EXPECT_EQ(readAll(path), QByteArray("1\r\n2\r\n\xD0\xEF\xEB\xEB\xE1\xF0\xEB\xFC\r\n0\r\n0\r\n1,2\r\n"));
+    EXPECT_EQ(ReadCouponFile(path).multipliers, QStringLiteral("Πολλαπλό"));
+}
+
+TEST(CouponFile, FailedWriteLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    // The target is a folder.
+    EXPECT_THROW(WriteCouponFile(dir.path(), 0, 1, QString(), 0, 0, std::vector<QStringList>{}), FileError);
+    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
+
+    // A name so long that no temporary file can be made beside it: the old file stays whole.
+    const QString path = dir.filePath(QString(246, QLatin1Char('c')) + QStringLiteral(".tru"));
+    ASSERT_TRUE(writeAll(path, kExample));
+    EXPECT_THROW(WriteCouponFile(path, 0, 1, QString(), 0, 0, std::vector<QStringList>{}), FileError);
+    EXPECT_EQ(readAll(path), kExample);
+}

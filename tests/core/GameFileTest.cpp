@@ -1,0 +1,190 @@
+#include "app/Errors.h"
+#include "data/GameFile.h"
+
+#include "TempDir.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+
+namespace {
+
+struct Coupon {
+    BoardMarks board{};
+    MultiplierBoxes multipliers{};
+    DrawBoxes draws{};
+
+    GameFileTarget target() { return {board, multipliers, draws}; }
+    std::vector<int> numbers() const
+    {
+        std::vector<int> list;
+        for (int i = 0; i < kNumbers; ++i) {
+            if (board[i])
+                list.push_back(i + 1);
+        }
+        return list;
+    }
+    std::vector<int> multiplierPositions() const
+    {
+        std::vector<int> list;
+        for (int i = 0; i < kMultiplierBoxCount; ++i) {
+            if (multipliers[i])
+                list.push_back(i);
+        }
+        return list;
+    }
+    std::vector<int> drawValues() const
+    {
+        std::vector<int> list;
+        for (int c = 0; c < kDrawColumns; ++c) {
+            for (int r = 0; r < kDrawRows; ++r) {
+                if (draws[c][r])
+                    list.push_back(kDrawValues[c][r]);
+            }
+        }
+        return list;
+    }
+};
+
+class GameFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const QString &name = QStringLiteral("game.gak")) const { return dir.filePath(name); }
+    QString write(const QByteArray &bytes, const QString &name = QStringLiteral("game.gak")) const
+    {
+        EXPECT_TRUE(test::writeAll(path(name), bytes));
+        return path(name);
+    }
+};
+
+} // namespace
+
+TEST_F(GameFileTest, WritesTheThreeLinesExactly)
+{
+    Coupon c;
+    for (int n : {80, 5, 12})
+        c.board[n - 1] = true;
+    c.multipliers[0] = c.multipliers[2] = c.multipliers[8] = true;
+    c.draws[1][4] = true; // 200
+    WriteGameFile(path(), c.board, c.multipliers, c.draws);
+    EXPECT_EQ(test::readAll(path()), QByteArray("DKL=200\r\nPOLSTHS=0,2,8\r\n5,12,80\r\n"));
+}
+
+TEST_F(GameFileTest, WritesNothingAfterTheKeysWithoutOptions)
+{
+    Coupon c;
+    c.board[0] = true;
+    WriteGameFile(path(), c.board, c.multipliers, c.draws);
+    EXPECT_EQ(test::readAll(path()), QByteArray("DKL=\r\nPOLSTHS=\r\n1\r\n"));
+}
+
+TEST_F(GameFileTest, EveryDrawsBoxAndMultiplierRoundTrips)
+{
+    for (int c = 0; c < kDrawColumns; ++c) {
+        for (int r = 0; r < kDrawRows; ++r) {
+            Coupon written;
+            written.draws[c][r] = true;
+            written.multipliers[(c * kDrawRows + r) % kMultiplierBoxCount] = true;
+            for (int n : {1, 40, 80})
+                written.board[n - 1] = true;
+            WriteGameFile(path(), written.board, written.multipliers, written.draws);
+
+            Coupon read;
+            EXPECT_EQ(ReadGameFile(path(), read.target()), 3);
+            EXPECT_EQ(read.drawValues(), std::vector<int>{kDrawValues[c][r]});
+            EXPECT_EQ(read.multiplierPositions(), written.multiplierPositions());
+            EXPECT_EQ(read.numbers(), (std::vector<int>{1, 40, 80}));
+        }
+    }
+}
+
+TEST_F(GameFileTest, ReadsASmallGameWithoutOptions)
+{
+    Coupon c;
+    EXPECT_EQ(ReadGameFile(write("DKL=\r\nPOLSTHS=\r\n5,12\r\n"), c.target()), 2);
+    EXPECT_EQ(c.numbers(), (std::vector<int>{5, 12}));
+    EXPECT_TRUE(c.multiplierPositions().empty());
+    EXPECT_TRUE(c.drawValues().empty());
+}
+
+TEST_F(GameFileTest, BlanksSeparateItemsAndOutOfRangeNumbersAreCountedNotMarked)
+{
+    Coupon c;
+    // Lone LF line ends, blanks around and between items, numbers 0, 81 and -3 outside the board.
+    const int count = ReadGameFile(write("DKL= 50 \nPOLSTHS= 1 , 3\n 7 , 0,81 80 -3,1\n"), c.target());
+    EXPECT_EQ(count, 6);
+    EXPECT_EQ(c.numbers(), (std::vector<int>{1, 7, 80}));
+    EXPECT_EQ(c.multiplierPositions(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(c.drawValues(), std::vector<int>{50});
+}
+
+TEST_F(GameFileTest, UnknownDrawsTextAndOutOfRangePositionsMarkNothing)
+{
+    Coupon c;
+    EXPECT_EQ(ReadGameFile(write("DKL=7\r\nPOLSTHS=9,-1\r\n\r\n"), c.target()), 0);
+    EXPECT_TRUE(c.drawValues().empty());
+    EXPECT_TRUE(c.multiplierPositions().empty());
+}
+
+TEST_F(GameFileTest, ReadingAddsToMarksAlreadySet)
+{
+    Coupon c;
+    c.board[10] = true; // the caller clears the board if it wants to
+    c.multipliers[4] = true;
+    c.draws[0][0] = true;
+    ReadGameFile(write("DKL=100\r\nPOLSTHS=0\r\n3\r\n"), c.target());
+    EXPECT_EQ(c.numbers(), (std::vector<int>{3, 11}));
+    EXPECT_EQ(c.multiplierPositions(), (std::vector<int>{0, 4}));
+    EXPECT_EQ(c.drawValues(), (std::vector<int>{2, 100}));
+}
+
+TEST_F(GameFileTest, ANonNumericNumberStopsAfterTheMarksBeforeIt)
+{
+    Coupon c;
+    try {
+        ReadGameFile(write("DKL=3\r\nPOLSTHS=1\r\n4,9,x,20\r\n"), c.target());
+        FAIL() << "expected a ConversionError";
+    } catch (const ConversionError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'x' is not a valid integer value"));
+    }
+    EXPECT_EQ(c.numbers(), (std::vector<int>{4, 9}));
+    EXPECT_EQ(c.multiplierPositions(), std::vector<int>{1});
+    EXPECT_EQ(c.drawValues(), std::vector<int>{3});
+}
+
+TEST_F(GameFileTest, ANonNumericMultiplierStopsBeforeTheNumbers)
+{
+    Coupon c;
+    EXPECT_THROW(ReadGameFile(write("DKL=6\r\nPOLSTHS=2,two,5\r\n1,2\r\n"), c.target()), ConversionError);
+    EXPECT_EQ(c.drawValues(), std::vector<int>{6});
+    EXPECT_EQ(c.multiplierPositions(), std::vector<int>{2});
+    EXPECT_TRUE(c.numbers().empty());
+}
+
+TEST_F(GameFileTest, AMissingFileIsAFileErrorAndChangesNothing)
+{
+    Coupon c;
+    c.board[0] = true;
+    EXPECT_THROW(ReadGameFile(path("none.gak"), c.target()), FileError);
+    EXPECT_EQ(c.numbers(), std::vector<int>{1});
+}
+
+TEST_F(GameFileTest, MissingLinesReadAsEmpty)
+{
+    Coupon c;
+    EXPECT_EQ(ReadGameFile(write("DKL=10"), c.target()), 0);
+    EXPECT_EQ(c.drawValues(), std::vector<int>{10});
+    EXPECT_TRUE(c.numbers().empty());
+}
+
+TEST(GameBoxAfterLoad, FollowsTheCountOfNumbersRead)
+{
+    EXPECT_EQ(GameBoxAfterLoad(0), std::nullopt);
+    EXPECT_EQ(GameBoxAfterLoad(1), 12);
+    EXPECT_EQ(GameBoxAfterLoad(2), 11);
+    EXPECT_EQ(GameBoxAfterLoad(12), 1);
+    EXPECT_EQ(GameBoxAfterLoad(13), 12);
+    EXPECT_EQ(GameBoxAfterLoad(80), 12);
+}

@@ -1,0 +1,57 @@
+#include "app/OwnerSettings.h"
+
+#include "TempDir.h"
+
+#include <QDirIterator>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+
+namespace {
+class OwnerSettings : public ::testing::Test {
+protected:
+    void SetUp() override { folder = test::isolateSettings(); }
+    QString folder;
+};
+} // namespace
+
+TEST_F(OwnerSettings, AFreshStoreGivesTheDefaults)
+{
+    const OwnerDetails d = owner::read();
+    EXPECT_EQ(d.title, QStringLiteral("ORMENA DATA"));
+    EXPECT_EQ(d.misc, QStringLiteral("ΠΡΟΓΡΑΜΜΑΤΑ ΥΠΟΛΟΓΙΣΤΩΝ"));
+    EXPECT_FALSE(d.address.isEmpty());
+    EXPECT_FALSE(d.trailer.isEmpty());
+    // The banner's reader has its own, empty default.
+    EXPECT_EQ(owner::readValue(QStringLiteral("Trailer"), QString()), QString());
+    EXPECT_EQ(owner::windowCaption(QStringLiteral("ΠΑΙΧΝΙΔΙ")), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   ORMENA DATA"));
+}
+
+TEST_F(OwnerSettings, WrittenValuesAreReadBackInSectionOptions)
+{
+    owner::write({QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QString(), QStringLiteral("Καλή τύχη!")});
+    const OwnerDetails d = owner::read();
+    EXPECT_EQ(d.title, QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
+    EXPECT_EQ(d.address, QStringLiteral("Οδός 1"));
+    EXPECT_EQ(d.misc, QString()); // an emptied value stays empty, not the default
+    EXPECT_EQ(d.trailer, QStringLiteral("Καλή τύχη!"));
+    EXPECT_EQ(owner::title(), QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
+    EXPECT_EQ(owner::windowCaption(QStringLiteral("ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ")), QStringLiteral("ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ  TARU   ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
+
+    // The store is the per-user TARU/Info one, values under Options.
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("TARU"), QStringLiteral("Info"));
+    EXPECT_EQ(store.value(QStringLiteral("Options/Title")).toString(), QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
+    EXPECT_TRUE(store.fileName().startsWith(folder)) << store.fileName().toStdString();
+}
+
+TEST_F(OwnerSettings, NothingIsCachedBetweenReads)
+{
+    EXPECT_EQ(owner::title(), QStringLiteral("ORMENA DATA"));
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("TARU"), QStringLiteral("Info"));
+        store.setValue(QStringLiteral("Options/Title"), QStringLiteral("ΝΕΟΣ"));
+    }
+    EXPECT_EQ(owner::title(), QStringLiteral("ΝΕΟΣ"));
+}
