@@ -675,6 +675,31 @@ ConstructionSummary MakeConstructionSummary(std::span<const std::uint8_t> pool, 
     return summary;
 }
 
+data::SystemNameFields LibrarySystemNameFields(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                                               const RequiredNumberSet &firstSet, double columnPrice)
+{
+    data::SystemNameFields fields;
+    fields.numbers = summary.markedCount;
+    fields.guarantee = threshold;
+    fields.game = game;
+    fields.columns = summary.builtColumns;
+    fields.columnPrice = columnPrice;
+    fields.coupons = summary.couponCount;
+    fields.columnSize = columnSize;
+    fields.hasCondition = !firstSet.label.trimmed().isEmpty();
+    if (fields.hasCondition) {
+        fields.conditionFrom = firstSet.from;
+        fields.conditionTo = firstSet.to;
+    }
+    return fields;
+}
+
+QString LibrarySystemFileName(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                              const RequiredNumberSet &firstSet, double columnPrice)
+{
+    return data::SystemFileName(LibrarySystemNameFields(summary, threshold, game, columnSize, firstSet, columnPrice));
+}
+
 QString SelectedNumbersText(int markedCount)
 {
     return QStringLiteral("Επιλεγμένοι Αριθμοί : ") + QString::number(markedCount);

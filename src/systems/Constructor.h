@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SystemFile.h"
 #include "game/SharedState.h"
 #include "systems/Conditions.h"
 
@@ -134,6 +135,15 @@ ConstructionSummary MakeConstructionSummary(std::span<const std::uint8_t> pool, 
                                             const QString &gameText, const QString &guaranteeText,
                                             const QString &expansionText, std::int64_t systemColumnCount,
                                             double columnPrice);
+
+// The catalogue fields of the library system file stored after a build: n, T, G, the built
+// column count, the coupon count and K from the summary; the condition is the first
+// required-number set's from and to texts, present when its label is not blank.
+data::SystemNameFields LibrarySystemNameFields(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                                               const RequiredNumberSet &firstSet, double columnPrice);
+// Its file name ("A10455_10_4_5_....tbi"), to be put in the PROTYPA folder.
+QString LibrarySystemFileName(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                              const RequiredNumberSet &firstSet, double columnPrice);
 
 // The marked numbers as the report prints them.
 QStringList MarkedNumberLines(std::span<const std::uint8_t> pool);

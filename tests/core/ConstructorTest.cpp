@@ -368,3 +368,18 @@ TEST(ConstructionSummary, FiguresMessageAndNumberLines)
     EXPECT_EQ(MarkedNumberLines(range(1, 33)).size(), 4);
     EXPECT_EQ(MarkedNumberLines(range(1, 33)).last(), "33");
 }
+
+TEST(ConstructionSummary, LibrarySystemFileName)
+{
+    const std::vector<std::uint8_t> pool = range(1, 10);
+    const ConstructionResult result = build(setupOf(pool, 5, 1));
+    ASSERT_EQ(result.columns.size(), 22u);
+    const ConstructionSummary summary = MakeConstructionSummary(pool, 5, 5, "5", GuaranteeItems(5).at(1), "5αδες", 22, 0.5);
+    // 22 columns cost 11.00 (1100 cents); 22 of C(10,5) = 252 is 8.73%.
+    EXPECT_EQ(LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{}, 0.5), "A10455_10_4_5_22_1100_22_873_5.tbi");
+    EXPECT_EQ(LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{" ", "1", "2"}, 0.5),
+              "A10455_10_4_5_22_1100_22_873_5.tbi"); // a blank label is no set
+    const QString withSet = LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{"1,2,3", "1", "2"}, 0.5);
+    EXPECT_EQ(withSet, "Z1045512_10_4_5_22_1100_22_873_5_1$2.tbi");
+    EXPECT_TRUE(withSet.endsWith("_1$2.tbi"));
+}
