@@ -87,6 +87,20 @@ struct ConditionEntries {
 // ConversionError; a set whose edits are not both integers becomes 0..0 (and so is off).
 ConditionLimits LoadConditionLimits(const ConditionEntries &entries);
 
+// What the conditions look at in a column, gathered one number at a time (a search that extends
+// a common prefix adds only the new number).
+struct ColumnMeasures {
+    int size = 0;
+    int sum = 0;
+    int odd = 0;
+    int left = 0;            // final digit 1..5
+    unsigned digits = 0;     // bit d: a number ends in d
+    unsigned decades = 0;    // bit d: a number lies in 10d+1..10d+10
+    int smallest = 0;
+    int largest = 0;
+    std::array<int, kRequiredSetCount> inSet{};
+};
+
 // The conditions ready for testing many columns: the limits plus, per number, which of the four
 // sets lists it. A set's label is a comma-separated list of number texts and a column's number
 // counts when its decimal text is one of the items exactly.
@@ -103,8 +117,12 @@ public:
     bool impossibleMinimum() const { return oddEvenImpossible_ || leftRightImpossible_; }
     const ConditionLimits &limits() const { return limits_; }
 
+    // The measures of a column with one more number, larger than all before it.
+    ColumnMeasures add(const ColumnMeasures &measures, int number) const;
+    // The test of ColumnPassesConditions on measures already gathered.
+    bool passes(const ColumnMeasures &measures, bool &stopRequested) const;
+
 private:
-    friend bool ColumnPassesConditions(const ColumnConditions &, std::span<const std::uint8_t>, bool &);
     friend class ConditionBounds;
 
     ConditionLimits limits_{};
@@ -129,10 +147,10 @@ class ConditionBounds {
 public:
     ConditionBounds(const ColumnConditions &conditions, std::span<const std::uint8_t> pool, int columnSize);
     bool enabled() const { return enabled_; }
-    // prefix: the numbers at the first chosen positions (fewer than the column size), the last of
-    // them at pool position last. False when no column that completes it from the positions
-    // after last passes the conditions.
-    bool mayPass(std::span<const std::uint8_t> prefix, int last) const;
+    // prefix: the measures of the numbers at the first chosen positions (fewer than the column
+    // size), the last of them at pool position last. False when no column that completes it from
+    // the positions after last passes the conditions.
+    bool mayPass(const ColumnMeasures &prefix, int last) const;
 
 private:
     const ColumnConditions &c_;

@@ -286,6 +286,7 @@ struct SystemConstructor::Engine {
     std::array<int, kMaxK> p{};
     std::array<std::uint8_t, kMaxK> numbers{};
     std::array<Mask, kMaxK + 1> prefixMask{};
+    std::array<ColumnMeasures, kMaxK + 1> measures{}; // of the first d chosen numbers
     std::size_t listStride = 0;
     std::vector<std::uint64_t> listData;
     std::array<std::array<int, kMaxK + 1>, kMaxK + 1> listLength{};
@@ -490,7 +491,7 @@ struct SystemConstructor::Engine {
                 numbers[e] = setup.pool[x];
                 if (tick())
                     return Flow::Stop;
-                if (checkConditions && !ColumnPassesConditions(conditions, std::span<const std::uint8_t>(numbers.data(), K), *stop))
+                if (checkConditions && !conditions.passes(conditions.add(measures[e], numbers[e]), *stop))
                     continue;
                 const Mask mask = prefixMask[e] | bitOf(x);
                 if constexpr (Kind != IndexKind::None) {
@@ -516,7 +517,9 @@ struct SystemConstructor::Engine {
             p[e] = x;
             numbers[e] = setup.pool[x];
             prefixMask[d] = prefixMask[e] | bitOf(x);
-            if (bounds && !bounds->mayPass(std::span<const std::uint8_t>(numbers.data(), d), x)) {
+            if (checkConditions)
+                measures[d] = conditions.add(measures[e], numbers[e]);
+            if (bounds && !bounds->mayPass(measures[d], x)) {
                 processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));
                 if (tick())
                     return Flow::Stop;
@@ -549,6 +552,7 @@ struct SystemConstructor::Engine {
         lastReport = std::chrono::steady_clock::now();
         processed = 0;
         prefixMask[0] = 0;
+        measures[0] = ColumnMeasures();
         if (n >= K) {
             switch (kind) {
             case IndexKind::None:
