@@ -72,9 +72,11 @@ struct IndexOptions {
 // shares T or more numbers with a column accepted before; the others are accepted. The result is
 // the same as comparing every candidate with every accepted column, but the test looks up the
 // candidate's T-subsets in an index of the T-subsets that accepted columns cover, and whole
-// branches of the enumeration whose common prefix already holds a covered T-subset are skipped.
+// branches of the enumeration are skipped when their common prefix already holds a covered
+// T-subset or when no column that extends it can pass the conditions (the candidates skipped
+// still count as dealt with).
 //
-// A window drives it on its own thread: it clears its stop flag, runs the search with a progress
+// A window drives it on the user-interface thread: it clears its stop flag, runs the search with a progress
 // callback that updates the progress bar and the found-columns line and lets pending input
 // through (QCoreApplication::processEvents); its stop button sets the flag, which the search
 // sees as soon as the callback returns.
