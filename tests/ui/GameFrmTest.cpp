@@ -512,10 +512,12 @@ TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
     ASSERT_TRUE(windows.GameFrm);
     EXPECT_TRUE(windows.all().contains(windows.GameFrm.get()));
 
-    windows.GameFrm->show();
-    QTest::mouseClick(windows.GameFrm->Sgrd, Qt::LeftButton, {}, windows.GameFrm->Sgrd->numberRect(44).center());
+    ui::TGameFrm *game = ui::FeatureWindows::as<ui::TGameFrm>(windows.GameFrm);
+    ASSERT_NE(game, nullptr);
+    game->show();
+    QTest::mouseClick(game->Sgrd, Qt::LeftButton, {}, game->Sgrd->numberRect(44).center());
     QTimer::singleShot(0, windows.PrnPrevFrm.get(), [&] { windows.PrnPrevFrm->reject(); });
-    windows.GameFrm->BtnPrintClick();
+    game->BtnPrintClick();
     EXPECT_EQ(windows.PrnPrevFrm->property("gameLabel").toString(), QString());
     EXPECT_DOUBLE_EQ(windows.PrnPrevFrm->property("couponValue").toDouble(), 0.5);
     EXPECT_EQ(context.state.slipMarks.numbers, QStringLiteral("44"));
