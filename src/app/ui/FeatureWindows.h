@@ -24,7 +24,7 @@ public:
     std::unique_ptr<QDialog> GeneratorFrm;
     std::unique_ptr<QDialog> PrnPrevGenFrm;
     std::unique_ptr<QDialog> EditNikToolDlg;
-    std::unique_ptr<TKatoxosDlg> KatoxosDlg;
+    std::unique_ptr<QDialog> KatoxosDlg;
     std::unique_ptr<QDialog> NewNikFrm;
     std::unique_ptr<QDialog> NewNikToolDlg;
     std::unique_ptr<QDialog> PrintRangeDlg;
@@ -45,13 +45,21 @@ public:
 
     // Created after the main window (see createLate).
     std::unique_ptr<QDialog> PrnPrevFrm;
-    std::unique_ptr<TAboutDlgS> AboutDlgS;
+    std::unique_ptr<QDialog> AboutDlgS;
     std::unique_ptr<QDialog> NikDlg;
     std::unique_ptr<QDialog> PrnFrm;
-    std::unique_ptr<TGameFrm> GameFrm;
+    std::unique_ptr<QDialog> GameFrm;
 
     void createLate();
     void createStatNikFrm();
+
+    // The windows are held by their common base so any of them can be stood in for (tests replace
+    // them with recorders); these give the real class where its own interface is needed.
+    template <typename Window>
+    static Window *as(const std::unique_ptr<QDialog> &slot)
+    {
+        return qobject_cast<Window *>(slot.get());
+    }
 
     // Every window created so far, in creation order.
     QList<QDialog *> all() const;
