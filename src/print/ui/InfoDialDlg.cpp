@@ -89,7 +89,8 @@ TInfoDialDlg::TInfoDialDlg(AppContext &context, QWidget *parent)
 
     sgrd = new QTableWidget(0, 5, this);
     sgrd->setObjectName(QStringLiteral("sgrd"));
-    sgrd->setGeometry(16, 86, 632, 316);
+    // As wide as its columns, centred.
+    sgrd->setGeometry(113, 86, 438, 316);
     sgrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgrd->verticalHeader()->hide();
     sgrd->verticalHeader()->setDefaultSectionSize(20);
@@ -97,9 +98,10 @@ TInfoDialDlg::TInfoDialDlg(AppContext &context, QWidget *parent)
     sgrd->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // Small enough for the narrow headings to show whole in their widths.
     QFont headingFont = sgrd->horizontalHeader()->font();
-    headingFont.setPixelSize(10);
+    headingFont.setPixelSize(9);
     headingFont.setBold(true);
     sgrd->horizontalHeader()->setFont(headingFont);
+    sgrd->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
 
     BtnOK = new QPushButton(QStringLiteral("&ΟΚ"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));

@@ -8,6 +8,9 @@
 #include <QShowEvent>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <array>
+
 namespace taru::ui {
 
 TViewNikDlg::TViewNikDlg(AppContext &context, QWidget *parent)
@@ -16,10 +19,10 @@ TViewNikDlg::TViewNikDlg(AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("ViewNikDlg"));
     setWindowTitle(kViewNikCaption);
-    resize(930, 420);
+    resize(960, 420);
 
     auto *band = new QWidget(this);
-    band->setGeometry(0, 0, 930, 40);
+    band->setGeometry(0, 0, 960, 40);
     band->setAutoFillBackground(true);
     QPalette palette = band->palette();
     palette.setColor(QPalette::Window, QColor(255, 255, 225));
@@ -36,13 +39,19 @@ TViewNikDlg::TViewNikDlg(AppContext &context, QWidget *parent)
 
     SGrd = new QTableWidget(0, draws::kDrawFields, this);
     SGrd->setObjectName(QStringLiteral("SGrd"));
-    SGrd->setGeometry(6, 46, 918, 368);
+    SGrd->setGeometry(6, 46, 948, 368);
     SGrd->setSelectionBehavior(QAbstractItemView::SelectRows);
     SGrd->setSelectionMode(QAbstractItemView::SingleSelection);
     SGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGrd->verticalHeader()->hide();
     SGrd->verticalHeader()->setDefaultSectionSize(20);
     SGrd->installEventFilter(this);
+    // Small enough for a draw number or a date to show whole in its narrow column.
+    QFont cells = SGrd->font();
+    cells.setPixelSize(10);
+    SGrd->setFont(cells);
+    SGrd->setTextElideMode(Qt::ElideNone);
+    SGrd->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
 
     connect(SGrd, &QTableWidget::cellDoubleClicked, this,
             [this] { runGuarded(context_.prompts, this, [this] { SGrdDblClick(); }); });
@@ -149,10 +158,14 @@ void TViewNikDlg::prepareSnapshot()
     for (int d = 1; d <= 14; ++d) {
         draws::DrawEntry entry;
         entry.sequence = QString::number(d);
-        entry.drawNumber = QString::number(41020 + d);
+        entry.drawNumber = QString::number(1020 + d);
         entry.date = QStringLiteral("%1/11/2026").arg(10 + d, 2, 10, QLatin1Char('0'));
+        std::array<int, draws::kDrawNumbers> numbers{};
         for (int i = 0; i < draws::kDrawNumbers; ++i)
-            entry.numbers[static_cast<std::size_t>(i)] = QString::number(1 + (i * 4 + d * 7) % 80);
+            numbers[static_cast<std::size_t>(i)] = 1 + (i * 4 + d * 7) % 80;
+        std::sort(numbers.begin(), numbers.end()); // as the entry board gives them
+        for (int i = 0; i < draws::kDrawNumbers; ++i)
+            entry.numbers[static_cast<std::size_t>(i)] = QString::number(numbers[static_cast<std::size_t>(i)]);
         entries.push_back(entry);
     }
     setDraws(entries);

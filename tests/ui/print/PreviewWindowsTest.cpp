@@ -1,4 +1,5 @@
 #include "PreviewFixture.h"
+#include "../ShellFixture.h"
 
 #include "app/Errors.h"
 #include "data/CouponFile.h"
@@ -400,4 +401,17 @@ TEST_F(PreviewTest, PrintRangeDialogTakesDigitsOnly)
 
     QTest::mouseClick(range->BtnOK, Qt::LeftButton);
     EXPECT_EQ(range->result(), QDialog::Accepted);
+}
+
+TEST_F(PreviewTest, PrinterSettingsOpenTheProgramsProfileDialog)
+{
+    auto recorder = std::make_unique<RecordingDlg>();
+    RecordingDlg *settingsDlg = recorder.get();
+    windows.PrnFrm = std::move(recorder);
+    for (const auto *slot : {&windows.PrnPrevFrm, &windows.PrnPrevGenFrm, &windows.PrnPrevEGGYFrm, &windows.PrnPrevDeltiaFrm}) {
+        auto *preview = qobject_cast<ui::SlipPreviewWindow *>(slot->get());
+        ASSERT_NE(preview, nullptr);
+        QTest::mouseClick(preview->BtnPrnSettings, Qt::LeftButton);
+    }
+    EXPECT_EQ(settingsDlg->execs, 4);
 }
