@@ -3,9 +3,12 @@
 #include "app/ui/MainFrm.h"
 #include "data/CouponFile.h"
 #include "draws/DrawsFile.h"
+#include "print/PrinterProfile.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrnPrevDeltiaFrm.h"
+#include "print/ui/ProgramPrinter.h"
+#include "print/ui/QPainterCanvas.h"
 #include "print/ui/ViewNikDlg.h"
 #include "print/ui/WinningRow.h"
 
@@ -13,7 +16,10 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -344,4 +350,38 @@ TEST_F(DeltiaPreview, TheMainMenuOpensThePreviewOnlyOnAFileThatReads)
     // Three coupons announced, one line present: the other two are empty coupons.
     EXPECT_EQ(caption, QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :0.50"));
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+// The preview's own printer: the program's printer, here set to write a PDF, with the default
+// profile of the Printers folder.
+TEST_F(PreviewTest, ThePreviewPrintsTheCurrentCouponOnTheProgramsPrinter)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    PrinterProfile profile;
+    profile.markChar = QStringLiteral("X");
+    ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/Printers/default.tpr"), SerialiseProfile(profile)));
+    const QString file = deltia(kFileName);
+    ASSERT_TRUE(writeAll(file, data::CouponFileBytes(2, 5, QString(), 0, 0, {line({1, 2, 3, 4, 5}), line({6, 7, 8, 9, 10})})));
+
+    auto *preview = ui::FeatureWindows::as<ui::TPrnPrevDeltiaFrm>(windows.PrnPrevDeltiaFrm);
+    ASSERT_TRUE(preview->loadCouponFile(file));
+    preview->show();
+    preview->SBtnNextClick();
+
+    QPrinter &printer = ui::ProgramPrinter();
+    const QString pdf = data.path() + QStringLiteral("/slip.pdf");
+    ui::ConfigurePdfPrinter(printer, pdf, 300);
+    prompts.expectMessage(QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο"), QStringLiteral("Ενημέρωση"));
+    preview->BtnPrintClick();
+    printer.setOutputFileName(QString()); // back to the system's printer for the other tests
+    printer.setOutputFormat(QPrinter::NativeFormat);
+
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << text.toStdString(); // one page
+    EXPECT_TRUE(text.contains(QStringLiteral("Δελ. 2"))) << text.toStdString();
+    EXPECT_EQ(text.count(QLatin1Char('X')), 6) << text.toStdString(); // five numbers and the game box
 }
