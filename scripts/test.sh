@@ -4,7 +4,8 @@
 source "$(dirname "$0")/common.sh"
 install_packages
 configure_and_build -DTARU_WERROR=ON -DTARU_TESTS=ON -DTARU_BENCH=ON
+# Each file reader's fuzz target runs briefly on its seed corpus.
+"$ROOT/scripts/fuzz.sh" 10
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD_DIR"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300
-"$ROOT/scripts/fuzz.sh" 10

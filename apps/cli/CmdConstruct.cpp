@@ -1,6 +1,8 @@
 #include "Commands.h"
 
 #include "app/Errors.h"
+#include "data/CouponFile.h"
+#include "data/SystemFile.h"
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
@@ -142,10 +144,7 @@ int runConstruct(const QStringList &args)
     const ColumnConditions conditions = ColumnConditions::fromEntries(setup.conditions);
 
     ConstructionSetup build;
-    for (int number = 1; number <= kNumbers; ++number) {
-        if (setup.board[number - 1])
-            build.pool.push_back(static_cast<std::uint8_t>(number));
-    }
+    build.pool = PoolOf(setup.board);
     build.game = *game;
     build.columnSize = *game; // the expansion always follows the game
     build.threshold = GuaranteeThreshold(*game, index);
@@ -170,8 +169,24 @@ int runConstruct(const QStringList &args)
     out().flush();
     err().flush();
 
-    (void)libraryDir;
-    (void)couponsPath;
+    // A stopped build or one without columns stores nothing, as in the window.
+    const bool built = !result.stopped && !result.columns.empty();
+    if (libraryDir && built) {
+        if (!QDir().mkpath(*libraryDir))
+            throw FileError(QStringLiteral("Cannot create the folder \"%1\"").arg(*libraryDir));
+        const QString name = LibrarySystemFileName(summary, build.threshold, build.game, build.columnSize,
+                                                   setup.conditions.sets[0], price);
+        data::WriteSystemFile(QDir(*libraryDir).filePath(name), result.columns);
+    }
+    if (couponsPath) {
+        if (!built) {
+            err() << QStringLiteral("Δεν έχετε στήλες για αποθήκευση") << '\n';
+        } else {
+            // No slip here: no multiplier and no consecutive-draws box.
+            data::WriteCouponFile(*couponsPath, static_cast<int>(summary.builtColumns), build.columnSize, QString(), 0, 0,
+                                  result.columns);
+        }
+    }
     return 0;
 }
 

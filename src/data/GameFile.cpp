@@ -2,8 +2,8 @@
 
 #include "app/Errors.h"
 #include "app/TextFile.h"
+#include "data/CommaText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace taru {
@@ -12,13 +12,6 @@ namespace {
 
 const QString kDrawsKey = QStringLiteral("DKL=");
 const QString kMultipliersKey = QStringLiteral("POLSTHS=");
-
-// List items are separated by "," and blanks alike; empty items are dropped.
-QStringList listItems(const QString &line)
-{
-    static const QRegularExpression separators(QStringLiteral("[,\\s]+"));
-    return line.split(separators, Qt::SkipEmptyParts);
-}
 
 // The text after the first "=" (the whole line when there is none).
 QString valueOf(const QString &line)
@@ -75,14 +68,14 @@ int ReadGameFile(const QString &path, GameFileTarget target)
         }
     }
 
-    for (const QString &item : listItems(valueOf(lineAt(lines, 1)))) {
+    for (const QString &item : data::SplitCommaText(valueOf(lineAt(lines, 1)))) {
         const int position = toInt(item);
         if (position >= 0 && position < kMultiplierBoxCount)
             target.multiplierBoxes[position] = true;
     }
 
     int count = 0;
-    for (const QString &item : listItems(lineAt(lines, 2))) {
+    for (const QString &item : data::SplitCommaText(lineAt(lines, 2))) {
         const int number = toInt(item);
         ++count;
         if (number >= 1 && number <= kNumbers)

@@ -123,54 +123,148 @@ ColumnConditions ColumnConditions::fromEntries(const ConditionEntries &entries)
     return ColumnConditions(LoadConditionLimits(entries), labels);
 }
 
+namespace {
+// Distinct final digits or decades: the bits of a mask of at most ten bits.
+struct BitCounts {
+    std::array<std::uint8_t, 1024> count{};
+    constexpr BitCounts()
+    {
+        for (unsigned m = 1; m < 1024; ++m)
+            count[m] = static_cast<std::uint8_t>(count[m >> 1] + (m & 1u));
+    }
+};
+constexpr BitCounts kBitCounts;
+int distinct(unsigned mask) { return kBitCounts.count[mask & 1023u]; }
+} // namespace
+
+ColumnMeasures ColumnConditions::add(const ColumnMeasures &m, int number) const
+{
+    ColumnMeasures next = m;
+    if (next.size == 0)
+        next.smallest = number;
+    ++next.size;
+    next.sum += number;
+    next.odd += isOdd(number) ? 1 : 0;
+    next.left += isLeft(number) ? 1 : 0;
+    next.digits |= 1u << (number % 10);
+    next.decades |= 1u << ((number - 1) / 10);
+    next.smallest = std::min(next.smallest, number);
+    next.largest = std::max(next.largest, number);
+    const unsigned bits = setBits_[number];
+    for (int s = 0; s < kRequiredSetCount; ++s)
+        next.inSet[s] += static_cast<int>((bits >> s) & 1u);
+    return next;
+}
+
+bool ColumnConditions::passes(const ColumnMeasures &m, bool &stopRequested) const
+{
+    const auto outside = [&](int i, int measure) { return active_[i] && (measure < limits_.from[i] || measure > limits_.to[i]); };
+    if (outside(kSumRow - 1, m.sum))
+        return false;
+    if (oddEvenImpossible_)
+        stopRequested = true;
+    if (outside(kOddRow - 1, m.odd) || outside(kEvenRow - 1, m.size - m.odd))
+        return false;
+    if (leftRightImpossible_)
+        stopRequested = true;
+    if (outside(kLeftRow - 1, m.left) || outside(kRightRow - 1, m.size - m.left))
+        return false;
+    if (outside(kFinalDigitsRow - 1, distinct(m.digits)) || outside(kDecadesRow - 1, distinct(m.decades)))
+        return false;
+    if (outside(kRangeRow - 1, m.largest - m.smallest))
+        return false;
+    for (int s = 0; s < kRequiredSetCount; ++s) {
+        if (outside(kSetBase + s, m.inSet[s]))
+            return false;
+    }
+    return true;
+}
+
 bool ColumnPassesConditions(const ColumnConditions &c, std::span<const std::uint8_t> column, bool &stopRequested)
 {
     if (c.testsNothing())
         return true;
-    const auto &from = c.limits_.from;
-    const auto &to = c.limits_.to;
-    const auto &active = c.active_;
-    const auto outside = [&](int i, int measure) { return active[i] && (measure < from[i] || measure > to[i]); };
+    ColumnMeasures measures;
+    for (const std::uint8_t number : column)
+        measures = c.add(measures, number);
+    return c.passes(measures, stopRequested);
+}
 
-    int sum = 0;
-    int odd = 0;
-    int left = 0;
-    unsigned digits = 0;
-    unsigned decades = 0;
-    int smallest = kNumbers + 1;
-    int largest = 0;
-    std::array<int, kRequiredSetCount> inSet{};
-    for (const std::uint8_t value : column) {
-        const int number = value;
-        sum += number;
-        odd += isOdd(number) ? 1 : 0;
-        left += isLeft(number) ? 1 : 0;
-        digits |= 1u << (number % 10);
-        decades |= 1u << ((number - 1) / 10);
-        smallest = std::min(smallest, number);
-        largest = std::max(largest, number);
-        const unsigned bits = c.setBits_[number];
+ConditionBounds::ConditionBounds(const ColumnConditions &conditions, std::span<const std::uint8_t> pool, int columnSize)
+    : c_(conditions), pool_(pool.begin(), pool.end()), k_(columnSize)
+{
+    enabled_ = !conditions.testsNothing() && !conditions.impossibleMinimum();
+    if (!enabled_)
+        return;
+    const int n = static_cast<int>(pool_.size());
+    sumBefore_.assign(n + 1, 0);
+    oddFrom_.assign(n + 1, 0);
+    leftFrom_.assign(n + 1, 0);
+    for (auto &counts : setFrom_)
+        counts.assign(n + 1, 0);
+    for (int i = 0; i < n; ++i)
+        sumBefore_[i + 1] = sumBefore_[i] + pool_[i];
+    for (int i = n - 1; i >= 0; --i) {
+        const int number = pool_[i];
+        oddFrom_[i] = oddFrom_[i + 1] + (isOdd(number) ? 1 : 0);
+        leftFrom_[i] = leftFrom_[i + 1] + (isLeft(number) ? 1 : 0);
         for (int s = 0; s < kRequiredSetCount; ++s)
-            inSet[s] += (bits >> s) & 1u;
+            setFrom_[s][i] = setFrom_[s][i + 1] + ((conditions.setBits_[number] >> s) & 1);
     }
-    const int size = static_cast<int>(column.size());
+}
 
-    if (outside(kSumRow - 1, sum))
+bool ConditionBounds::mayPass(const ColumnMeasures &prefix, int last) const
+{
+    const auto &from = c_.limits_.from;
+    const auto &to = c_.limits_.to;
+    const auto &active = c_.active_;
+    // The measure will end up within [low, high]: can that still meet the condition's range?
+    const auto hopeless = [&](int i, int low, int high) { return active[i] && (low > to[i] || high < from[i]); };
+    // A count: `have` in the prefix, `with` of the available numbers have the property, `without` do not.
+    const auto countBounds = [&](int i, int have, int with, int without, int remaining) {
+        return hopeless(i, have + std::max(0, remaining - without), have + std::min(remaining, with));
+    };
+
+    const int n = static_cast<int>(pool_.size());
+    const int d = prefix.size;
+    const int remaining = k_ - d;
+    const int start = last + 1;
+    const int available = n - start;
+    if (remaining > available)
         return false;
-    if (c.oddEvenImpossible_)
-        stopRequested = true;
-    if (outside(kOddRow - 1, odd) || outside(kEvenRow - 1, size - odd))
+    const int sum = prefix.sum;
+    const int odd = prefix.odd;
+    const int left = prefix.left;
+
+    const int smallestRest = sumBefore_[start + remaining] - sumBefore_[start];
+    const int largestRest = sumBefore_[n] - sumBefore_[n - remaining];
+    if (hopeless(kSumRow - 1, sum + smallestRest, sum + largestRest))
         return false;
-    if (c.leftRightImpossible_)
-        stopRequested = true;
-    if (outside(kLeftRow - 1, left) || outside(kRightRow - 1, size - left))
+    const int oddAvailable = oddFrom_[start];
+    const int evenAvailable = available - oddAvailable;
+    if (countBounds(kOddRow - 1, odd, oddAvailable, evenAvailable, remaining) ||
+        countBounds(kEvenRow - 1, d - odd, evenAvailable, oddAvailable, remaining))
         return false;
-    if (outside(kFinalDigitsRow - 1, std::popcount(digits)) || outside(kDecadesRow - 1, std::popcount(decades)))
+    const int leftAvailable = leftFrom_[start];
+    const int rightAvailable = available - leftAvailable;
+    if (countBounds(kLeftRow - 1, left, leftAvailable, rightAvailable, remaining) ||
+        countBounds(kRightRow - 1, d - left, rightAvailable, leftAvailable, remaining))
         return false;
-    if (outside(kRangeRow - 1, size == 0 ? 0 : largest - smallest))
+    const int distinctDigits = distinct(prefix.digits);
+    const int distinctDecades = distinct(prefix.decades);
+    if (hopeless(kFinalDigitsRow - 1, distinctDigits, distinctDigits + remaining) ||
+        hopeless(kDecadesRow - 1, distinctDecades, distinctDecades + remaining))
         return false;
+    if (d > 0) {
+        const int first = prefix.smallest;
+        const int lowestLast = remaining > 0 ? pool_[start + remaining - 1] : prefix.largest;
+        const int highestLast = remaining > 0 ? pool_[n - 1] : prefix.largest;
+        if (hopeless(kRangeRow - 1, lowestLast - first, highestLast - first))
+            return false;
+    }
     for (int s = 0; s < kRequiredSetCount; ++s) {
-        if (outside(kSetBase + s, inSet[s]))
+        const int with = setFrom_[s][start];
+        if (countBounds(kSetBase + s, prefix.inSet[s], with, available - with, remaining))
             return false;
     }
     return true;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace taru {
 
@@ -86,6 +87,20 @@ struct ConditionEntries {
 // ConversionError; a set whose edits are not both integers becomes 0..0 (and so is off).
 ConditionLimits LoadConditionLimits(const ConditionEntries &entries);
 
+// What the conditions look at in a column, gathered one number at a time (a search that extends
+// a common prefix adds only the new number).
+struct ColumnMeasures {
+    int size = 0;
+    int sum = 0;
+    int odd = 0;
+    int left = 0;            // final digit 1..5
+    unsigned digits = 0;     // bit d: a number ends in d
+    unsigned decades = 0;    // bit d: a number lies in 10d+1..10d+10
+    int smallest = 0;
+    int largest = 0;
+    std::array<int, kRequiredSetCount> inSet{};
+};
+
 // The conditions ready for testing many columns: the limits plus, per number, which of the four
 // sets lists it. A set's label is a comma-separated list of number texts and a column's number
 // counts when its decimal text is one of the items exactly.
@@ -102,8 +117,13 @@ public:
     bool impossibleMinimum() const { return oddEvenImpossible_ || leftRightImpossible_; }
     const ConditionLimits &limits() const { return limits_; }
 
+    // The measures of a column with one more number, larger than all before it.
+    ColumnMeasures add(const ColumnMeasures &measures, int number) const;
+    // The test of ColumnPassesConditions on measures already gathered.
+    bool passes(const ColumnMeasures &measures, bool &stopRequested) const;
+
 private:
-    friend bool ColumnPassesConditions(const ColumnConditions &, std::span<const std::uint8_t>, bool &);
+    friend class ConditionBounds;
 
     ConditionLimits limits_{};
     std::array<bool, kConditionCount> active_{};
@@ -118,6 +138,31 @@ private:
 // stopRequested when the from-values of odd + even (checked after the sum test) or of left +
 // right (checked after the even test) exceed 12; the column's test goes on.
 bool ColumnPassesConditions(const ColumnConditions &conditions, std::span<const std::uint8_t> column, bool &stopRequested);
+
+// Bounds on what the columns that begin with a given prefix can still measure, for a search
+// that takes its columns from a fixed pool in position order: when no completion can pass, the
+// whole branch can be skipped. Off when nothing is tested, and when an impossible minimum is set
+// (its stop must be raised by the very column that reaches the step, so every column is tested).
+class ConditionBounds {
+public:
+    ConditionBounds(const ColumnConditions &conditions, std::span<const std::uint8_t> pool, int columnSize);
+    bool enabled() const { return enabled_; }
+    // prefix: the measures of the numbers at the first chosen positions (fewer than the column
+    // size), the last of them at pool position last. False when no column that completes it from
+    // the positions after last passes the conditions.
+    bool mayPass(const ColumnMeasures &prefix, int last) const;
+
+private:
+    const ColumnConditions &c_;
+    std::vector<std::uint8_t> pool_;
+    int k_ = 0;
+    bool enabled_ = false;
+    // Per start position i: sums and counts over the pool positions i..n-1 (or 0..i-1 for sums).
+    std::vector<int> sumBefore_;
+    std::vector<int> oddFrom_;
+    std::vector<int> leftFrom_;
+    std::array<std::vector<int>, kRequiredSetCount> setFrom_;
+};
 
 // Entry rule of the grid when a cell is confirmed: the edited column (1 = from, 2 = to) is
 // clamped to the row's entry range, then to := from when from > to. Texts that are not integers

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstdlib>
+#include <new>
+#include <limits>
 
 namespace taru {
 
@@ -53,6 +56,22 @@ QStringList ColumnSizeItems()
     return items;
 }
 
+std::vector<std::uint8_t> PoolOf(const std::array<bool, kNumbers> &board)
+{
+    std::vector<std::uint8_t> pool;
+    for (int number = 1; number <= kNumbers; ++number) {
+        if (board[number - 1])
+            pool.push_back(static_cast<std::uint8_t>(number));
+    }
+    return pool;
+}
+
+int ProgressBarMaximum(int markedCount, int columnSize)
+{
+    const std::int64_t candidates = Combinations(markedCount, columnSize);
+    return candidates > std::numeric_limits<std::int32_t>::max() ? 10'000'000 : static_cast<int>(candidates);
+}
+
 namespace {
 
 using Mask = unsigned __int128; // one bit per pool position (at most 80)
@@ -91,78 +110,153 @@ const Binomials &binomials()
 // system (colex): the subset x1 < x2 < ... < xT has rank C(x1,1) + C(x2,2) + ... + C(xT,T).
 class BitIndex {
 public:
-    void reset(std::uint64_t bits) { words_.assign((bits + 63) / 64, 0); }
+    // Zeroed on demand: a large index is not written through before the search starts, so the
+    // first progress call is not held up by it.
+    void reset(std::uint64_t bits)
+    {
+        const std::size_t words = static_cast<std::size_t>((bits + 63) / 64);
+        words_.reset(static_cast<std::uint64_t *>(std::calloc(std::max<std::size_t>(words, 1), sizeof(std::uint64_t))));
+        if (!words_)
+            throw std::bad_alloc();
+    }
     bool contains(std::uint64_t rank) const { return (words_[rank >> 6] >> (rank & 63)) & 1u; }
     void insert(std::uint64_t rank) { words_[rank >> 6] |= std::uint64_t{1} << (rank & 63); }
 
 private:
-    std::vector<std::uint64_t> words_;
+    struct Free {
+        void operator()(std::uint64_t *p) const { std::free(p); }
+    };
+    std::unique_ptr<std::uint64_t[], Free> words_;
 };
 
-// Open-addressing set of ranks for pools where the bitset would be too large. It grows up to
-// half the budget (so that growing, old and new table together, stays inside it) and then
-// refuses further entries.
+// Open-addressing set of ranks for pools where the bitset would be too large. It doubles as it
+// fills, and moves the entries of the previous table over a few at a time with each insertion
+// instead of all at once, so that no single step holds the search up. Its tables together stay
+// within the budget; once the largest table allowed is half full it refuses further entries.
 class HashIndex {
 public:
     void reset(std::size_t budgetBytes)
     {
+        // The largest table takes half the budget; with the previous one still being moved,
+        // both take three quarters.
         maxSlots_ = std::bit_floor(std::max<std::size_t>(budgetBytes / 2 / sizeof(std::uint64_t), 2));
+        current_ = Table(std::min<std::size_t>(maxSlots_, 1024));
+        previous_ = Table();
+        moved_ = 0;
         count_ = 0;
-        allocate(std::min<std::size_t>(maxSlots_, 4096));
     }
     bool roomFor(std::size_t more) const { return count_ + more <= maxSlots_ / 2; }
     bool contains(std::uint64_t rank) const
     {
         const std::uint64_t key = rank + 1;
-        for (std::size_t i = slotOf(key);; i = (i + 1) & mask_) {
-            if (slots_[i] == key)
-                return true;
-            if (slots_[i] == 0)
-                return false;
-        }
+        return current_.find(key) || (previous_.size != 0 && previous_.find(key));
     }
     void insert(std::uint64_t rank)
     {
-        if ((count_ + 1) * 2 > slots_.size())
-            grow();
         const std::uint64_t key = rank + 1;
-        std::size_t i = slotOf(key);
-        while (slots_[i] != 0) {
-            if (slots_[i] == key)
-                return;
-            i = (i + 1) & mask_;
-        }
-        slots_[i] = key;
+        if (contains(rank))
+            return;
+        if ((count_ + 1) * 2 > current_.size)
+            grow();
+        current_.add(key);
         ++count_;
+        moveSome();
     }
 
 private:
-    std::size_t slotOf(std::uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift_); }
-    void allocate(std::size_t slots)
+    struct Free {
+        void operator()(std::uint64_t *p) const { std::free(p); }
+    };
+    struct Table {
+        std::unique_ptr<std::uint64_t[], Free> slots; // key = rank + 1; 0 marks an empty slot
+        std::size_t size = 0;
+        std::size_t mask = 0;
+        int shift = 64;
+
+        Table() = default;
+        explicit Table(std::size_t slotCount) : size(slotCount), mask(slotCount - 1), shift(64 - std::countr_zero(slotCount))
+        {
+            // Zeroed on demand by the system: no pause to clear a large table up front.
+            slots.reset(static_cast<std::uint64_t *>(std::calloc(slotCount, sizeof(std::uint64_t))));
+            if (!slots)
+                throw std::bad_alloc();
+        }
+        std::size_t slotOf(std::uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift); }
+        bool find(std::uint64_t key) const
+        {
+            for (std::size_t i = slotOf(key);; i = (i + 1) & mask) {
+                if (slots[i] == key)
+                    return true;
+                if (slots[i] == 0)
+                    return false;
+            }
+        }
+        void add(std::uint64_t key)
+        {
+            std::size_t i = slotOf(key);
+            while (slots[i] != 0) {
+                if (slots[i] == key)
+                    return;
+                i = (i + 1) & mask;
+            }
+            slots[i] = key;
+        }
+    };
+
+    void moveSome(std::size_t step = 16)
     {
-        slots_.assign(slots, 0);
-        mask_ = slots - 1;
-        shift_ = 64 - std::countr_zero(slots);
+        if (previous_.size == 0)
+            return;
+        const std::size_t end = std::min(previous_.size, moved_ + step);
+        for (; moved_ < end; ++moved_) {
+            if (previous_.slots[moved_] != 0)
+                current_.add(previous_.slots[moved_]);
+        }
+        if (moved_ == previous_.size)
+            previous_ = Table();
     }
     void grow()
     {
-        std::vector<std::uint64_t> old = std::move(slots_);
-        allocate(old.size() * 2);
-        for (const std::uint64_t key : old) {
-            if (key == 0)
-                continue;
-            std::size_t i = slotOf(key);
-            while (slots_[i] != 0)
-                i = (i + 1) & mask_;
-            slots_[i] = key;
+        // The previous table is long gone by now (it is moved 16 slots per insertion, and
+        // doubling again takes as many insertions as it had slots); finish it if not.
+        moveSome(previous_.size);
+        previous_ = std::move(current_);
+        current_ = Table(previous_.size * 2);
+        moved_ = 0;
+    }
+
+    Table current_;
+    Table previous_;
+    std::size_t moved_ = 0;
+    std::size_t count_ = 0; // distinct ranks held
+    std::size_t maxSlots_ = 0;
+};
+
+// The accepted columns, K numbers each, in blocks: a long build never has to move everything it
+// has found to a larger buffer (which would hold the search up for a noticeable moment).
+class ColumnStore {
+public:
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+
+    void append(std::span<const std::uint8_t> column)
+    {
+        if (blocks_.empty() || blocks_.back().size() + column.size() > kBlockBytes) {
+            blocks_.emplace_back();
+            blocks_.back().reserve(kBlockBytes);
+        }
+        blocks_.back().insert(blocks_.back().end(), column.begin(), column.end());
+    }
+    template <typename Visit>
+    void forEach(std::size_t columnSize, Visit &&visit) const
+    {
+        for (const auto &block : blocks_) {
+            for (std::size_t i = 0; i + columnSize <= block.size(); i += columnSize)
+                visit(std::span<const std::uint8_t>(block.data() + i, columnSize));
         }
     }
 
-    std::vector<std::uint64_t> slots_; // rank + 1; 0 marks an empty slot
-    std::size_t count_ = 0;
-    std::size_t maxSlots_ = 0;
-    std::size_t mask_ = 0;
-    int shift_ = 64;
+private:
+    std::vector<std::vector<std::uint8_t>> blocks_;
 };
 
 enum class Flow { Continue, Unwind, Stop };
@@ -178,12 +272,13 @@ struct SystemConstructor::Engine {
     int T = 0;
     bool test = false;       // the guarantee test runs
     bool checkConditions = false;
+    std::unique_ptr<ConditionBounds> bounds; // skips branches that no column can pass from
     IndexKind kind = IndexKind::None;
     BitIndex bits;
     HashIndex hash;
     bool hashFull = false;
     std::vector<Mask> direct; // columns accepted once the hash set was full
-    std::vector<std::uint8_t> accepted; // K numbers per accepted column
+    ColumnStore accepted;
     std::int64_t acceptedCount = 0;
 
     // Search state. lists[d][s] holds the ranks of the s-subsets of the first d chosen positions,
@@ -191,6 +286,7 @@ struct SystemConstructor::Engine {
     std::array<int, kMaxK> p{};
     std::array<std::uint8_t, kMaxK> numbers{};
     std::array<Mask, kMaxK + 1> prefixMask{};
+    std::array<ColumnMeasures, kMaxK + 1> measures{}; // of the first d chosen numbers
     std::size_t listStride = 0;
     std::vector<std::uint64_t> listData;
     std::array<std::array<int, kMaxK + 1>, kMaxK + 1> listLength{};
@@ -200,11 +296,11 @@ struct SystemConstructor::Engine {
     unsigned work = 0;
     std::chrono::steady_clock::time_point lastReport;
 
-    std::size_t budget = 0;
+    IndexOptions options;
     bool used = false;
 
-    Engine(ConstructionSetup s, ColumnConditions c, std::size_t indexBudget)
-        : setup(std::move(s)), conditions(std::move(c)), budget(indexBudget)
+    Engine(ConstructionSetup s, ColumnConditions c, IndexOptions indexOptions)
+        : setup(std::move(s)), conditions(std::move(c)), options(indexOptions)
     {
         n = static_cast<int>(setup.pool.size());
         K = setup.columnSize;
@@ -223,15 +319,18 @@ struct SystemConstructor::Engine {
         if (test && T < 1)
             throw RangeError(QStringLiteral("The guarantee threshold %1 is below 1").arg(T));
         checkConditions = !conditions.testsNothing();
+        bounds = std::make_unique<ConditionBounds>(conditions, setup.pool, K);
+        if (!bounds->enabled())
+            bounds.reset();
 
         if (test) {
             const std::uint64_t subsets = C(n, T);
-            if (subsets <= std::uint64_t{budget} * 8) {
+            if (options.allowBitset && subsets <= std::uint64_t{options.budgetBytes} * 8) {
                 kind = IndexKind::Bitset;
                 bits.reset(subsets);
             } else {
                 kind = IndexKind::HashSet;
-                hash.reset(budget);
+                hash.reset(options.budgetBytes);
             }
             listStride = C(K, K / 2);
             listData.assign((kMaxK + 1) * (kMaxK + 1) * listStride, 0);
@@ -325,7 +424,7 @@ struct SystemConstructor::Engine {
 
     void accept(std::span<const int> positions, std::span<const std::uint8_t> column)
     {
-        accepted.insert(accepted.end(), column.begin(), column.end());
+        accepted.append(column);
         ++acceptedCount;
         if (!test)
             return;
@@ -371,7 +470,9 @@ struct SystemConstructor::Engine {
 
     bool tick()
     {
-        if (!progress || ++work < 1024)
+        // The clock is read every 64 steps: a step costs at least tens of nanoseconds, a few
+        // microseconds at most, so the calls come close to the interval and the reads stay cheap.
+        if (!progress || ++work < 64)
             return false;
         work = 0;
         if (std::chrono::steady_clock::now() - lastReport < kProgressInterval)
@@ -390,7 +491,7 @@ struct SystemConstructor::Engine {
                 numbers[e] = setup.pool[x];
                 if (tick())
                     return Flow::Stop;
-                if (checkConditions && !ColumnPassesConditions(conditions, std::span<const std::uint8_t>(numbers.data(), K), *stop))
+                if (checkConditions && !conditions.passes(conditions.add(measures[e], numbers[e]), *stop))
                     continue;
                 const Mask mask = prefixMask[e] | bitOf(x);
                 if constexpr (Kind != IndexKind::None) {
@@ -416,6 +517,14 @@ struct SystemConstructor::Engine {
             p[e] = x;
             numbers[e] = setup.pool[x];
             prefixMask[d] = prefixMask[e] | bitOf(x);
+            if (checkConditions)
+                measures[d] = conditions.add(measures[e], numbers[e]);
+            if (bounds && !bounds->mayPass(measures[d], x)) {
+                processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));
+                if (tick())
+                    return Flow::Stop;
+                continue;
+            }
             if constexpr (Kind != IndexKind::None) {
                 if (d >= T && coveredWith<Kind>(d, x, prefixMask[d])) {
                     processed += static_cast<std::int64_t>(C(n - 1 - x, K - d));
@@ -443,6 +552,7 @@ struct SystemConstructor::Engine {
         lastReport = std::chrono::steady_clock::now();
         processed = 0;
         prefixMask[0] = 0;
+        measures[0] = ColumnMeasures();
         if (n >= K) {
             switch (kind) {
             case IndexKind::None:
@@ -463,8 +573,8 @@ struct SystemConstructor::Engine {
     }
 };
 
-SystemConstructor::SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, std::size_t indexBudgetBytes)
-    : engine_(std::make_unique<Engine>(std::move(setup), std::move(conditions), indexBudgetBytes))
+SystemConstructor::SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, IndexOptions index)
+    : engine_(std::make_unique<Engine>(std::move(setup), std::move(conditions), index))
 {
 }
 
@@ -474,7 +584,7 @@ ConstructionResult SystemConstructor::EnumerateCandidates(bool &stopRequested, c
 {
     // A fresh search: forget columns from an earlier run or from single steps.
     if (engine_->used)
-        engine_ = std::make_unique<Engine>(engine_->setup, engine_->conditions, engine_->budget);
+        engine_ = std::make_unique<Engine>(engine_->setup, engine_->conditions, engine_->options);
     Engine &e = *engine_;
     e.used = true;
     e.run(stopRequested, progress);
@@ -514,10 +624,8 @@ SystemColumns SystemConstructor::acceptedColumns() const
     const Engine &e = *engine_;
     SystemColumns columns;
     columns.reserve(static_cast<std::size_t>(e.acceptedCount));
-    for (std::int64_t i = 0; i < e.acceptedCount; ++i) {
-        const auto begin = e.accepted.begin() + i * e.K;
-        columns.emplace_back(begin, begin + e.K);
-    }
+    e.accepted.forEach(static_cast<std::size_t>(e.K),
+                       [&](std::span<const std::uint8_t> column) { columns.emplace_back(column.begin(), column.end()); });
     return columns;
 }
 
@@ -569,6 +677,31 @@ ConstructionSummary MakeConstructionSummary(std::span<const std::uint8_t> pool, 
     summary.fifteenNumberLines = (n + 14) / 15;
     summary.numberLines = MarkedNumberLines(pool);
     return summary;
+}
+
+data::SystemNameFields LibrarySystemNameFields(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                                               const RequiredNumberSet &firstSet, double columnPrice)
+{
+    data::SystemNameFields fields;
+    fields.numbers = summary.markedCount;
+    fields.guarantee = threshold;
+    fields.game = game;
+    fields.columns = summary.builtColumns;
+    fields.columnPrice = columnPrice;
+    fields.coupons = summary.couponCount;
+    fields.columnSize = columnSize;
+    fields.hasCondition = !firstSet.label.trimmed().isEmpty();
+    if (fields.hasCondition) {
+        fields.conditionFrom = firstSet.from;
+        fields.conditionTo = firstSet.to;
+    }
+    return fields;
+}
+
+QString LibrarySystemFileName(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                              const RequiredNumberSet &firstSet, double columnPrice)
+{
+    return data::SystemFileName(LibrarySystemNameFields(summary, threshold, game, columnSize, firstSet, columnPrice));
 }
 
 QString SelectedNumbersText(int markedCount)

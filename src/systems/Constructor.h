@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SystemFile.h"
 #include "game/SharedState.h"
 #include "systems/Conditions.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -23,6 +25,12 @@ inline int GuaranteeThreshold(int game, int guaranteeIndex) { return game - guar
 // The expansion combo ("ΑΝΑΠΤΥΞΗ ΣΕ "): "1αδες".."12αδες" then six empty items, as the combo holds
 // them. K = item index + 1.
 QStringList ColumnSizeItems();
+
+// The marked numbers of a board, ascending: the pool of a build.
+std::vector<std::uint8_t> PoolOf(const std::array<bool, kNumbers> &board);
+
+// The progress bar's maximum: C(n,K), or 10,000,000 when that does not fit 32 bits.
+int ProgressBarMaximum(int markedCount, int columnSize);
 
 // What one build works on.
 struct ConstructionSetup {
@@ -50,20 +58,33 @@ struct ConstructionResult {
     std::int64_t processed = 0; // candidates dealt with
 };
 
+// The covered-subset index never takes more than this; above it the engine falls back to slower
+// methods that need no more memory (the accepted columns themselves excepted).
+inline constexpr std::size_t kIndexBudgetBytes = std::size_t{256} << 20;
+
+struct IndexOptions {
+    std::size_t budgetBytes = kIndexBudgetBytes;
+    bool allowBitset = true; // false: the hash set even where the bitset would fit (for tests)
+};
+
 // The greedy constructor. Candidates are the K-subsets of the pool in lexicographic order of
 // their positions; each one is tested against the conditions and then, when G > T, dropped if it
 // shares T or more numbers with a column accepted before; the others are accepted. The result is
 // the same as comparing every candidate with every accepted column, but the test looks up the
 // candidate's T-subsets in an index of the T-subsets that accepted columns cover, and whole
-// branches of the enumeration whose common prefix already holds a covered T-subset are skipped.
+// branches of the enumeration are skipped when their common prefix already holds a covered
+// T-subset or when no column that extends it can pass the conditions (the candidates skipped
+// still count as dealt with).
+//
+// A window drives it on the user-interface thread: it clears its stop flag, runs the search with a progress
+// callback that updates the progress bar and the found-columns line and lets pending input
+// through (QCoreApplication::processEvents); its stop button sets the flag, which the search
+// sees as soon as the callback returns.
 class SystemConstructor {
 public:
     static constexpr std::chrono::milliseconds kProgressInterval{50};
-    // The covered-subset index never takes more than this; above it the engine falls back to
-    // slower methods that need no more memory (the accepted columns themselves excepted).
-    static constexpr std::size_t kIndexBudgetBytes = std::size_t{256} << 20;
 
-    SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, std::size_t indexBudgetBytes = kIndexBudgetBytes);
+    SystemConstructor(ConstructionSetup setup, ColumnConditions conditions, IndexOptions index = {});
     ~SystemConstructor();
     SystemConstructor(const SystemConstructor &) = delete;
     SystemConstructor &operator=(const SystemConstructor &) = delete;
@@ -116,6 +137,15 @@ ConstructionSummary MakeConstructionSummary(std::span<const std::uint8_t> pool, 
                                             const QString &gameText, const QString &guaranteeText,
                                             const QString &expansionText, std::int64_t systemColumnCount,
                                             double columnPrice);
+
+// The catalogue fields of the library system file stored after a build: n, T, G, the built
+// column count, the coupon count and K from the summary; the condition is the first
+// required-number set's from and to texts, present when its label is not blank.
+data::SystemNameFields LibrarySystemNameFields(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                                               const RequiredNumberSet &firstSet, double columnPrice);
+// Its file name ("A10455_10_4_5_....tbi"), to be put in the PROTYPA folder.
+QString LibrarySystemFileName(const ConstructionSummary &summary, int threshold, int game, int columnSize,
+                              const RequiredNumberSet &firstSet, double columnPrice);
 
 // The marked numbers as the report prints them.
 QStringList MarkedNumberLines(std::span<const std::uint8_t> pool);

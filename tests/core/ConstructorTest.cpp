@@ -240,7 +240,7 @@ TEST(Constructor, FastEngineEqualsTheReferenceOnRandomSetups)
 {
     std::mt19937 rng(20261205);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 300; ++round) {
         const int n = pick(5, 20);
         std::vector<int> all(80);
         std::iota(all.begin(), all.end(), 1);
@@ -248,7 +248,10 @@ TEST(Constructor, FastEngineEqualsTheReferenceOnRandomSetups)
         std::vector<int> chosen(all.begin(), all.begin() + n);
         std::sort(chosen.begin(), chosen.end());
         const std::vector<std::uint8_t> pool(chosen.begin(), chosen.end());
-        const int game = pick(1, std::min(8, n));
+        // Games up to 8 on any pool, and the large games on pools small enough for the reference.
+        int game = pick(1, std::min(12, n));
+        while (game > 8 && Combinations(n, game) > 20000)
+            --game;
         const int index = pick(0, static_cast<int>(GuaranteeItems(game).size()) - 1);
         QString description;
         const ColumnConditions conditions = randomConditions(rng, pool, game, &description);
@@ -256,14 +259,16 @@ TEST(Constructor, FastEngineEqualsTheReferenceOnRandomSetups)
 
         bool referenceStop = false;
         const reference::Result expected = reference::construct(setup, conditions, referenceStop);
-        // The largest budget keeps the bitset; a small one forces the hash set, a tiny one its
-        // fallback to direct comparison.
-        for (const std::size_t budget : {SystemConstructor::kIndexBudgetBytes, std::size_t{64}, std::size_t{0}}) {
+        // The bitset; the hash set (growing from its smallest table); a hash set that fills up
+        // and falls back to direct comparison; direct comparison from the first column.
+        const IndexOptions indexes[] = {{}, {kIndexBudgetBytes, false}, {256, false}, {0, false}};
+        for (const IndexOptions &option : indexes) {
             bool stop = false;
-            SystemConstructor constructor(setup, conditions, budget);
+            SystemConstructor constructor(setup, conditions, option);
             const ConstructionResult actual = constructor.EnumerateCandidates(stop);
-            SCOPED_TRACE(QStringLiteral("round %1 n=%2 game=%3 index=%4 budget=%5 %6")
-                             .arg(round).arg(n).arg(game).arg(index).arg(budget).arg(description).toStdString());
+            SCOPED_TRACE(QStringLiteral("round %1 n=%2 game=%3 index=%4 budget=%5/%6 %7")
+                             .arg(round).arg(n).arg(game).arg(index).arg(option.budgetBytes).arg(option.allowBitset)
+                             .arg(description).toStdString());
             ASSERT_EQ(actual.columns, expected.columns);
             ASSERT_EQ(actual.stopped, expected.stopped);
             ASSERT_EQ(actual.processed, expected.processed);
@@ -283,12 +288,19 @@ TEST(Constructor, IndexKindsFollowTheBudget)
 
     // A budget too small for the bitset: the hash set fills up, later columns are compared directly.
     const ConstructionSetup twenty = setupOf(range(1, 20), 5, 1);
-    SystemConstructor small(twenty, {}, 256);
+    SystemConstructor small(twenty, {}, IndexOptions{256});
     bool stop = false;
     const ConstructionResult result = small.EnumerateCandidates(stop);
     EXPECT_EQ(small.indexKind(), SystemConstructor::IndexKind::HashSet);
     EXPECT_GT(small.directlyComparedColumns(), 0);
     EXPECT_EQ(result.columns, build(twenty).columns);
+
+    // The hash set grows through several tables while a large system is built.
+    SystemConstructor hashed(setupOf(range(1, 30), 6, 1), {}, IndexOptions{kIndexBudgetBytes, false});
+    const ConstructionResult large = hashed.EnumerateCandidates(stop);
+    EXPECT_EQ(hashed.indexKind(), SystemConstructor::IndexKind::HashSet);
+    EXPECT_EQ(hashed.directlyComparedColumns(), 0);
+    EXPECT_EQ(large.columns, build(setupOf(range(1, 30), 6, 1)).columns);
 }
 
 TEST(Constructor, SingleStepsAgreeWithTheWholeSearch)
@@ -314,6 +326,17 @@ TEST(Constructor, SingleStepsAgreeWithTheWholeSearch)
     EXPECT_GT(stepwise.acceptedCount(), 1);
     // A new whole search starts afresh.
     EXPECT_EQ(stepwise.EnumerateCandidates(stop).columns, build(setup, conditions).columns);
+}
+
+TEST(ConstructionSummary, PoolAndProgressMaximum)
+{
+    std::array<bool, kNumbers> board{};
+    board[0] = board[79] = board[41] = true;
+    EXPECT_EQ(PoolOf(board), col({1, 42, 80}));
+    EXPECT_EQ(ProgressBarMaximum(30, 6), 593775);
+    EXPECT_EQ(ProgressBarMaximum(4, 5), 0);
+    EXPECT_EQ(ProgressBarMaximum(80, 6), 300500200);
+    EXPECT_EQ(ProgressBarMaximum(80, 7), 10000000); // 3,176,716,400 does not fit
 }
 
 TEST(ConstructionSummary, FiguresMessageAndNumberLines)
@@ -344,4 +367,19 @@ TEST(ConstructionSummary, FiguresMessageAndNumberLines)
     EXPECT_EQ(MarkedNumberLines(range(1, 32)).size(), 3);
     EXPECT_EQ(MarkedNumberLines(range(1, 33)).size(), 4);
     EXPECT_EQ(MarkedNumberLines(range(1, 33)).last(), "33");
+}
+
+TEST(ConstructionSummary, LibrarySystemFileName)
+{
+    const std::vector<std::uint8_t> pool = range(1, 10);
+    const ConstructionResult result = build(setupOf(pool, 5, 1));
+    ASSERT_EQ(result.columns.size(), 22u);
+    const ConstructionSummary summary = MakeConstructionSummary(pool, 5, 5, "5", GuaranteeItems(5).at(1), "5αδες", 22, 0.5);
+    // 22 columns cost 11.00 (1100 cents); 22 of C(10,5) = 252 is 8.73%.
+    EXPECT_EQ(LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{}, 0.5), "A10455_10_4_5_22_1100_22_873_5.tbi");
+    EXPECT_EQ(LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{" ", "1", "2"}, 0.5),
+              "A10455_10_4_5_22_1100_22_873_5.tbi"); // a blank label is no set
+    const QString withSet = LibrarySystemFileName(summary, 4, 5, 5, RequiredNumberSet{"1,2,3", "1", "2"}, 0.5);
+    EXPECT_EQ(withSet, "Z1045512_10_4_5_22_1100_22_873_5_1$2.tbi");
+    EXPECT_TRUE(withSet.endsWith("_1$2.tbi"));
 }

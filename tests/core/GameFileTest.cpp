@@ -154,6 +154,18 @@ TEST_F(GameFileTest, ANonNumericNumberStopsAfterTheMarksBeforeIt)
     EXPECT_EQ(c.drawValues(), std::vector<int>{3});
 }
 
+TEST_F(GameFileTest, AnEmptyItemBetweenCommasIsNotANumber)
+{
+    Coupon c;
+    try {
+        ReadGameFile(write("DKL=\r\nPOLSTHS=\r\n5,,12\r\n"), c.target());
+        FAIL() << "expected a ConversionError";
+    } catch (const ConversionError &e) {
+        EXPECT_EQ(e.message(), QStringLiteral("'' is not a valid integer value"));
+    }
+    EXPECT_EQ(c.numbers(), std::vector<int>{5});
+}
+
 TEST_F(GameFileTest, ANonNumericMultiplierStopsBeforeTheNumbers)
 {
     Coupon c;

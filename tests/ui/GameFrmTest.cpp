@@ -495,6 +495,17 @@ TEST_F(GameFrmTest, BackClosesAndKeepsTheCouponUntilTheNextShow)
     EXPECT_TRUE(multipliersMarked().empty());
 }
 
+TEST_F(GameFrmTest, SnapshotShowsASampleCoupon)
+{
+    frm->prepareSnapshot();
+    EXPECT_EQ(marked(), (std::vector<int>{3, 17, 25, 42, 58, 71, 80}));
+    EXPECT_EQ(gameBoxesShown(), std::vector<int>{6});
+    EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 10}));
+    EXPECT_EQ(drawsMarked(), std::vector<int>{50});
+    EXPECT_TRUE(state().randomBox);
+    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 300.00"));
+}
+
 TEST_F(GameFrmTest, HelpAndCalculator)
 {
     click(frm->glBBtnhELP);
@@ -510,11 +521,10 @@ TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
     AppContext context(AppPaths(dir.path()), prompts);
     FeatureWindows windows(context);
     windows.createLate();
-    ASSERT_TRUE(windows.GameFrm);
-    EXPECT_TRUE(windows.all().contains(windows.GameFrm.get()));
-
-    ui::TGameFrm *game = ui::FeatureWindows::as<ui::TGameFrm>(windows.GameFrm);
+    auto *game = FeatureWindows::as<TGameFrm>(windows.GameFrm);
     ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(windows.all().contains(game));
+
     game->show();
     QTest::mouseClick(game->Sgrd, Qt::LeftButton, {}, game->Sgrd->numberRect(44).center());
     QString captionShown;

@@ -378,6 +378,17 @@ void TGameFrm::BBtnCalculatorClick()
         context_.startCalculator();
 }
 
+void TGameFrm::prepareSnapshot()
+{
+    ResetCoupon(true);
+    for (int number : {3, 17, 25, 42, 58, 71, 80})
+        SgrdMouseUp(number - 1);
+    Header1SectionClick(0); // 2
+    Header1SectionClick(6); // 10
+    SgrdDKMouseUp(7);       // 50 draws
+    Header6SectionClick(0);
+}
+
 QString TGameFrm::gameLabel() const
 {
     if (lastGameFile_.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/AppContext.h"
+#include "app/ui/Snapshot.h"
 
 #include <QDialog>
 
@@ -26,7 +27,7 @@ using CouponPreviewOpener = std::function<void(const QString &gameLabel, double 
 // The game screen: one coupon filled by hand on the number board and the coupon's boxes, priced
 // as it changes, saved and loaded as a game file, handed to the print preview. The coupon lives
 // in the shared state; the window only turns clicks into changes of it.
-class TGameFrm : public QDialog {
+class TGameFrm : public QDialog, public SnapshotContent {
     Q_OBJECT
 public:
     TGameFrm(AppContext &context, CouponPreviewOpener openPreview, QWidget *parent = nullptr);
@@ -49,6 +50,9 @@ public:
     int CountMarked() const;
     void UpdateValue();
     void FillSlipMarks();
+
+    // A sample coupon for the program's picture of this window.
+    void prepareSnapshot() override;
 
     // The label printouts carry: the last chosen game file's name cut before its first ".".
     QString gameLabel() const;
