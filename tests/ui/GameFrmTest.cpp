@@ -6,6 +6,7 @@
 #include "game/ui/DrawBoxesGrid.h"
 #include "game/ui/GameFrm.h"
 #include "game/ui/NumberBoard.h"
+#include "print/ui/PrnPrevFrm.h"
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"
@@ -526,9 +527,19 @@ TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
 
     game->show();
     QTest::mouseClick(game->Sgrd, Qt::LeftButton, {}, game->Sgrd->numberRect(44).center());
-    QTimer::singleShot(0, windows.PrnPrevFrm.get(), [&] { windows.PrnPrevFrm->reject(); });
+    QString captionShown;
+    QTimer::singleShot(0, windows.PrnPrevFrm.get(), [&] {
+        captionShown = windows.PrnPrevFrm->windowTitle();
+        windows.PrnPrevFrm->reject();
+    });
     game->BtnPrintClick();
-    EXPECT_EQ(windows.PrnPrevFrm->property("gameLabel").toString(), QString());
-    EXPECT_DOUBLE_EQ(windows.PrnPrevFrm->property("couponValue").toDouble(), 0.5);
+    // The real single-coupon preview got the game: no label yet, one column at 0.50.
+    auto *preview = ui::FeatureWindows::as<ui::TPrnPrevFrm>(windows.PrnPrevFrm);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(captionShown, QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ  ΑΞΙΑ : 0.50 E"));
+    EXPECT_EQ(preview->gameLabel(), QString());
+    EXPECT_DOUBLE_EQ(preview->couponValue(), 0.5);
     EXPECT_EQ(context.state.slipMarks.numbers, QStringLiteral("44"));
+    ASSERT_FALSE(preview->shownMarks().isEmpty());
+    EXPECT_EQ(preview->shownMarks().front().index, 44);
 }

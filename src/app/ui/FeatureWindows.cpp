@@ -1,7 +1,15 @@
 #include "app/ui/FeatureWindows.h"
 
 #include "app/ui/PlaceholderDlg.h"
+#include "print/ui/InfoDialDlg.h"
+#include "print/ui/NikDlg.h"
+#include "print/ui/PrintRangeDlg.h"
 #include "print/ui/PrnFrm.h"
+#include "print/ui/PrnPrevDeltiaFrm.h"
+#include "print/ui/PrnPrevEGGYFrm.h"
+#include "print/ui/PrnPrevFrm.h"
+#include "print/ui/PrnPrevGenFrm.h"
+#include "print/ui/ViewNikDlg.h"
 
 namespace taru::ui {
 
@@ -15,17 +23,17 @@ std::unique_ptr<QDialog> placeholder(const char *className, const char *caption)
 FeatureWindows::FeatureWindows(AppContext &context)
     : context_(context)
 {
-    InfoDialDlg = placeholder("TInfoDialDlg", "ΑΠΟΤΕΛΕΣΜΑΤΑ ΔΙΑΛΟΓΗΣ");
+    InfoDialDlg = std::make_unique<TInfoDialDlg>(context);
     GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
-    PrnPrevGenFrm = placeholder("TPrnPrevGenFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
+    PrnPrevGenFrm = std::make_unique<TPrnPrevGenFrm>(context, *this);
     EditNikToolDlg = placeholder("TEditNikToolDlg", "ΔΙΟΡΘΩΣΗ ΝΙΚΗΤΡΙΑΣ");
     KatoxosDlg = std::make_unique<TKatoxosDlg>(context);
     NewNikFrm = placeholder("TNewNikFrm", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ");
     NewNikToolDlg = placeholder("TNewNikToolDlg", "ΝΕΑ ΝΙΚΗΤΡΙΑ");
-    PrintRangeDlg = placeholder("TPrintRangeDlg", "ΠΕΡΙΟΧΗ ΕΚΤΥΠΩΣΗΣ");
-    ViewNikDlg = placeholder("TViewNikDlg", "ΕΠΙΛΕΞΤΕ ΝΙΚΗΤΡΙΑ ΑΠΟ ΑΡΧΕΙΟ ΝΙΚΗΤΡΙΩΝ");
-    PrnPrevEGGYFrm = placeholder("TPrnPrevEGGYFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
-    PrnPrevDeltiaFrm = placeholder("TPrnPrevDeltiaFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
+    PrintRangeDlg = std::make_unique<TPrintRangeDlg>(context);
+    ViewNikDlg = std::make_unique<TViewNikDlg>(context);
+    PrnPrevEGGYFrm = std::make_unique<TPrnPrevEGGYFrm>(context, *this);
+    PrnPrevDeltiaFrm = std::make_unique<TPrnPrevDeltiaFrm>(context, *this);
     BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
     LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
     KataskeuhFrm = placeholder("TKataskeuhFrm", "ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
@@ -42,14 +50,13 @@ FeatureWindows::~FeatureWindows() = default;
 
 void FeatureWindows::createLate()
 {
-    PrnPrevFrm = placeholder("TPrnPrevFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ");
+    PrnPrevFrm = std::make_unique<TPrnPrevFrm>(context_, *this);
     AboutDlgS = std::make_unique<TAboutDlgS>(context_);
-    NikDlg = placeholder("TNikDlg", "ΕΠΙΛΟΓΗ");
+    NikDlg = std::make_unique<TNikDlg>(context_);
     PrnFrm = std::make_unique<TPrnFrm>(context_);
     GameFrm = std::make_unique<TGameFrm>(context_, [this](const QString &gameLabel, double couponValue) {
-        // The preview's stand-in keeps what it was handed, so the hand-off can be seen.
-        PrnPrevFrm->setProperty("gameLabel", gameLabel);
-        PrnPrevFrm->setProperty("couponValue", couponValue);
+        if (auto *preview = as<TPrnPrevFrm>(PrnPrevFrm))
+            preview->setGame(gameLabel, couponValue);
         PrnPrevFrm->exec();
     });
 }

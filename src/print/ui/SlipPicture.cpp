@@ -6,87 +6,136 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cmath>
+
 namespace taru::ui {
 
 namespace {
 
-const QColor kPaper(255, 246, 222);
-const QColor kInk(199, 119, 0);
-const QColor kMark(20, 20, 20);
-const QColor kCaption(236, 178, 100); // light, so a mark over it stands out
+const QColor kPaper(255, 248, 236);
+const QColor kInk(214, 60, 70);      // the slip's printed red
+const QColor kBoxFill(255, 255, 255);
+const QColor kBand(214, 60, 70);
+const QColor kMarkInk(20, 20, 120);
 
-QPoint boxOrigin(double k, double r)
+// The box is a little larger than the mark and starts just before it, so the running correction
+// (a few pixels by the end of a row) still lands inside.
+constexpr int kBoxWidth = 18;
+constexpr int kBoxHeight = 17;
+constexpr int kBoxLeadX = 3;
+constexpr int kBoxLeadY = 2;
+
+QPointF gridPoint(double k, double r)
 {
-    return QPoint(RoundHalfEven(kScreenLeft + k * kScreenPitchX), RoundHalfEven(kScreenTop + r * kScreenPitchY));
+    return {kScreenLeft + k * kScreenPitchX, kScreenTop + r * kScreenPitchY};
 }
 
-void drawBox(QPainter &painter, double k, double r, const QString &caption)
+QFont pixelFont(int pixels, bool bold)
 {
-    const QPoint at = boxOrigin(k, r);
-    const QRect box = ScreenBoxAt(at.x(), at.y());
-    painter.setPen(kInk);
-    painter.setBrush(Qt::white);
-    painter.drawRect(box);
-    painter.setPen(kCaption);
-    painter.drawText(box, Qt::AlignCenter, caption);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void numberedBox(QPainter &p, double k, double r, const QString &text)
+{
+    const QRect box = SlipBoxRect(k, r);
+    p.setPen(QPen(kInk, 1));
+    p.setBrush(kBoxFill);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setFont(pixelFont(text.size() > 2 ? 7 : 8, false));
+    p.setPen(QColor(kInk.red(), kInk.green(), kInk.blue(), 150));
+    p.drawText(box, Qt::AlignCenter, text);
+}
+
+void sideLabel(QPainter &p, const QRect &rect, const QString &text)
+{
+    p.setFont(pixelFont(8, true));
+    p.setPen(kInk);
+    p.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
 } // namespace
 
-QRect ScreenBoxAt(int x, int y)
+QRect SlipBoxRect(double k, double r)
 {
-    // The "@" is about 12 pixels wide and tall at 8 points; the box leaves it a pixel round.
-    return QRect(x - 1, y - 1, 17, 17);
+    const QPointF point = gridPoint(k, r);
+    return QRect(static_cast<int>(std::lround(point.x())) - kBoxLeadX, static_cast<int>(std::lround(point.y())) - kBoxLeadY,
+                 kBoxWidth, kBoxHeight);
 }
 
 QImage SlipPicture()
 {
     QImage image(kSlipPictureWidth, kSlipPictureHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(kInk, 2));
-    painter.setBrush(kPaper);
-    painter.drawRoundedRect(QRect(1, 1, kSlipPictureWidth - 3, kSlipPictureHeight - 3), 8, 8);
+    image.fill(kPaper);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
 
-    QFont title;
-    title.setPixelSize(15);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.setPen(kInk);
-    painter.drawText(QRect(0, 8, kSlipPictureWidth, 22), Qt::AlignCenter, QStringLiteral("TARU   ΔΕΛΤΙΟ"));
+    // Border and title band.
+    p.setPen(QPen(kInk, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(1, 1, kSlipPictureWidth - 3, kSlipPictureHeight - 3));
+    p.fillRect(QRect(2, 2, kSlipPictureWidth - 4, 28), kBand);
+    p.setPen(Qt::white);
+    p.setFont(pixelFont(18, true));
+    p.drawText(QRect(8, 2, 120, 28), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("TARU"));
+    p.setFont(pixelFont(11, true));
+    p.drawText(QRect(120, 2, kSlipPictureWidth - 130, 28), Qt::AlignVCenter | Qt::AlignRight,
+               QStringLiteral("ΔΕΛΤΙΟ ΣΥΜΜΕΤΟΧΗΣ"));
+    p.setPen(kInk);
+    p.setFont(pixelFont(8, false));
+    p.drawText(QRect(8, 33, kSlipPictureWidth - 16, 30), Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("Σημειώστε το παιχνίδι, τους αριθμούς της στήλης,\nτον πολλαπλασιαστή και τις κληρώσεις."));
 
-    QFont small;
-    small.setPixelSize(8);
-    painter.setFont(small);
-    painter.drawText(QRect(4, 48, 60, 12), Qt::AlignLeft, QStringLiteral("ΠΑΙΧΝΙΔΙ"));
-    painter.drawText(QRect(4, boxOrigin(0, 8.3).y(), 120, 12), Qt::AlignLeft, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"));
+    // Game boxes: box i of the top row is game 13 - i (12 down to 7), the second row 6 down to 1.
+    const QRect gameLabel = SlipBoxRect(0, -3).united(SlipBoxRect(1, -2));
+    sideLabel(p, gameLabel, QStringLiteral("ΑΡΙΘ.\nΣΤΗΛΗΣ"));
+    for (int box = 1; box <= kGameBoxCount; ++box) {
+        const bool topRow = box <= 6;
+        numberedBox(p, topRow ? box + 1 : box - 5, topRow ? -3 : -2, QString::number(gameOfBox(box)));
+    }
 
-    QFont boxes;
-    boxes.setPixelSize(9);
-    painter.setFont(boxes);
-    for (int i = 1; i <= kGameBoxCount; ++i)
-        drawBox(painter, i <= 6 ? i + 1 : i - 5, i <= 6 ? -3 : -2, QString::number(gameOfBox(i)));
+    // The number boxes 1..80, ten to a row.
     for (int n = 1; n <= kNumbers; ++n)
-        drawBox(painter, (n - 1) % 10, (n - 1) / 10, QString::number(n));
-    for (int i = 1; i <= kMultiplierBoxCount; ++i)
-        drawBox(painter, i, 9, QString::number(kMultiplierValues[static_cast<size_t>(i - 1)]));
+        numberedBox(p, (n - 1) % 10, (n - 1) / 10, QString::number(n));
+
+    // Multipliers in row 9, boxes 1..9 from column 1; their label in column 0.
+    sideLabel(p, SlipBoxRect(0, 9).adjusted(-1, -6, 1, 6), QStringLiteral("ΠΟΛ."));
+    for (int box = 1; box <= kMultiplierBoxCount; ++box)
+        numberedBox(p, box, 9, QStringLiteral("x") + QString::number(kMultiplierValues[box - 1]));
+
+    // Consecutive draws: two columns of five beside the numbers.
+    const QRect drawsLabel = SlipBoxRect(11, -1).united(SlipBoxRect(12, -1));
+    sideLabel(p, drawsLabel.adjusted(-4, -4, 4, 2), QStringLiteral("ΚΛΗΡΩΣΕΙΣ"));
+    for (int column = 0; column < kDrawColumns; ++column) {
+        for (int row = 0; row < kDrawRows; ++row)
+            numberedBox(p, 11 + column, row, QString::number(kDrawValues[column][row]));
+    }
+
+    // A thin line between the play area and the footer.
+    p.setPen(QPen(kInk, 1));
+    const int footerY = SlipBoxRect(0, 9).top() - 7;
+    p.drawLine(8, footerY, kSlipPictureWidth - 9, footerY);
     return image;
 }
 
-QImage SlipPictureWithMarks(const QImage &picture, const SlipFlags &flags)
+QList<SlipItem> DrawScreenMarks(QImage &image, const SlipFlags &flags)
 {
-    QImage image = picture.copy();
-    QPainter painter(&image);
-    QFont font;
+    const QList<SlipItem> items = LayoutScreenSlip(flags);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    QFont font(QStringLiteral("Sans Serif"));
     font.setPointSize(kScreenMarkSize);
     font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(kMark);
+    p.setFont(font);
+    p.setPen(kMarkInk);
     const QFontMetrics metrics(font, &image);
-    for (const SlipItem &mark : LayoutScreenSlip(flags))
-        painter.drawText(mark.x, mark.y + metrics.ascent(), mark.text);
-    return image;
+    // Written like the printer's text: the position is the top-left of the text cell.
+    for (const SlipItem &item : items)
+        p.drawText(item.x, item.y + metrics.ascent(), item.text);
+    return items;
 }
 
 } // namespace taru::ui

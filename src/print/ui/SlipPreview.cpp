@@ -1,0 +1,211 @@
+#include "print/ui/SlipPreview.h"
+
+#include "app/Errors.h"
+#include "app/ui/ErrorGuard.h"
+#include "app/ui/FeatureWindows.h"
+#include "game/Pricing.h"
+#include "print/ui/ProgramPrinter.h"
+#include "print/ui/SlipPicture.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <exception>
+
+namespace taru::ui {
+
+namespace {
+QPushButton *columnButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    QFont font = b->font();
+    font.setBold(true);
+    b->setFont(font);
+    return b;
+}
+} // namespace
+
+SlipPreviewWindow::SlipPreviewWindow(AppContext &context, FeatureWindows &windows, QWidget *parent)
+    : QDialog(parent)
+    , context_(context)
+    , windows_(windows)
+    , slip_(SlipPicture())
+    , working_(slip_)
+{
+    setFixedSize(kColumnX + kColumnWidth + 12, kSlipPictureHeight + 20);
+    printSlips = [this](QWidget *owner, const QList<SlipJob> &jobs, SlipVariant variant) {
+        return PrintSlipJobs(context_, owner, ProgramPrinter(), jobs, variant);
+    };
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(10, 10, kSlipPictureWidth, kSlipPictureHeight);
+    Image1->setPixmap(QPixmap::fromImage(working_));
+
+    BtnPrint = columnButton(this, "BtnPrint", QStringLiteral("Ε&ΚΤΥΠΩΣΗ"), QRect(kColumnX, 96, kColumnWidth, 32));
+    BtnPrnSettings = columnButton(this, "BtnPrnSettings", QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ"),
+                                  QRect(kColumnX, 172, kColumnWidth, 32));
+    BtnBack = columnButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"),
+                           QRect(kColumnX, kSlipPictureHeight - 22, kColumnWidth, 32));
+
+    connectGuarded(BtnPrint, &QPushButton::clicked, this, context_.prompts, [this] { BtnPrintClick(); });
+    connectGuarded(BtnPrnSettings, &QPushButton::clicked, this, context_.prompts, [this] { BtnPrnSettingsClick(); });
+    connectGuarded(BtnBack, &QPushButton::clicked, this, context_.prompts, [this] { BtnBackClick(); });
+}
+
+void SlipPreviewWindow::BtnPrnSettingsClick()
+{
+    if (windows_.PrnFrm)
+        windows_.PrnFrm->exec();
+}
+
+void SlipPreviewWindow::BtnBackClick()
+{
+    reject();
+}
+
+void SlipPreviewWindow::showMarks(const SlipMarks &marks)
+{
+    const SlipFlags flags = ParseSlipMarks(marks); // raises before the old marks are discarded
+    working_ = slip_;
+    shownMarks_ = DrawScreenMarks(working_, flags);
+    Image1->setPixmap(QPixmap::fromImage(working_));
+}
+
+void SlipPreviewWindow::clearMarks()
+{
+    working_ = slip_;
+    shownMarks_.clear();
+    Image1->setPixmap(QPixmap::fromImage(working_));
+}
+
+MultiCouponPreview::MultiCouponPreview(AppContext &context, FeatureWindows &windows, QWidget *parent)
+    : SlipPreviewWindow(context, windows, parent)
+{
+    const int half = (kColumnWidth - 8) / 2;
+    SBtnPrev = columnButton(this, "SBtnPrev", QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ"), QRect(kColumnX, 10, half, 32));
+    SBtnPrev->setToolTip(QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ ΔΕΛΤΙΟ"));
+    SBtnNext = columnButton(this, "SBtnNext", QStringLiteral("ΕΠΟΜΕΝΟ"),
+                            QRect(kColumnX + kColumnWidth - half, 10, half, 32));
+    SBtnNext->setToolTip(QStringLiteral("ΕΠΟΜΕΝΟ ΔΕΛΤΙΟ"));
+    SpeedButton3 = columnButton(this, "SpeedButton3", QStringLiteral("ΕΥΡΕΣΗ ΔΕΛΤΙΟΥ"),
+                                QRect(kColumnX, 48, kColumnWidth, 32));
+    SpeedButton3->setToolTip(QStringLiteral("ΜΕΤΑΚΙΝΗΣΗ ΣΕ ΔΕΛΤΙΟ"));
+    BBtnPrintAll = columnButton(this, "BBtnPrintAll", QStringLiteral("ΕΚΤΥΠΩΣΗ &ΟΛΩΝ"),
+                                QRect(kColumnX, 134, kColumnWidth, 32));
+    BBtnPrintAll->setToolTip(QStringLiteral("ΕΚΤΥΠΩΣΗ ΟΛΩΝ ΤΩΝ ΔΕΛΤΙΩΝ"));
+
+    connectGuarded(SBtnPrev, &QPushButton::clicked, this, context_.prompts, [this] { SBtnPrevClick(); });
+    connectGuarded(SBtnNext, &QPushButton::clicked, this, context_.prompts, [this] { SBtnNextClick(); });
+    connectGuarded(SpeedButton3, &QPushButton::clicked, this, context_.prompts, [this] { SpeedButton3Click(); });
+    connectGuarded(BBtnPrintAll, &QPushButton::clicked, this, context_.prompts, [this] { BBtnPrintAllClick(); });
+}
+
+void MultiCouponPreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        runGuarded(context_.prompts, this, [this] { FormShow(); });
+}
+
+void MultiCouponPreview::FormShow()
+{
+    current_ = 0;
+    clearMarks();
+    if (couponCount() > 0)
+        showCoupon(1);
+}
+
+QString MultiCouponPreview::captionPrefix() const
+{
+    return QStringLiteral("ΔΕΛΤΙΟ ");
+}
+
+void MultiCouponPreview::showCoupon(int n)
+{
+    current_ = n;
+    setWindowTitle(captionPrefix() + QString::number(n) + QStringLiteral(" ΑΠΟ ") + QString::number(couponCount()) +
+                   QStringLiteral(" ΚΟΣΤΟΣ :") + FormatMoney(value_));
+    showMarks(couponMarks(n));
+}
+
+void MultiCouponPreview::SBtnPrevClick()
+{
+    if (current_ > 1)
+        showCoupon(current_ - 1);
+}
+
+void MultiCouponPreview::SBtnNextClick()
+{
+    if (current_ < couponCount())
+        showCoupon(current_ + 1);
+}
+
+void MultiCouponPreview::SpeedButton3Click()
+{
+    const std::optional<QString> answer = context_.prompts.input(this, kGoToCaption, kGoToPrompt, QString());
+    if (!answer)
+        return;
+    // A blank answer is coupon 0, which does not exist; a non-number is reported as any
+    // conversion failure is.
+    const int n = answer->trimmed().isEmpty() ? 0 : toInt(*answer);
+    if (n >= 1 && n <= couponCount())
+        showCoupon(n);
+}
+
+PrintResult MultiCouponPreview::printCoupon(int n)
+{
+    SlipJob job;
+    job.marks = couponMarks(n);
+    job.valueLine.kind = ValueLine::Kind::CouponNumber;
+    job.valueLine.couponNumber = n;
+    job.valueLine.value = value_;
+    return printSlips(this, {job}, variant());
+}
+
+void MultiCouponPreview::BtnPrintClick()
+{
+    if (current_ < 1)
+        return;
+    printCoupon(current_);
+    if (current_ == couponCount())
+        context_.prompts.info(this, kLastCouponPrinted);
+    SBtnNextClick();
+}
+
+void MultiCouponPreview::BBtnPrintAllClick()
+{
+    if (couponCount() < 1)
+        return;
+    const Button answer = context_.prompts.ask(this, kAskBatchFromCurrent, kCaptionConfirm,
+                                               {Button::Yes, Button::No, Button::Cancel}, Button::Cancel,
+                                               Icon::Question);
+    if (answer == Button::Cancel)
+        return;
+    const int start = answer == Button::Yes && current_ >= 1 ? current_ : 1;
+    bool failed = false;
+    try {
+        showCoupon(start);
+        for (int n = start; n <= couponCount(); ++n) {
+            // Each coupon is its own job; the window repaints between pages.
+            if (!printCoupon(n).printed()) {
+                failed = true;
+                break;
+            }
+            QApplication::processEvents();
+            SBtnNextClick();
+        }
+    } catch (const std::exception &) {
+        failed = true;
+    }
+    if (failed)
+        context_.prompts.error(this, kBatchFailed);
+}
+
+} // namespace taru::ui

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "app/ui/AppContext.h"
+#include "print/PrintJob.h"
+#include "print/SlipLayout.h"
+#include "print/SlipMarks.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QList>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace taru::ui {
+
+class FeatureWindows;
+
+inline const QString kLastCouponPrinted = QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο");
+inline const QString kAskBatchFromCurrent = QStringLiteral(
+    "Να συνεχίσω την αυτόματη εκτύπωση από το τρέχον δελτίο; (ΠΡΟΣΟΧΗ! Αν επιλέξετε ΟΧΙ θα τυπωθούν όλα τα δελτία)");
+inline const QString kBatchFailed = QStringLiteral("Παρουσιάστηκε σφάλμα στην μαζική εκτύπωση των δελτίων");
+inline const QString kGoToCaption = QStringLiteral("Μετακίνηση σε");
+inline const QString kGoToPrompt = QStringLiteral("Δώστε αριθμό δελτίου :");
+
+// What the preview windows have in common: the slip picture with the current coupon's marks, the
+// print button, the printer settings and the way back. Printing goes through printSlips, which
+// tests replace to count the jobs without a printer.
+class SlipPreviewWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Prints the coupons as one job (one page each) in the given variant.
+    using SlipPrinter = std::function<PrintResult(QWidget *parent, const QList<SlipJob> &jobs, SlipVariant variant)>;
+
+    SlipPreviewWindow(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+
+    SlipPrinter printSlips; // defaults to the program's printer
+
+    QLabel *Image1;          // the working bitmap
+    QPushButton *BtnPrint;
+    QPushButton *BtnPrnSettings;
+    QPushButton *BtnBack;
+
+    virtual void BtnPrintClick() = 0;
+    void BtnPrnSettingsClick();
+    void BtnBackClick();
+
+    // The slip as shown now, and the marks drawn on it.
+    const QImage &workingBitmap() const { return working_; }
+    const QList<SlipItem> &shownMarks() const { return shownMarks_; }
+
+protected:
+    // Copies the clean slip into the working bitmap and draws these marks on it. A list entry
+    // the slip cannot hold raises (before anything is drawn).
+    void showMarks(const SlipMarks &marks);
+    void clearMarks();
+
+    // The right-hand column of buttons starts here.
+    static constexpr int kColumnX = 324;
+    static constexpr int kColumnWidth = 300;
+
+    AppContext &context_;
+    FeatureWindows &windows_;
+
+private:
+    QImage slip_;
+    QImage working_;
+    QList<SlipItem> shownMarks_;
+};
+
+// The three windows that step through a set of coupons: navigation, go-to, print-and-advance and
+// batch printing. One value is held for the whole set.
+class MultiCouponPreview : public SlipPreviewWindow {
+    Q_OBJECT
+public:
+    MultiCouponPreview(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+
+    QPushButton *SBtnPrev;
+    QPushButton *SBtnNext;
+    QPushButton *SpeedButton3;
+    QPushButton *BBtnPrintAll;
+
+    void SBtnPrevClick();
+    void SBtnNextClick();
+    void SpeedButton3Click();
+    void BtnPrintClick() override;
+    void BBtnPrintAllClick();
+
+    // Shows the first coupon (when there is one); run when the window opens.
+    void FormShow();
+
+    int current() const { return current_; } // 1-based, 0 when the set is empty
+    double couponValue() const { return value_; }
+    virtual int couponCount() const = 0;
+    // Coupon n (1-based) as it is marked on the slip.
+    virtual SlipMarks couponMarks(int n) const = 0;
+    virtual SlipVariant variant() const = 0;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Makes coupon n current and shows it with its caption.
+    void showCoupon(int n);
+    virtual QString captionPrefix() const;
+    PrintResult printCoupon(int n);
+
+    double value_ = 0.0;
+
+private:
+    int current_ = 0;
+};
+
+} // namespace taru::ui

@@ -1,0 +1,417 @@
+#include "PreviewFixture.h"
+#include "../ShellFixture.h"
+
+#include "app/Errors.h"
+#include "data/CouponFile.h"
+#include "print/ui/PrintRangeDlg.h"
+#include "print/ui/PrnPrevEGGYFrm.h"
+#include "print/ui/PrnPrevFrm.h"
+#include "print/ui/PrnPrevGenFrm.h"
+#include "print/ui/SlipPicture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+static void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+using namespace taru;
+using namespace taru::test;
+using ui::Button;
+
+namespace {
+
+const QString kInfo = QStringLiteral("Ενημέρωση");
+const QString kConfirm = QStringLiteral("Επιβεβαίωση");
+const QString kLast = QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο");
+const QString kAskBatch = QStringLiteral(
+    "Να συνεχίσω την αυτόματη εκτύπωση από το τρέχον δελτίο; (ΠΡΟΣΟΧΗ! Αν επιλέξετε ΟΧΙ θα τυπωθούν όλα τα δελτία)");
+const QString kBatchFailed = QStringLiteral("Παρουσιάστηκε σφάλμα στην μαζική εκτύπωση των δελτίων");
+const QString kGoTo = QStringLiteral("Μετακίνηση σε");
+const QString kGoToPrompt = QStringLiteral("Δώστε αριθμό δελτίου :");
+
+// Generated coupons of game 1: coupon n marks number n.
+class GeneratedPreview : public PreviewTest {
+protected:
+    GeneratedPreview()
+        : gen(ui::FeatureWindows::as<ui::TPrnPrevGenFrm>(windows.PrnPrevGenFrm))
+    {
+        record(*gen);
+    }
+    void load(int count, double value = 1.5)
+    {
+        QList<SlipMarks> coupons;
+        for (int n = 1; n <= count; ++n)
+            coupons.append(SlipMarks{QStringLiteral("12"), QString(), false, QString::number(n), 0, 0});
+        gen->setCoupons(1, coupons, value);
+        gen->show(); // shows the first coupon
+    }
+    void goTo(int n)
+    {
+        prompts.expectInput(kGoTo, kGoToPrompt, QString::number(n));
+        gen->SpeedButton3Click();
+        ASSERT_EQ(gen->current(), n);
+    }
+    // The number marked on the coupon shown.
+    int shownNumber() const
+    {
+        for (const SlipItem &item : gen->shownMarks()) {
+            if (item.block == SlipBlock::Numbers)
+                return item.index;
+        }
+        return 0;
+    }
+
+    ui::TPrnPrevGenFrm *gen;
+};
+
+} // namespace
+
+TEST_F(GeneratedPreview, OpensOnTheFirstCouponAndStepsWithinTheSet)
+{
+    load(3);
+    EXPECT_EQ(gen->current(), 1);
+    EXPECT_EQ(gen->windowTitle(), QStringLiteral("ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :1.50"));
+    EXPECT_EQ(shownNumber(), 1);
+
+    gen->SBtnPrevClick(); // nothing before the first
+    EXPECT_EQ(gen->current(), 1);
+    QTest::mouseClick(gen->SBtnNext, Qt::LeftButton);
+    QTest::mouseClick(gen->SBtnNext, Qt::LeftButton);
+    EXPECT_EQ(gen->current(), 3);
+    EXPECT_EQ(shownNumber(), 3);
+    EXPECT_EQ(gen->windowTitle(), QStringLiteral("ΔΕΛΤΙΟ 3 ΑΠΟ 3 ΚΟΣΤΟΣ :1.50"));
+    gen->SBtnNextClick(); // nothing after the last
+    EXPECT_EQ(gen->current(), 3);
+    gen->SBtnPrevClick();
+    EXPECT_EQ(gen->current(), 2);
+    EXPECT_EQ(shownNumber(), 2);
+
+    // Reopening starts from the first coupon again.
+    gen->hide();
+    gen->show();
+    EXPECT_EQ(gen->current(), 1);
+}
+
+TEST_F(GeneratedPreview, ButtonsCarryTheirCaptionsAndHints)
+{
+    load(1);
+    const struct {
+        QPushButton *button;
+        const char *text;
+        const char *hint;
+    } buttons[] = {
+        {gen->SBtnPrev, "ΠΡΟΗΓΟΥΜΕΝΟ", "ΠΡΟΗΓΟΥΜΕΝΟ ΔΕΛΤΙΟ"},
+        {gen->SBtnNext, "ΕΠΟΜΕΝΟ", "ΕΠΟΜΕΝΟ ΔΕΛΤΙΟ"},
+        {gen->SpeedButton3, "ΕΥΡΕΣΗ ΔΕΛΤΙΟΥ", "ΜΕΤΑΚΙΝΗΣΗ ΣΕ ΔΕΛΤΙΟ"},
+        {gen->BBtnPrintAll, "ΕΚΤΥΠΩΣΗ &ΟΛΩΝ", "ΕΚΤΥΠΩΣΗ ΟΛΩΝ ΤΩΝ ΔΕΛΤΙΩΝ"},
+        {gen->BtnPrint, "Ε&ΚΤΥΠΩΣΗ", ""},
+        {gen->BtnPrnSettings, "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ", ""},
+        {gen->BtnBack, "&ΕΠΙΣΤΡΟΦΗ", ""},
+        {gen->BBtnSave, "&ΑΠΟΘΗΚΕΥΣΗ", ""},
+    };
+    for (const auto &b : buttons) {
+        EXPECT_EQ(b.button->text(), QString::fromUtf8(b.text));
+        EXPECT_EQ(b.button->toolTip(), QString::fromUtf8(b.hint));
+        EXPECT_EQ(gen->findChild<QPushButton *>(b.button->objectName()), b.button);
+    }
+}
+
+TEST_F(GeneratedPreview, GoToAcceptsOnlyACouponOfTheSet)
+{
+    load(9);
+    goTo(4);
+    // 0, one past the end, a blank answer and a cancelled box change nothing.
+    for (const std::optional<QString> &answer :
+         {std::optional<QString>(QStringLiteral("0")), std::optional<QString>(QStringLiteral("10")),
+          std::optional<QString>(QStringLiteral("  ")), std::optional<QString>(QStringLiteral("-3")),
+          std::optional<QString>()}) {
+        prompts.expectInput(kGoTo, kGoToPrompt, answer);
+        gen->SpeedButton3Click();
+        EXPECT_EQ(gen->current(), 4);
+    }
+    goTo(9);
+    goTo(1);
+
+    // A non-number is the standard error box, and the coupon stays.
+    QString conversion;
+    try {
+        toInt(QStringLiteral("x7"));
+    } catch (const ConversionError &e) {
+        conversion = e.message();
+    }
+    prompts.expectInput(kGoTo, kGoToPrompt, QStringLiteral("x7"));
+    prompts.expectMessage(conversion, QStringLiteral("TARU"));
+    QTest::mouseClick(gen->SpeedButton3, Qt::LeftButton);
+    EXPECT_EQ(gen->current(), 1);
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(GeneratedPreview, PrintingTheLastCouponSaysSoAndStaysOnIt)
+{
+    load(7);
+    goTo(7);
+    prompts.expectMessage(kLast, kInfo);
+    QTest::mouseClick(gen->BtnPrint, Qt::LeftButton);
+    EXPECT_EQ(printedNumbers(), std::vector<int>{7});
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].variant, SlipVariant::A);
+    const SlipJob &job = calls[0].jobs.front();
+    EXPECT_EQ(job.marks.numbers, QStringLiteral("7"));
+    EXPECT_EQ(job.valueLine.kind, ValueLine::Kind::CouponNumber);
+    EXPECT_DOUBLE_EQ(job.valueLine.value, 1.5);
+    EXPECT_EQ(gen->current(), 7);
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(GeneratedPreview, PrintingMovesOnToTheNextCoupon)
+{
+    load(7);
+    goTo(3);
+    gen->BtnPrintClick();
+    gen->BtnPrintClick();
+    EXPECT_EQ(printedNumbers(), (std::vector<int>{3, 4}));
+    EXPECT_EQ(gen->current(), 5);
+}
+
+TEST_F(GeneratedPreview, BatchAnsweredNoPrintsEveryCouponFromTheFirst)
+{
+    load(9);
+    goTo(5);
+    prompts.expectAsk(kAskBatch, kConfirm, Button::No);
+    QTest::mouseClick(gen->BBtnPrintAll, Qt::LeftButton);
+    EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Yes, Button::No, Button::Cancel}));
+    EXPECT_EQ(prompts.lastDefault, Button::Cancel);
+    EXPECT_EQ(printedNumbers(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(calls.size(), 9u); // one job per coupon
+    EXPECT_EQ(gen->current(), 9);
+    EXPECT_EQ(shownNumber(), 9);
+}
+
+TEST_F(GeneratedPreview, BatchAnsweredYesStartsAtTheCurrentCoupon)
+{
+    load(9);
+    goTo(5);
+    prompts.expectAsk(kAskBatch, kConfirm, Button::Yes);
+    gen->BBtnPrintAllClick();
+    EXPECT_EQ(printedNumbers(), (std::vector<int>{5, 6, 7, 8, 9}));
+    EXPECT_EQ(gen->current(), 9);
+
+    // From the last coupon: that one only.
+    prompts.expectAsk(kAskBatch, kConfirm, Button::Yes);
+    gen->BBtnPrintAllClick();
+    EXPECT_EQ(printedNumbers().back(), 9);
+    EXPECT_EQ(calls.size(), 6u);
+}
+
+TEST_F(GeneratedPreview, BatchCancelledPrintsNothing)
+{
+    load(9);
+    goTo(5);
+    prompts.expectAsk(kAskBatch, kConfirm, Button::Cancel);
+    gen->BBtnPrintAllClick();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(gen->current(), 5);
+}
+
+TEST_F(GeneratedPreview, AFailedJobStopsTheBatchWithItsMessage)
+{
+    load(9);
+    outcomes = {PrintOutcome::Printed, PrintOutcome::Printed, PrintOutcome::ProfileFailed};
+    prompts.expectAsk(kAskBatch, kConfirm, Button::No);
+    prompts.expectMessage(kBatchFailed, QStringLiteral("Σφάλμα"));
+    gen->BBtnPrintAllClick();
+    EXPECT_EQ(printedNumbers(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(gen->current(), 3);
+
+    // A coupon the slip cannot hold stops it too, before its job.
+    calls.clear();
+    outcomes.clear();
+    QList<SlipMarks> coupons{SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("4"), 0, 0},
+                             SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("81"), 0, 0}};
+    gen->setCoupons(1, coupons, 0.5);
+    gen->FormShow();
+    prompts.expectAsk(kAskBatch, kConfirm, Button::No);
+    prompts.expectMessage(kBatchFailed, QStringLiteral("Σφάλμα"));
+    gen->BBtnPrintAllClick();
+    EXPECT_EQ(printedNumbers(), std::vector<int>{1});
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(GeneratedPreview, AnEmptySetHasNothingToShowOrPrint)
+{
+    load(0);
+    EXPECT_EQ(gen->current(), 0);
+    EXPECT_TRUE(gen->shownMarks().isEmpty());
+    EXPECT_EQ(gen->windowTitle(), QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ"));
+    gen->BtnPrintClick();
+    gen->BBtnPrintAllClick();
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(GeneratedPreview, SavesTheSetAsACouponFileInDeltia)
+{
+    QList<SlipMarks> coupons{
+        SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QStringLiteral("7,A,15,12"), 2, 0},
+        SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QStringLiteral("1,2,3"), 2, 0}};
+    gen->setCoupons(3, coupons, 3.0);
+    const QString path = deltia(QStringLiteral("ΤΥΧΑΙΑ.tru"));
+    prompts.expectSaveFile(path, QStringLiteral("Αρχεία Δελτίων|*.tru"));
+    QTest::mouseClick(gen->BBtnSave, Qt::LeftButton);
+    EXPECT_EQ(prompts.lastFolder, data.path() + QStringLiteral("/DELTIA"));
+    EXPECT_EQ(readAll(path), QByteArray("2\r\n3\r\n1,3\r\n2\r\n0\r\n7,A,15,12\r\n1,2,3\r\n"));
+
+    // Read back, the file is the same set.
+    const data::CouponFileData back = data::ReadCouponFile(path);
+    ASSERT_TRUE(back.valid) << back.error.toStdString();
+    EXPECT_EQ(back.coupon(0).numbers, (std::vector<std::uint8_t>{7, 15, 12}));
+
+    prompts.expectSaveFile(std::nullopt);
+    gen->BBtnSaveClick(); // cancelled: nothing written
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(PreviewTest, SingleGameCaptionAndJobCarryTheLabelAndValue)
+{
+    auto *single = ui::FeatureWindows::as<ui::TPrnPrevFrm>(windows.PrnPrevFrm);
+    ASSERT_NE(single, nullptr);
+    record(*single);
+    EXPECT_EQ(single->windowTitle(), QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ"));
+    context.state.slipMarks = SlipMarks{QStringLiteral("8"), QStringLiteral("2"), false, QStringLiteral("1,10,11,80,44"), 1, 3};
+
+    single->setGame(QStringLiteral("ΚΥΡΙΑΚΗ"), 12.5);
+    EXPECT_EQ(single->windowTitle(), QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΠΑΙΧΝΙΔΙ :ΚΥΡΙΑΚΗ ΑΞΙΑ : 12.50 E"));
+    single->setGame(QStringLiteral("   "), 0.5);
+    EXPECT_EQ(single->windowTitle(), QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ  ΑΞΙΑ : 0.50 E"));
+
+    single->setGame(QStringLiteral("ΚΥΡΙΑΚΗ"), 12.5);
+    QTest::mouseClick(single->BtnPrint, Qt::LeftButton);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].variant, SlipVariant::A);
+    const SlipJob &job = calls[0].jobs.front();
+    EXPECT_EQ(job.marks, context.state.slipMarks);
+    EXPECT_EQ(job.valueLine.kind, ValueLine::Kind::GameLabel);
+    EXPECT_EQ(job.valueLine.gameLabel, QStringLiteral("ΚΥΡΙΑΚΗ"));
+    EXPECT_DOUBLE_EQ(job.valueLine.value, 12.5);
+
+    // On screen: numbers, then the game box, then the multiplier; no draws box, no text.
+    QList<SlipBlock> blocks;
+    for (const SlipItem &item : single->shownMarks())
+        blocks << item.block;
+    EXPECT_EQ(blocks, (QList<SlipBlock>{SlipBlock::Numbers, SlipBlock::Numbers, SlipBlock::Numbers, SlipBlock::Numbers,
+                                        SlipBlock::Numbers, SlipBlock::GameBoxes, SlipBlock::Multipliers}));
+    EXPECT_NE(single->workingBitmap(), ui::SlipPicture());
+}
+
+TEST_F(PreviewTest, ProducedSystemPreviewTakesItsColumnsFromTheLastBuild)
+{
+    auto *eggy = ui::FeatureWindows::as<ui::TPrnPrevEGGYFrm>(windows.PrnPrevEGGYFrm);
+    ASSERT_NE(eggy, nullptr);
+    record(*eggy);
+    EXPECT_EQ(eggy->windowTitle(), QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ"));
+    context.state.systemColumns = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}, {75, 76, 77, 78, 79, 80}};
+    context.state.slipMarks = SlipMarks{QString(), QStringLiteral("1,3"), false, QString(), 2, 0}; // x6, 10 draws
+
+    eggy->setSystem(6, 3);
+    eggy->show();
+    EXPECT_EQ(eggy->couponCount(), 3);
+    EXPECT_DOUBLE_EQ(eggy->couponValue(), 30.0);
+    EXPECT_EQ(eggy->windowTitle(), QStringLiteral("ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :30.00"));
+    EXPECT_EQ(eggy->couponMarks(2), (SlipMarks{QStringLiteral("7"), QStringLiteral("1,3"), false,
+                                               QStringLiteral("7,8,9,10,11,12"), 2, 0}));
+
+    eggy->SBtnNextClick();
+    eggy->BtnPrintClick();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].variant, SlipVariant::BProducedSystem);
+    EXPECT_EQ(calls[0].jobs.front().valueLine.couponNumber, 2);
+
+    // More columns asked for than were built: the built ones.
+    eggy->setSystem(6, 10);
+    EXPECT_EQ(eggy->couponCount(), 4);
+    EXPECT_THROW(eggy->setSystem(13, 1), RangeError);
+}
+
+// Every mark drawn on the picture lies inside the box printed for it.
+TEST(SlipPicture, EveryMarkLandsInsideItsBox)
+{
+    SlipFlags flags;
+    for (auto &row : flags.numbers)
+        row.fill(true);
+    flags.games.fill(true);
+    flags.multipliers.fill(true);
+    QImage blank(ui::kSlipPictureWidth, ui::kSlipPictureHeight, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QImage marked = blank;
+    const QList<SlipItem> items = ui::DrawScreenMarks(marked, flags);
+    ASSERT_EQ(items.size(), 80 + 12 + 9);
+
+    // The ink of each mark alone, compared with its box.
+    for (const SlipItem &item : items) {
+        SlipFlags one;
+        if (item.block == SlipBlock::Numbers)
+            one.numbers[(item.index - 1) / 10][(item.index - 1) % 10] = true;
+        else if (item.block == SlipBlock::GameBoxes)
+            one.games[item.index - 1] = true;
+        else
+            one.multipliers[item.index - 1] = true;
+        QImage image = blank;
+        ui::DrawScreenMarks(image, one);
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != blank.pixel(x, y))
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        const QRect box = ui::SlipBoxRect(item.k, item.r);
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(box.contains(ink)) << "block " << static_cast<int>(item.block) << " index " << item.index
+                                       << " ink " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+                                       << ink.height() << " box " << box.x() << "," << box.y();
+    }
+}
+
+TEST_F(PreviewTest, PrintRangeDialogTakesDigitsOnly)
+{
+    auto *range = ui::FeatureWindows::as<ui::TPrintRangeDlg>(windows.PrintRangeDlg);
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->windowTitle(), QStringLiteral("ΠΕΡΙΟΧΗ ΕΚΤΥΠΩΣΗΣ"));
+    EXPECT_EQ(range->ChkAll->text(), QStringLiteral("Εκτύπωση Όλων των γραμμών"));
+    EXPECT_EQ(range->Label1->text(), QStringLiteral("Από γραμμή"));
+    EXPECT_EQ(range->Label2->text(), QStringLiteral("Έως γραμμή"));
+    EXPECT_EQ(range->Edit1->text(), QStringLiteral("1"));
+    EXPECT_EQ(range->Edit2->text(), QStringLiteral("10"));
+    EXPECT_EQ(range->BtnOK->text(), QStringLiteral("&ΟΚ"));
+
+    range->show();
+    range->Edit2->clear();
+    QTest::keyClicks(range->Edit2, QStringLiteral("1a2,3 .-4"));
+    EXPECT_EQ(range->Edit2->text(), QStringLiteral("1234"));
+    QTest::keyClick(range->Edit2, Qt::Key_Backspace);
+    EXPECT_EQ(range->Edit2->text(), QStringLiteral("123"));
+    EXPECT_TRUE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Tab, QStringLiteral("\t")));
+    EXPECT_TRUE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Return, QStringLiteral("\r")));
+    EXPECT_FALSE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Delete, QString()));
+
+    QTest::mouseClick(range->BtnOK, Qt::LeftButton);
+    EXPECT_EQ(range->result(), QDialog::Accepted);
+}
+
+TEST_F(PreviewTest, PrinterSettingsOpenTheProgramsProfileDialog)
+{
+    auto recorder = std::make_unique<RecordingDlg>();
+    RecordingDlg *settingsDlg = recorder.get();
+    windows.PrnFrm = std::move(recorder);
+    for (const auto *slot : {&windows.PrnPrevFrm, &windows.PrnPrevGenFrm, &windows.PrnPrevEGGYFrm, &windows.PrnPrevDeltiaFrm}) {
+        auto *preview = qobject_cast<ui::SlipPreviewWindow *>(slot->get());
+        ASSERT_NE(preview, nullptr);
+        QTest::mouseClick(preview->BtnPrnSettings, Qt::LeftButton);
+    }
+    EXPECT_EQ(settingsDlg->execs, 4);
+}
