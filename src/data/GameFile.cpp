@@ -57,8 +57,12 @@ void WriteGameFile(const QString &path, const BoardMarks &board, const Multiplie
 
 int ReadGameFile(const QString &path, GameFileTarget target)
 {
+    return ParseGameFile(textfile::readLines(path), target);
+}
+
+int ParseGameFile(const QStringList &lines, GameFileTarget target)
+{
     // A missing line reads as an empty one: it marks nothing.
-    const QStringList lines = textfile::readLines(path);
 
     const QString draws = valueOf(lineAt(lines, 0)).trimmed();
     for (int c = 0; c < kDrawColumns; ++c) {

@@ -4,6 +4,7 @@
 #include "game/Pricing.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace taru {
 
@@ -33,6 +34,9 @@ void WriteGameFile(const QString &path, const BoardMarks &board, const Multiplie
 // (missing or unreadable file) changes nothing, a ConversionError (an item that is not a
 // number) leaves the marks read before it in place.
 int ReadGameFile(const QString &path, GameFileTarget target);
+
+// The same for the file's lines already read (what ReadGameFile does after opening the file).
+int ParseGameFile(const QStringList &lines, GameFileTarget target);
 
 // The game box (1..12) a load sets for the count of numbers read: 13 - count, box 12 when more
 // than 12 were read, none for an empty number line.
