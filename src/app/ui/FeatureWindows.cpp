@@ -2,6 +2,8 @@
 
 #include "app/ui/PlaceholderDlg.h"
 #include "print/ui/PrnFrm.h"
+#include "systems/ui/KataskeuhFrm.h"
+#include "systems/ui/StandardFrm.h"
 
 namespace taru::ui {
 
@@ -28,10 +30,17 @@ FeatureWindows::FeatureWindows(AppContext &context)
     PrnPrevDeltiaFrm = placeholder("TPrnPrevDeltiaFrm", "ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
     BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
     LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
-    KataskeuhFrm = placeholder("TKataskeuhFrm", "ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
+    KataskeuhFrm = std::make_unique<TKataskeuhFrm>(
+        context, [this] { return as<TStandardFrm>(StandardFrm); },
+        [this](int columnSize, int columnCount) {
+            // The preview's stand-in keeps what it was handed, so the hand-off can be seen.
+            PrnPrevEGGYFrm->setProperty("columnSize", columnSize);
+            PrnPrevEGGYFrm->setProperty("columnCount", columnCount);
+            PrnPrevEGGYFrm->exec();
+        });
     DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
     StatAllFrm = placeholder("TStatAllFrm", "ΣΤΑΤΙΣΤΙΚΑ");
-    StandardFrm = placeholder("TStandardFrm", "ΣΤΑΝΤΑΡ Ή ΖΗΤΟΥΜΕΝΟΙ ΑΡΙΘΜΟΙ");
+    StandardFrm = std::make_unique<TStandardFrm>(context);
     StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
     NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
     FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
