@@ -201,7 +201,7 @@ TKataskeuhFrm::TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm,
 {
     setObjectName(QStringLiteral("KataskeuhFrm"));
     setWindowTitle(kFixedTitle);
-    setFixedSize(1000, 600);
+    setFixedSize(1000, 560);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     buildControls();
@@ -349,7 +349,7 @@ void TKataskeuhFrm::buildControls()
     LblPercent = caption(this, "LblPercent", QString(), QRect(right, 274, rightWidth, 22));
 
     // The progress of a build.
-    const int progressTop = 452;
+    const int progressTop = 414;
     LblFound = caption(this, "LblFound", QString(), QRect(10, progressTop, 500, 22));
     PrgFill = new QProgressBar(this);
     PrgFill->setObjectName(QStringLiteral("PrgFill"));
@@ -359,8 +359,8 @@ void TKataskeuhFrm::buildControls()
     PrgFill->setValue(0);
 
     // Commands.
-    const int row1 = 508;
-    const int row2 = 552;
+    const int row1 = 466;
+    const int row2 = 512;
     const int w = 154;
     const int step = 164;
     BBtnCalc = button(this, "BBtnCalc", QStringLiteral("&ΥΠΟΛΟΓΙΣΜΟΣ"), QRect(10, row1, w, 36));

@@ -172,6 +172,14 @@ void TStandardFrm::Edit3Exit()
         Edit3->setText(QString::number(count));
 }
 
+void TStandardFrm::prepareSnapshot()
+{
+    Reset();
+    SelectFromLabel(QStringLiteral("5,17,23,41"));
+    Edit2->setText(QStringLiteral("1"));
+    Edit3->setText(QStringLiteral("3"));
+}
+
 QString TStandardFrm::SelectedText() const
 {
     QStringList numbers;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/AppContext.h"
+#include "app/ui/Snapshot.h"
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 
@@ -19,7 +20,7 @@ class NumberBoard;
 // The fixed-numbers dialog: picks, among the numbers marked in the constructor, one
 // required-number set and how many of its numbers ("Από".."Έως") a built column must hold.
 // Its selection is its own; the shared board only says which numbers may be picked.
-class TStandardFrm : public QDialog {
+class TStandardFrm : public QDialog, public SnapshotContent {
     Q_OBJECT
 public:
     explicit TStandardFrm(AppContext &context, QWidget *parent = nullptr);
@@ -40,6 +41,8 @@ public:
     // The selected numbers ascending, joined by ",".
     QString SelectedText() const;
     int SelectedCount() const;
+
+    void prepareSnapshot() override;
     bool isSelected(int number) const { return selected_.at(static_cast<std::size_t>(number - 1)); }
 
     // Controls, named as the form names them.
