@@ -428,6 +428,14 @@ TEST_F(KataskeuhFrmTest, GridEntryClampsConfirmedCellsAndShowsOn)
     type(QStringLiteral("12"));
     pressEnter();
     EXPECT_EQ(frm->cell(kRangeRow, 0), QStringLiteral("ΕΥΡΟΣ ΣΤΗΛΗΣ"));
+    // Tab still moves on, to a cell that can be typed into.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(frm->SGrd->currentColumn(), 1);
+    type(QStringLiteral("85"));
+    pressEnter();
+    EXPECT_EQ(frm->cell(kRangeRow, 1), QStringLiteral("79"));
+    EXPECT_EQ(frm->cell(kRangeRow, 2), QStringLiteral("79"));
+    EXPECT_EQ(frm->cell(kRangeRow, 3), QStringLiteral("ON"));
 }
 
 TEST_F(KataskeuhFrmTest, ConditionsSaveAndLoadRestoreTheWholeSetup)

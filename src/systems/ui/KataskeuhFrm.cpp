@@ -727,8 +727,9 @@ bool TKataskeuhFrm::eventFilter(QObject *watched, QEvent *event)
     if ((watched == SGrd || isEditor) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QChar typed = typedCharacter(*key);
-        if (typed.isNull())
-            return QDialog::eventFilter(watched, event); // keys that type nothing keep their meaning
+        // Keys that type nothing, and Tab, keep their meaning (moving between cells).
+        if (typed.isNull() || typed == QLatin1Char('\t'))
+            return QDialog::eventFilter(watched, event);
         if (SGrd->currentColumn() == 0)
             return true;
         if (ClassifyDigitKey(*key) == DigitKey::Discard)
@@ -828,7 +829,8 @@ void TKataskeuhFrm::BBtnCalcClick()
     const std::vector<std::uint8_t> numbers = pool();
     const int n = static_cast<int>(numbers.size());
     const std::int64_t candidates = Combinations(n, size);
-    PrgFill->setRange(0, candidates <= std::numeric_limits<int>::max() ? static_cast<int>(candidates)
+    // At least 1: a 0..0 range would show a busy bar.
+    PrgFill->setRange(0, candidates <= std::numeric_limits<int>::max() ? std::max(1, static_cast<int>(candidates))
                                                                          : kLargeProgressMaximum);
     PrgFill->setValue(0);
 
@@ -872,10 +874,10 @@ void TKataskeuhFrm::BBtnCalcClick()
     RecountSystem();
 
     if (count > 0 && !stopRequested_)
-        writeLibraryFile(setup, candidates);
+        writeLibraryFile(setup);
 }
 
-void TKataskeuhFrm::writeLibraryFile(const ConstructionSetup &setup, std::int64_t)
+void TKataskeuhFrm::writeLibraryFile(const ConstructionSetup &setup)
 {
     if (setup.pool.empty())
         return;

@@ -164,7 +164,7 @@ private:
     void finishBuild();
     void onProgress(const ConstructionProgress &progress, std::int64_t candidates);
     void validateCurrentCell();
-    void writeLibraryFile(const ConstructionSetup &setup, std::int64_t candidates);
+    void writeLibraryFile(const ConstructionSetup &setup);
     int gameSize() const;     // G, 0 when no game is chosen
     int columnSize() const;   // K, 0 when no expansion is chosen
     int guaranteeIndex() const;
