@@ -111,8 +111,12 @@ public:
         allocate(std::min<std::size_t>(maxSlots_, 4096));
     }
     bool roomFor(std::size_t more) const { return count_ + more <= maxSlots_ / 2; }
+    // Called now and then while the table grows; true asks to stop.
+    void setPulse(std::function<bool()> pulse) { pulse_ = std::move(pulse); }
     bool contains(std::uint64_t rank) const
     {
+        if (abandoned_)
+            return true;
         const std::uint64_t key = rank + 1;
         for (std::size_t i = slotOf(key);; i = (i + 1) & mask_) {
             if (slots_[i] == key)
@@ -123,8 +127,13 @@ public:
     }
     void insert(std::uint64_t rank)
     {
-        if ((count_ + 1) * 2 > slots_.size())
+        if (abandoned_)
+            return;
+        if ((count_ + 1) * 2 > slots_.size()) {
             grow();
+            if (abandoned_)
+                return;
+        }
         const std::uint64_t key = rank + 1;
         std::size_t i = slotOf(key);
         while (slots_[i] != 0) {
@@ -146,9 +155,25 @@ private:
     }
     void grow()
     {
+        // The last doublings move tens of millions of slots, a third of a second at the largest:
+        // the work is done in pieces, and the caller is told in between so that it can keep its
+        // window alive. When it asks to stop, the index is given up (the search is ending and
+        // its result is discarded).
         std::vector<std::uint64_t> old = std::move(slots_);
-        allocate(old.size() * 2);
+        const std::size_t size = old.size() * 2;
+        slots_ = {};
+        slots_.reserve(size);
+        while (slots_.size() < size) {
+            slots_.resize(std::min(size, slots_.size() + kPieceSlots));
+            if (pulse())
+                return abandon();
+        }
+        mask_ = size - 1;
+        shift_ = 64 - std::countr_zero(size);
+        std::size_t moved = 0;
         for (const std::uint64_t key : old) {
+            if (++moved % kPieceSlots == 0 && pulse())
+                return abandon();
             if (key == 0)
                 continue;
             std::size_t i = slotOf(key);
@@ -157,7 +182,16 @@ private:
             slots_[i] = key;
         }
     }
+    bool pulse() const { return pulse_ && pulse_(); }
+    void abandon()
+    {
+        slots_ = {};
+        abandoned_ = true;
+    }
 
+    static constexpr std::size_t kPieceSlots = std::size_t{1} << 18;
+    std::function<bool()> pulse_;
+    bool abandoned_ = false; // given up on a stop: everything counts as covered
     std::vector<std::uint64_t> slots_; // rank + 1; 0 marks an empty slot
     std::size_t count_ = 0;
     std::size_t maxSlots_ = 0;
@@ -197,7 +231,7 @@ struct SystemConstructor::Engine {
     std::int64_t processed = 0;
     bool *stop = nullptr;
     const ProgressCallback *progress = nullptr;
-    unsigned work = 0;
+    mutable unsigned work = 0;
     std::chrono::steady_clock::time_point lastReport;
 
     std::size_t budget = 0;
@@ -232,6 +266,9 @@ struct SystemConstructor::Engine {
             } else {
                 kind = IndexKind::HashSet;
                 hash.reset(budget);
+                hash.setPulse([this] {
+                    return progress && std::chrono::steady_clock::now() - lastReport >= kProgressInterval && report();
+                });
             }
             listStride = C(K, K / 2);
             listData.assign((kMaxK + 1) * (kMaxK + 1) * listStride, 0);
@@ -270,6 +307,9 @@ struct SystemConstructor::Engine {
 
     bool directlyCovered(Mask candidate) const
     {
+        // A long list of directly compared columns makes each candidate dear: the work is
+        // counted so that the progress clock is still read often enough.
+        work += static_cast<unsigned>(direct.size() / 256);
         for (const Mask m : direct) {
             if (popcount(m & candidate) >= T)
                 return true;
@@ -360,13 +400,13 @@ struct SystemConstructor::Engine {
         return directlyCovered(m);
     }
 
-    // The progress call; true when it raised the stop request, which then ends the search.
+    // The progress call; true when the stop request is set (by the call or before it), which
+    // then ends the search at once: the result is discarded anyway.
     bool report()
     {
         lastReport = std::chrono::steady_clock::now();
-        const bool before = *stop;
         (*progress)(ConstructionProgress{processed, acceptedCount});
-        return !before && *stop;
+        return *stop;
     }
 
     bool tick()
