@@ -810,6 +810,41 @@ TEST(FeatureWindowsConstructor, TheRealWindowsAreCreatedAndLinked)
     ScriptedPrompts prompts;
     AppContext context(AppPaths(dir.path()), prompts);
     FeatureWindows windows(context);
-    EXPECT_NE(FeatureWindows::as<TKataskeuhFrm>(windows.KataskeuhFrm), nullptr);
-    EXPECT_NE(FeatureWindows::as<TStandardFrm>(windows.StandardFrm), nullptr);
+    auto *frm = FeatureWindows::as<TKataskeuhFrm>(windows.KataskeuhFrm);
+    auto *standard = FeatureWindows::as<TStandardFrm>(windows.StandardFrm);
+    ASSERT_NE(frm, nullptr);
+    ASSERT_NE(standard, nullptr);
+    frm->show();
+
+    // The required-number buttons open the program's fixed-numbers dialog.
+    bool standardShown = false;
+    QTimer::singleShot(0, standard, [&] {
+        standardShown = standard->isVisible();
+        standard->reject();
+    });
+    QTest::mouseClick(frm->LMDDockSpeedButton2, Qt::LeftButton);
+    EXPECT_TRUE(standardShown);
+
+    // The slips go to the produced-system preview, which is handed K and the column count.
+    for (int n = 1; n <= 7; ++n)
+        frm->SgrdAMouseUp(n - 1);
+    frm->CmbNums->setCurrentIndex(4);
+    frm->CmbNumsChange();
+    frm->CmbEggy->setCurrentIndex(1);
+    frm->CmbEggyChange();
+    prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5 ή 4αρι(α) ΣΕ 5αδες\n"
+                                         "Βρέθηκαν 3 στήλες   Κόστος : 1.50 Ευρώ  Δελτία : 3"),
+                          QStringLiteral("TARU"));
+    frm->BBtnCalcClick();
+    QDialog *preview = windows.PrnPrevEGGYFrm.get();
+    bool previewShown = false;
+    QTimer::singleShot(0, preview, [&] {
+        previewShown = preview->isVisible();
+        preview->accept();
+    });
+    QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
+    EXPECT_TRUE(previewShown);
+    EXPECT_EQ(preview->property("columnSize").toInt(), 5);
+    EXPECT_EQ(preview->property("columnCount").toInt(), 3);
+    frm->hide();
 }
