@@ -293,7 +293,7 @@ struct SystemConstructor::Engine {
     std::int64_t processed = 0;
     bool *stop = nullptr;
     const ProgressCallback *progress = nullptr;
-    unsigned work = 0;
+    mutable unsigned work = 0;
     std::chrono::steady_clock::time_point lastReport;
 
     IndexOptions options;
@@ -369,6 +369,9 @@ struct SystemConstructor::Engine {
 
     bool directlyCovered(Mask candidate) const
     {
+        // A long list of directly compared columns makes each candidate dear: the work is
+        // counted so that the progress clock is still read often enough.
+        work += static_cast<unsigned>(direct.size() / 256);
         for (const Mask m : direct) {
             if (popcount(m & candidate) >= T)
                 return true;
@@ -459,13 +462,13 @@ struct SystemConstructor::Engine {
         return directlyCovered(m);
     }
 
-    // The progress call; true when it raised the stop request, which then ends the search.
+    // The progress call; true when the stop request is set (by the call or before it), which
+    // then ends the search at once: a stopped result is discarded anyway.
     bool report()
     {
         lastReport = std::chrono::steady_clock::now();
-        const bool before = *stop;
         (*progress)(ConstructionProgress{processed, acceptedCount});
-        return !before && *stop;
+        return *stop;
     }
 
     bool tick()

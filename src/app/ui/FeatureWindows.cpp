@@ -10,6 +10,8 @@
 #include "print/ui/PrnPrevFrm.h"
 #include "print/ui/PrnPrevGenFrm.h"
 #include "print/ui/ViewNikDlg.h"
+#include "systems/ui/KataskeuhFrm.h"
+#include "systems/ui/StandardFrm.h"
 
 namespace taru::ui {
 
@@ -36,10 +38,16 @@ FeatureWindows::FeatureWindows(AppContext &context)
     PrnPrevDeltiaFrm = std::make_unique<TPrnPrevDeltiaFrm>(context, *this);
     BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
     LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
-    KataskeuhFrm = placeholder("TKataskeuhFrm", "ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
+    KataskeuhFrm = std::make_unique<TKataskeuhFrm>(
+        context, [this] { return as<TStandardFrm>(StandardFrm); },
+        [this](int columnSize, int columnCount) {
+            if (auto *preview = as<TPrnPrevEGGYFrm>(PrnPrevEGGYFrm))
+                preview->setSystem(columnSize, columnCount);
+            PrnPrevEGGYFrm->exec();
+        });
     DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
     StatAllFrm = placeholder("TStatAllFrm", "ΣΤΑΤΙΣΤΙΚΑ");
-    StandardFrm = placeholder("TStandardFrm", "ΣΤΑΝΤΑΡ Ή ΖΗΤΟΥΜΕΝΟΙ ΑΡΙΘΜΟΙ");
+    StandardFrm = std::make_unique<TStandardFrm>(context);
     StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
     NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
     FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");

@@ -1,0 +1,1074 @@
+#include "systems/ui/KataskeuhFrm.h"
+
+#include "app/AppPaths.h"
+#include "app/Errors.h"
+#include "app/OwnerSettings.h"
+#include "app/ui/ErrorGuard.h"
+#include "data/CouponFile.h"
+#include "data/SystemFile.h"
+#include "game/Pricing.h"
+#include "game/ui/NumberBoard.h"
+#include "print/ui/ProgramPrinter.h"
+#include "systems/ui/DigitKeys.h"
+#include "systems/ui/StandardFrm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include <limits>
+
+namespace taru::ui {
+
+namespace {
+
+// The first four letters of both captions are Latin capitals, as the window has always shown.
+const QString kOpenCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ");
+const QString kNamedCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ΣΥΣΤΗΜΑ :");
+const QString kFixedTitle = QStringLiteral("ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
+// Plain notices carry the program's name, as its standard error box does.
+const QString kCaptionProgram = QStringLiteral("TARU");
+const QString kHelpTopic = QStringLiteral("TARU.chm::/MADE.htm");
+const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru");
+const QString kCouponExtension = QStringLiteral("tru");
+const QString kConditionsFilter = QStringLiteral("Αρχεία Όρων|*.dlv");
+const QString kConditionsExtension = QStringLiteral("dlv");
+
+const QString kMsgChooseGame = QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι");
+const QString kMsgNoCouponColumns = QStringLiteral("Δεν έχετε στήλες για δελτία!");
+const QString kMsgNothingToSave = QStringLiteral("Δεν έχετε στήλες για αποθήκευση");
+const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώστε τον καθαρισμό του δελτίου");
+const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! Να το επανεγγράψω;");
+
+const QString kSelectedEmpty = QStringLiteral("Επιλεγμένοι Αριθμοί :");
+const QString kColumnsEmpty = QStringLiteral("Στήλες :");
+const QString kColumns = QStringLiteral("Στήλες : ");
+const QString kCostEmpty = QStringLiteral("Κόστος :");
+const QString kCost = QStringLiteral("Κόστος : ");
+const QString kEpityxia = QStringLiteral("ΕΠΙΤΥΧΙΑ");
+const QString kSe = QStringLiteral("ΣΕ");
+const QString kSeText = QStringLiteral("ΣΕ ");
+const QString kDeltia = QStringLiteral("Δελτία : ");
+const QString kPrevious = QStringLiteral("Προηγούμενο μέτρημα : ");
+const QString kFound = QStringLiteral("Στήλες που έχουν βρεθεί : ");
+const QString kOn = QStringLiteral("ON");
+
+constexpr int kGridColumns = 4;
+constexpr int kGridRows = kGridConditionCount + 1;
+constexpr std::array<int, kGridColumns> kGridWidths{130, 80, 80, 50};
+constexpr int kGridRowHeight = 24;
+// Past this many candidates the bar shows the share done on this scale.
+constexpr int kLargeProgressMaximum = 10'000'000;
+// The labels of a running build are redrawn at most this often; input is let through far more
+// often (after every accepted column and at least every 50 ms of searching).
+constexpr qint64 kProgressRepaintMs = 15;
+
+const QColor kCaptionColour(0, 51, 128);
+
+QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kCaptionColour);
+    label->setPalette(palette);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    QFont font = b->font();
+    font.setBold(true);
+    b->setFont(font);
+    return b;
+}
+
+QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *e = new QLineEdit(QStringLiteral("0"), parent);
+    e->setObjectName(QLatin1String(name));
+    e->setGeometry(geometry);
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+// A small drawn calculator for the calculator button.
+QIcon calculatorIcon()
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(70, 80, 95));
+    p.drawRoundedRect(QRectF(3.5, 1.5, 17, 21), 2, 2);
+    p.setBrush(QColor(190, 230, 190));
+    p.drawRect(QRectF(6.5, 4.5, 11, 4));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            p.setBrush(row == 2 && column == 2 ? QColor(230, 90, 40) : QColor(235, 235, 235));
+            p.drawRect(QRectF(6.5 + column * 4, 11 + row * 3.6, 2.6, 2.4));
+        }
+    }
+    return QIcon(pixmap);
+}
+
+// The grid's editors get the window's key rules before the delegate sees their keys (the view
+// makes the delegate the editors' first event filter, so it has to ask).
+class ConditionCellDelegate : public QStyledItemDelegate {
+public:
+    using KeyRule = std::function<bool(QObject *editor, QEvent *event)>;
+    ConditionCellDelegate(KeyRule keyRule, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , keyRule_(std::move(keyRule))
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor->setProperty("conditionCellEditor", true);
+        return editor;
+    }
+
+protected:
+    bool eventFilter(QObject *editor, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && keyRule_(editor, event))
+            return true;
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+
+private:
+    KeyRule keyRule_;
+};
+
+// The character a key types, as the grid's key rule sees it; null for keys that type nothing.
+QChar typedCharacter(const QKeyEvent &event)
+{
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QLatin1Char('\r');
+    case Qt::Key_Backspace:
+        return QLatin1Char('\b');
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return QLatin1Char('\t');
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    const QString text = event.text();
+    return text.size() == 1 ? text.at(0) : QChar();
+}
+
+} // namespace
+
+TKataskeuhFrm::TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm, SystemPreviewOpener openPreview,
+                             QWidget *parent)
+    : QDialog(parent)
+    , context_(context)
+    , standardFrm_(std::move(standardFrm))
+    , openPreview_(std::move(openPreview))
+{
+    setObjectName(QStringLiteral("KataskeuhFrm"));
+    setWindowTitle(kFixedTitle);
+    setFixedSize(1000, 560);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    buildControls();
+    connectHandlers();
+    ResetConditions();
+}
+
+void TKataskeuhFrm::buildControls()
+{
+    // The board with its decade buttons.
+    SgrdA = new NumberBoard(this);
+    SgrdA->setObjectName(QStringLiteral("SgrdA"));
+    SgrdA->move(70, 14);
+    SgrdA->setMarkModel([this](int i) { return context_.state.board[static_cast<std::size_t>(i)]; });
+    for (int row = 0; row < NumberBoard::kRows; ++row) {
+        const QRect band = SgrdA->rowRect(row).translated(SgrdA->pos());
+        const auto makeButton = [&](const QString &text, int x, const QString &name) {
+            auto *b = new QToolButton(this);
+            b->setObjectName(name);
+            b->setText(text);
+            b->setCheckable(true);
+            b->setProperty("tag", row);
+            b->setGeometry(x, band.top(), 26, band.height());
+            QFont font = b->font();
+            font.setBold(true);
+            b->setFont(font);
+            return b;
+        };
+        BtnMona[static_cast<std::size_t>(row)] = makeButton(QStringLiteral("Μ"), 10, QStringLiteral("BtnMona%1").arg(row));
+        BtnZyga[static_cast<std::size_t>(row)] = makeButton(QStringLiteral("Ζ"), 38, QStringLiteral("BtnZyga%1").arg(row));
+    }
+    const int boardBottom = SgrdA->y() + SgrdA->sizeHint().height();
+
+    LblSelected = caption(this, "LblSelected", kSelectedEmpty, QRect(10, boardBottom + 8, 350, 22));
+    LblGame = caption(this, "LblGame", QStringLiteral("ΠΑΙΧΝΙΔΙ"), QRect(10, boardBottom + 40, 120, 24));
+    CmbNums = new QComboBox(this);
+    CmbNums->setObjectName(QStringLiteral("CmbNums"));
+    for (int g = 1; g <= kMaxGame; ++g)
+        CmbNums->addItem(QString::number(g));
+    CmbNums->setGeometry(140, boardBottom + 40, 70, 24);
+    LblSysthma = caption(this, "LblSysthma", QStringLiteral("ΑΝΑΠΤΥΞΗ ΣΕ "), QRect(10, boardBottom + 72, 120, 24));
+    CmbSysthma = new QComboBox(this);
+    CmbSysthma->setObjectName(QStringLiteral("CmbSysthma"));
+    CmbSysthma->addItems(ColumnSizeItems());
+    CmbSysthma->setGeometry(140, boardBottom + 72, 100, 24);
+    LblEggy = caption(this, "LblEggy", QStringLiteral("ΕΠΙΛΟΓΗ ΕΓΓΥΗΣΗΣ"), QRect(10, boardBottom + 104, 200, 22));
+    CmbEggy = new QComboBox(this);
+    CmbEggy->setObjectName(QStringLiteral("CmbEggy"));
+    CmbEggy->setGeometry(10, boardBottom + 128, 350, 24);
+
+    // The conditions grid: row 0 holds the captions, rows 1..8 the conditions.
+    const int middle = 384;
+    SGrd = new QTableWidget(kGridRows, kGridColumns, this);
+    SGrd->setObjectName(QStringLiteral("SGrd"));
+    SGrd->horizontalHeader()->hide();
+    SGrd->verticalHeader()->hide();
+    SGrd->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
+    SGrd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SGrd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SGrd->setSelectionMode(QAbstractItemView::SingleSelection);
+    SGrd->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                          QAbstractItemView::EditKeyPressed);
+    SGrd->setItemDelegate(new ConditionCellDelegate(
+        [this](QObject *editor, QEvent *event) { return eventFilter(editor, event); }, SGrd));
+    SGrd->setGeometry(middle, 14, 344, kGridRows * kGridRowHeight + 4);
+    SGrd->installEventFilter(this);
+    const QStringList headings{QStringLiteral("ΟΡΟΙ"), QStringLiteral("ΑΠΟ"), QStringLiteral("ΕΩΣ"), kOn};
+    for (int column = 0; column < kGridColumns; ++column) {
+        auto *item = new QTableWidgetItem(headings.at(column));
+        item->setFlags(Qt::ItemIsEnabled);
+        QFont font = item->font();
+        font.setBold(true);
+        item->setFont(font);
+        item->setBackground(palette().color(QPalette::Button));
+        item->setTextAlignment(Qt::AlignCenter);
+        SGrd->setItem(0, column, item);
+    }
+
+    // The four required-number sets.
+    const int setsTop = SGrd->y() + SGrd->height() + 30;
+    caption(this, "LblSetApo", QStringLiteral("Από"), QRect(middle + 230, setsTop - 22, 50, 20));
+    caption(this, "LblSetEos", QStringLiteral("Έως"), QRect(middle + 288, setsTop - 22, 50, 20));
+    const auto setRowControls = [&](int i, const char *buttonName, const char *labelName, const char *fromName,
+                                    const char *toName, QToolButton *&b, QLabel *&label, QLineEdit *&from,
+                                    QLineEdit *&to) {
+        const int y = setsTop + i * 32;
+        b = new QToolButton(this);
+        b->setObjectName(QLatin1String(buttonName));
+        b->setText(QStringLiteral("Α"));
+        b->setToolTip(QStringLiteral("ΣΤΑΝΤΑΡ Ή ΖΗΤΟΥΜΕΝΟΙ ΑΡΙΘΜΟΙ"));
+        b->setGeometry(middle, y, 30, 26);
+        QFont font = b->font();
+        font.setBold(true);
+        b->setFont(font);
+        label = new QLabel(this);
+        label->setObjectName(QLatin1String(labelName));
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setAutoFillBackground(true);
+        QPalette white = label->palette();
+        white.setColor(QPalette::Window, Qt::white);
+        label->setPalette(white);
+        label->setGeometry(middle + 36, y, 186, 26);
+        from = edit(this, fromName, QRect(middle + 230, y, 50, 26));
+        to = edit(this, toName, QRect(middle + 288, y, 50, 26));
+    };
+    setRowControls(0, "LMDDockSpeedButton3", "LblNums", "Edit2", "Edit3", LMDDockSpeedButton3, LblNums, Edit2, Edit3);
+    setRowControls(1, "LMDDockSpeedButton1", "LblNums2", "EdtApo", "EdtEos", LMDDockSpeedButton1, LblNums2, EdtApo,
+                   EdtEos);
+    setRowControls(2, "LMDDockSpeedButton2", "LblNums3", "EdtApo3", "EdtEos3", LMDDockSpeedButton2, LblNums3, EdtApo3,
+                   EdtEos3);
+    setRowControls(3, "LMDDockSpeedButton4", "LblNums4", "EdtApo4", "EdtEos4", LMDDockSpeedButton4, LblNums4, EdtApo4,
+                   EdtEos4);
+
+    // Counts and cost.
+    const int right = 744;
+    const int rightWidth = 246;
+    const auto group = [&](const char *name, const QString &title, int y, QLabel *&columns, QLabel *&cost,
+                           const char *columnsName, const char *costName) {
+        auto *box = new QGroupBox(title, this);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(right, y, rightWidth, 72);
+        QFont font = box->font();
+        font.setBold(true);
+        box->setFont(font);
+        columns = new QLabel(kColumnsEmpty, box);
+        columns->setObjectName(QLatin1String(columnsName));
+        columns->setGeometry(12, 22, rightWidth - 20, 20);
+        cost = new QLabel(kCostEmpty, box);
+        cost->setObjectName(QLatin1String(costName));
+        cost->setGeometry(12, 44, rightWidth - 20, 20);
+        QPalette red = cost->palette();
+        red.setColor(QPalette::WindowText, QColor(160, 0, 0));
+        cost->setPalette(red);
+        return box;
+    };
+    GrpFull = group("GrpFull", QStringLiteral("ΠΛΗΡΕΣ ΣΥΣΤΗΜΑ"), 10, LblFullColumns, LblFullCost, "LblFullColumns",
+                    "LblFullCost");
+    GrpBuilt = group("GrpBuilt", QStringLiteral("ΕΓΓΥΗΜΕΝΗ"), 88, LblBuiltColumns, LblBuiltCost, "LblBuiltColumns",
+                     "LblBuiltCost");
+    LblEpityxia = caption(this, "LblEpityxia", kEpityxia, QRect(right, 170, rightWidth, 22));
+    LblSe = caption(this, "LblSe", kSe, QRect(right, 194, rightWidth, 22));
+    LblDeltia = caption(this, "LblDeltia", kDeltia, QRect(right, 226, rightWidth, 22));
+    LblPrevious = caption(this, "LblPrevious", kPrevious, QRect(right, 250, rightWidth, 22));
+    LblPercent = caption(this, "LblPercent", QString(), QRect(right, 274, rightWidth, 22));
+
+    // The progress of a build.
+    const int progressTop = 414;
+    LblFound = caption(this, "LblFound", QString(), QRect(10, progressTop, 500, 22));
+    PrgFill = new QProgressBar(this);
+    PrgFill->setObjectName(QStringLiteral("PrgFill"));
+    PrgFill->setGeometry(10, progressTop + 24, 980, 18);
+    PrgFill->setTextVisible(false);
+    PrgFill->setRange(0, 1);
+    PrgFill->setValue(0);
+
+    // Commands.
+    const int row1 = 466;
+    const int row2 = 512;
+    const int w = 154;
+    const int step = 164;
+    BBtnCalc = button(this, "BBtnCalc", QStringLiteral("&ΥΠΟΛΟΓΙΣΜΟΣ"), QRect(10, row1, w, 36));
+    BBtnStop = button(this, "BBtnStop", QStringLiteral("ΔΙΑΚΟ&ΠΗ"), QRect(10 + step, row1, w, 36));
+    BBtnStop->setVisible(false);
+    QPalette stopPalette = BBtnStop->palette();
+    stopPalette.setColor(QPalette::ButtonText, QColor(170, 0, 0));
+    BBtnStop->setPalette(stopPalette);
+    BtnPrint = button(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙ" "A"), QRect(10 + 2 * step, row1, w, 36));
+    BBtnSave = button(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΔΕΛΤΙΩΝ"), QRect(10 + 3 * step, row1, w, 36));
+    BBtnReport = button(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ ΣΥΣ"), QRect(10 + 4 * step, row1, w, 36));
+    BtnClear = button(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(10 + 5 * step, row1, w, 36));
+    BBtnSaveOroi = button(this, "BBtnSaveOroi", QStringLiteral("ΑΠΟΘΗΚΕΥΣΗ &ΟΡΩΝ"), QRect(10, row2, w, 36));
+    BBtnLoadOroi = button(this, "BBtnLoadOroi", QStringLiteral("&ΦΟΡΤΩΜΑ ΟΡΩΝ"), QRect(10 + step, row2, w, 36));
+    glBBtnhELP = button(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(10 + 2 * step, row2, w, 36));
+    LMDShapeButton1 = new QToolButton(this);
+    LMDShapeButton1->setObjectName(QStringLiteral("LMDShapeButton1"));
+    LMDShapeButton1->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
+    LMDShapeButton1->setIcon(calculatorIcon());
+    LMDShapeButton1->setIconSize(QSize(24, 24));
+    LMDShapeButton1->setGeometry(10 + 3 * step, row2, 44, 36);
+    BtnBack = button(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(10 + 5 * step, row2, w, 36));
+
+    // Everything but the stop button waits while a build runs.
+    lockedWhileBuilding_ = {SgrdA,        CmbNums,      CmbEggy,    CmbSysthma,          SGrd,
+                            BBtnCalc,     BtnPrint,     BBtnSave,   BBtnReport,          BtnClear,
+                            BBtnSaveOroi, BBtnLoadOroi, glBBtnhELP, LMDShapeButton1,     BtnBack,
+                            Edit2,        Edit3,        EdtApo,     EdtEos,              EdtApo3,
+                            EdtEos3,      EdtApo4,      EdtEos4,    LMDDockSpeedButton3, LMDDockSpeedButton1,
+                            LMDDockSpeedButton2,        LMDDockSpeedButton4};
+    for (QToolButton *b : BtnMona)
+        lockedWhileBuilding_ << b;
+    for (QToolButton *b : BtnZyga)
+        lockedWhileBuilding_ << b;
+}
+
+void TKataskeuhFrm::connectHandlers()
+{
+    Prompts &prompts = context_.prompts;
+    connect(SgrdA, &BoxGrid::boxClicked, this,
+            [this, &prompts](int index) { runGuarded(prompts, this, [&] { SgrdAMouseUp(index); }); });
+    for (int row = 0; row < NumberBoard::kRows; ++row) {
+        connectGuarded(BtnMona[static_cast<std::size_t>(row)], &QToolButton::clicked, this, prompts,
+                       [this, row] { DecadeButtonClick(row, false); });
+        connectGuarded(BtnZyga[static_cast<std::size_t>(row)], &QToolButton::clicked, this, prompts,
+                       [this, row] { DecadeButtonClick(row, true); });
+    }
+    // Only the user's choices count as changes; the window's own selections do not.
+    connectGuarded(CmbNums, &QComboBox::activated, this, prompts, [this] { CmbNumsChange(); });
+    connectGuarded(CmbEggy, &QComboBox::activated, this, prompts, [this] { CmbEggyChange(); });
+    connectGuarded(CmbSysthma, &QComboBox::activated, this, prompts, [this] { CmbSysthmaChange(); });
+
+    connectGuarded(LMDDockSpeedButton3, &QToolButton::clicked, this, prompts, [this] { LMDDockSpeedButton3Click(); });
+    connectGuarded(LMDDockSpeedButton1, &QToolButton::clicked, this, prompts, [this] { LMDDockSpeedButton1Click(); });
+    connectGuarded(LMDDockSpeedButton2, &QToolButton::clicked, this, prompts, [this] { LMDDockSpeedButton2Click(); });
+    connectGuarded(LMDDockSpeedButton4, &QToolButton::clicked, this, prompts, [this] { LMDDockSpeedButton4Click(); });
+
+    connectGuarded(BBtnCalc, &QPushButton::clicked, this, prompts, [this] { BBtnCalcClick(); });
+    // Not guarded: it only raises a flag, and runs inside the build's own handler.
+    connect(BBtnStop, &QPushButton::clicked, this, [this] { BBtnStopClick(); });
+    connectGuarded(BtnPrint, &QPushButton::clicked, this, prompts, [this] { BtnPrintClick(); });
+    connectGuarded(BBtnSave, &QPushButton::clicked, this, prompts, [this] { BBtnSaveClick(); });
+    connectGuarded(BBtnReport, &QPushButton::clicked, this, prompts, [this] { BBtnReportClick(); });
+    connectGuarded(BBtnSaveOroi, &QPushButton::clicked, this, prompts, [this] { BBtnSaveOroiClick(); });
+    connectGuarded(BBtnLoadOroi, &QPushButton::clicked, this, prompts, [this] { BBtnLoadOroiClick(); });
+    connectGuarded(BtnClear, &QPushButton::clicked, this, prompts, [this] { BtnClearClick(); });
+    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
+    connectGuarded(LMDShapeButton1, &QToolButton::clicked, this, prompts, [this] { LMDShapeButton1Click(); });
+    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// ---- opening, reset ------------------------------------------------------------------------
+
+void TKataskeuhFrm::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous()) {
+        if (const QScreen *screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        runGuarded(context_.prompts, this, [this] { FormShow(); });
+}
+
+void TKataskeuhFrm::FormShow()
+{
+    setWindowTitle(kOpenCaption + owner::title());
+    WindowReset();
+}
+
+void TKataskeuhFrm::WindowReset()
+{
+    SharedState &state = context_.state;
+    state.board.fill(false);
+    state.slipMarks.multipliers.clear();
+    state.clearWinningColumn();
+    for (QToolButton *b : BtnMona)
+        b->setChecked(false);
+    for (QToolButton *b : BtnZyga)
+        b->setChecked(false);
+    state.systemColumns.clear();
+    CmbNums->setCurrentIndex(-1);
+    CmbEggy->setCurrentIndex(-1);
+    CmbSysthma->setCurrentIndex(-1);
+    ResetConditions();
+    LblSelected->setText(kSelectedEmpty);
+    LblFullColumns->setText(kColumnsEmpty);
+    LblFullCost->setText(kCostEmpty);
+    LblBuiltColumns->setText(kColumnsEmpty);
+    LblBuiltCost->setText(kCostEmpty);
+    LblEpityxia->setText(kEpityxia);
+    LblSe->setText(kSe);
+    LblDeltia->setText(kDeltia);
+    LblPrevious->setText(kPrevious);
+    LblPercent->clear();
+    LblFound->clear();
+    summary_ = ConstructionSummary{};
+    SgrdA->refresh();
+}
+
+void TKataskeuhFrm::ResetConditions()
+{
+    for (int column = 0; column < kGridColumns; ++column)
+        SGrd->setColumnWidth(column, kGridWidths[static_cast<std::size_t>(column)]);
+    for (int row = 1; row <= kGridConditionCount; ++row) {
+        const ConditionDefinition &definition = ConditionOf(row);
+        const QStringList texts{definition.name, QString::number(definition.neutral.from),
+                                QString::number(definition.neutral.to), QString()};
+        for (int column = 0; column < kGridColumns; ++column) {
+            auto *item = new QTableWidgetItem(texts.at(column));
+            const bool editable = column == 1 || column == 2;
+            item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                                    : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (column == 0) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            SGrd->setItem(row, column, item);
+        }
+    }
+    for (int set = 0; set < kRequiredSetCount; ++set) {
+        const SetRow r = setRow(set);
+        r.label->clear();
+        r.from->setText(QStringLiteral("0"));
+        r.to->setText(QStringLiteral("0"));
+    }
+}
+
+TKataskeuhFrm::SetRow TKataskeuhFrm::setRow(int set) const
+{
+    switch (set) {
+    case 0:
+        return {LblNums, Edit2, Edit3};
+    case 1:
+        return {LblNums2, EdtApo, EdtEos};
+    case 2:
+        return {LblNums3, EdtApo3, EdtEos3};
+    case 3:
+        return {LblNums4, EdtApo4, EdtEos4};
+    default:
+        throw RangeError(QStringLiteral("Required-number set %1 is outside 0..3").arg(set));
+    }
+}
+
+QString TKataskeuhFrm::cell(int row, int column) const
+{
+    const QTableWidgetItem *item = SGrd->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TKataskeuhFrm::setCell(int row, int column, const QString &text)
+{
+    if (QTableWidgetItem *item = SGrd->item(row, column))
+        item->setText(text);
+}
+
+ConditionEntries TKataskeuhFrm::conditionEntries() const
+{
+    ConditionEntries entries;
+    for (int row = 1; row <= kGridConditionCount; ++row)
+        entries.row(row) = {cell(row, 1), cell(row, 2)};
+    for (int set = 0; set < kRequiredSetCount; ++set) {
+        const SetRow r = setRow(set);
+        entries.sets[static_cast<std::size_t>(set)] = {r.label->text(), r.from->text(), r.to->text()};
+    }
+    return entries;
+}
+
+ConstructorSetup TKataskeuhFrm::currentSetup() const
+{
+    ConstructorSetup setup;
+    setup.board = context_.state.board;
+    setup.gameText = CmbNums->currentText();
+    setup.guaranteeText = CmbEggy->currentText();
+    setup.expansionText = CmbSysthma->currentText();
+    setup.conditions = conditionEntries();
+    return setup;
+}
+
+void TKataskeuhFrm::applySetup(const ConstructorSetup &setup)
+{
+    context_.state.board = setup.board;
+    const auto indexOf = [](const QComboBox *combo, const QString &text) {
+        return text.isEmpty() ? -1 : combo->findText(text);
+    };
+    CmbNums->setCurrentIndex(indexOf(CmbNums, setup.gameText));
+    CmbEggy->clear();
+    if (CmbNums->currentIndex() >= 0)
+        CmbEggy->addItems(GuaranteeItems(CmbNums->currentIndex() + 1));
+    CmbEggy->setCurrentIndex(indexOf(CmbEggy, setup.guaranteeText));
+    // The expansion always follows the game.
+    CmbSysthma->setCurrentIndex(CmbNums->currentIndex() >= 0 ? CmbNums->currentIndex()
+                                                              : indexOf(CmbSysthma, setup.expansionText));
+    for (int set = 0; set < kRequiredSetCount; ++set) {
+        const SetRow r = setRow(set);
+        const RequiredNumberSet &values = setup.conditions.sets[static_cast<std::size_t>(set)];
+        r.label->setText(values.label);
+        r.from->setText(values.from);
+        r.to->setText(values.to);
+    }
+    for (int row = 1; row <= kGridConditionCount; ++row) {
+        setCell(row, 1, setup.conditions.row(row).from);
+        setCell(row, 2, setup.conditions.row(row).to);
+    }
+    if (CmbEggy->currentIndex() >= 0) {
+        LblEpityxia->setText(CmbEggy->currentText());
+        LblSe->setText(kSeText + CmbSysthma->currentText());
+    }
+    SgrdA->refresh();
+    RecountSystem();
+}
+
+// ---- board, combos, recount ----------------------------------------------------------------
+
+int TKataskeuhFrm::markedCount() const
+{
+    return context_.state.countMarked();
+}
+
+std::vector<std::uint8_t> TKataskeuhFrm::pool() const
+{
+    std::vector<std::uint8_t> numbers;
+    for (int n = 1; n <= kNumbers; ++n) {
+        if (context_.state.board[static_cast<std::size_t>(n - 1)])
+            numbers.push_back(static_cast<std::uint8_t>(n));
+    }
+    return numbers;
+}
+
+int TKataskeuhFrm::gameSize() const
+{
+    const int index = CmbNums->currentIndex();
+    return index >= 0 && index < kMaxGame ? index + 1 : 0;
+}
+
+int TKataskeuhFrm::columnSize() const
+{
+    const int index = CmbSysthma->currentIndex();
+    return index >= 0 && index < kMaxGame ? index + 1 : 0;
+}
+
+int TKataskeuhFrm::guaranteeIndex() const
+{
+    return std::max(0, CmbEggy->currentIndex());
+}
+
+void TKataskeuhFrm::SgrdAMouseUp(int index)
+{
+    if (index < 0 || index >= kNumbers)
+        return;
+    bool &mark = context_.state.board[static_cast<std::size_t>(index)];
+    mark = !mark;
+    SgrdA->refresh();
+    RecountSystem();
+}
+
+void TKataskeuhFrm::DecadeButtonClick(int row, bool even)
+{
+    const std::size_t r = static_cast<std::size_t>(row);
+    const bool down = (even ? BtnZyga.at(r) : BtnMona.at(r))->isChecked();
+    for (int column = 0; column < NumberBoard::kColumns; ++column) {
+        const int number = row * NumberBoard::kColumns + column + 1;
+        if ((number % 2 == 0) == even)
+            context_.state.board[static_cast<std::size_t>(number - 1)] = down;
+    }
+    SgrdA->refresh();
+    RecountSystem();
+}
+
+void TKataskeuhFrm::CmbNumsChange()
+{
+    const int game = gameSize();
+    if (game == 0)
+        return;
+    CmbEggy->clear();
+    CmbEggy->addItems(GuaranteeItems(game));
+    CmbEggy->setCurrentIndex(0);
+    CmbSysthma->setCurrentIndex(CmbNums->currentIndex());
+    CmbEggyChange();
+}
+
+void TKataskeuhFrm::CmbEggyChange()
+{
+    LblEpityxia->setText(CmbEggy->currentText());
+    LblSe->setText(kSeText + CmbSysthma->currentText());
+    RecountSystem();
+}
+
+void TKataskeuhFrm::CmbSysthmaChange()
+{
+    CmbSysthma->setCurrentIndex(CmbNums->currentIndex());
+    LblSe->setText(kSeText + CmbSysthma->currentText());
+}
+
+void TKataskeuhFrm::RecountSystem()
+{
+    const std::vector<std::uint8_t> numbers = pool();
+    LblSelected->setText(SelectedNumbersText(static_cast<int>(numbers.size())));
+    const int game = gameSize();
+    const int size = columnSize();
+    if (game == 0 || size == 0)
+        return; // nothing to count until a game is chosen
+    const ConstructionSummary counts =
+        MakeConstructionSummary(numbers, game, size, CmbNums->currentText(), CmbEggy->currentText(),
+                                CmbSysthma->currentText(), systemColumnCount(), context_.state.columnPrice);
+    LblFullColumns->setText(kColumns + QString::number(counts.fullColumns));
+    LblFullCost->setText(kCost + FormatMoney(counts.fullCost));
+    LblBuiltColumns->setText(kColumns + QString::number(counts.builtColumns));
+    LblBuiltCost->setText(kCost + FormatMoney(counts.builtCost));
+}
+
+// ---- conditions grid -----------------------------------------------------------------------
+
+void TKataskeuhFrm::SGrdKeyPress(QChar key)
+{
+    if (key == QLatin1Char('\r'))
+        validateCurrentCell();
+}
+
+void TKataskeuhFrm::validateCurrentCell()
+{
+    const int row = SGrd->currentRow();
+    const int column = SGrd->currentColumn();
+    if (row < 1 || row > kGridConditionCount)
+        return;
+    QString from = cell(row, 1);
+    QString to = cell(row, 2);
+    if (column == 1 || column == 2)
+        ValidateConditionRow(row, column, from, to);
+    setCell(row, 1, from);
+    setCell(row, 2, to);
+    setCell(row, 3, IsConditionActive(row, from, to) ? kOn : QString());
+}
+
+bool TKataskeuhFrm::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool isEditor = watched->property("conditionCellEditor").toBool();
+    if ((watched == SGrd || isEditor) && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QChar typed = typedCharacter(*key);
+        // Keys that type nothing, and Tab, keep their meaning (moving between cells).
+        if (typed.isNull() || typed == QLatin1Char('\t'))
+            return QDialog::eventFilter(watched, event);
+        if (SGrd->currentColumn() == 0)
+            return true;
+        if (ClassifyDigitKey(*key) == DigitKey::Discard)
+            return true;
+        if (typed == QLatin1Char('\r')) {
+            if (isEditor) {
+                // The cell takes the typed text before the row is checked.
+                auto *editor = static_cast<QWidget *>(watched);
+                QAbstractItemDelegate *delegate = SGrd->itemDelegate();
+                // Closed here, so the delegate must not close it a second time when its focus goes.
+                editor->removeEventFilter(delegate);
+                Q_EMIT delegate->commitData(editor);
+                Q_EMIT delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+            }
+            runGuarded(context_.prompts, this, [&] { SGrdKeyPress(typed); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- required-number sets ------------------------------------------------------------------
+
+void TKataskeuhFrm::editRequiredSet(int set)
+{
+    TStandardFrm *dialog = standardFrm_ ? standardFrm_() : nullptr;
+    if (!dialog)
+        return;
+    const SetRow r = setRow(set);
+    RequiredNumberSet values{r.label->text(), r.from->text(), r.to->text()};
+    if (!dialog->EditRequiredSet(values))
+        return;
+    r.label->setText(values.label);
+    r.from->setText(values.from);
+    r.to->setText(values.to);
+}
+
+void TKataskeuhFrm::LMDDockSpeedButton3Click() { editRequiredSet(0); }
+void TKataskeuhFrm::LMDDockSpeedButton1Click() { editRequiredSet(1); }
+void TKataskeuhFrm::LMDDockSpeedButton2Click() { editRequiredSet(2); }
+void TKataskeuhFrm::LMDDockSpeedButton4Click() { editRequiredSet(3); }
+
+// ---- construction --------------------------------------------------------------------------
+
+void TKataskeuhFrm::setBuilding(bool building)
+{
+    building_ = building;
+    for (QWidget *widget : std::as_const(lockedWhileBuilding_))
+        widget->setEnabled(!building);
+    BBtnStop->setVisible(building);
+    if (building)
+        BBtnStop->setFocus();
+}
+
+void TKataskeuhFrm::finishBuild()
+{
+    LblFound->clear();
+    BBtnStop->setVisible(false);
+    PrgFill->setRange(0, 1); // an empty bar (a 0..0 range would show a busy bar)
+    PrgFill->setValue(0);
+}
+
+void TKataskeuhFrm::onProgress(const ConstructionProgress &progress, std::int64_t candidates)
+{
+    const qint64 now = progressClock_.elapsed();
+    if (now - progressLastUpdateMs_ >= kProgressRepaintMs || progress.processed >= candidates) {
+        progressLastUpdateMs_ = now;
+        LblFound->setText(kFound + QString::number(progress.accepted));
+        const std::int64_t done = std::min(progress.processed, candidates);
+        const int value = PrgFill->maximum() == kLargeProgressMaximum && candidates > kLargeProgressMaximum
+                              ? static_cast<int>(static_cast<long double>(done) * kLargeProgressMaximum / candidates)
+                              : static_cast<int>(done);
+        PrgFill->setValue(value);
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TKataskeuhFrm::BBtnCalcClick()
+{
+    if (building_)
+        return;
+    stopRequested_ = false;
+    BBtnStop->setVisible(true);
+    PrgFill->setRange(0, 1);
+    PrgFill->setValue(0);
+    auto cleanUp = qScopeGuard([this] {
+        setBuilding(false);
+        finishBuild();
+    });
+
+    const int size = columnSize();
+    if (size == 0) {
+        context_.prompts.info(this, kMsgChooseGame, kCaptionProgram);
+        return;
+    }
+    const int game = gameSize();
+    const std::vector<std::uint8_t> numbers = pool();
+    const int n = static_cast<int>(numbers.size());
+    const std::int64_t candidates = Combinations(n, size);
+    // At least 1: a 0..0 range would show a busy bar.
+    PrgFill->setRange(0, candidates <= std::numeric_limits<int>::max() ? std::max(1, static_cast<int>(candidates))
+                                                                         : kLargeProgressMaximum);
+    PrgFill->setValue(0);
+
+    ColumnConditions conditions;
+    try {
+        conditions = ColumnConditions::fromEntries(conditionEntries());
+    } catch (const ConversionError &) {
+        return; // a cell that is not a number ends the attempt without a word
+    }
+
+    ConstructionSetup setup;
+    setup.pool = numbers;
+    setup.game = game;
+    setup.columnSize = size;
+    setup.threshold = GuaranteeThreshold(game, guaranteeIndex());
+    const QString gameText = CmbNums->currentText();
+
+    SharedState &state = context_.state;
+    LblPrevious->setText(kPrevious + QString::number(systemColumnCount()));
+    state.systemColumns.clear();
+
+    setBuilding(true);
+    progressClock_.start();
+    progressLastUpdateMs_ = -kProgressRepaintMs;
+    ConstructionResult result;
+    {
+        SystemConstructor engine(setup, conditions);
+        result = engine.EnumerateCandidates(
+            stopRequested_, [this, candidates](const ConstructionProgress &p) { onProgress(p, candidates); });
+    }
+    if (stopRequested_)
+        result.columns.clear();
+    state.systemColumns = std::move(result.columns);
+    const auto count = static_cast<std::int64_t>(state.systemColumns.size());
+
+    LblDeltia->setText(CouponCountText(count));
+    LblPercent->setText(PercentageText(gameText, count, candidates));
+    summary_ = MakeConstructionSummary(numbers, game, size, gameText, CmbEggy->currentText(),
+                                       CmbSysthma->currentText(), count, state.columnPrice);
+    context_.prompts.info(this, ConstructionMessage(summary_), kCaptionProgram);
+    RecountSystem();
+
+    if (count > 0 && !stopRequested_)
+        writeLibraryFile(setup);
+}
+
+void TKataskeuhFrm::writeLibraryFile(const ConstructionSetup &setup)
+{
+    if (setup.pool.empty())
+        return;
+    data::SystemNameFields fields;
+    fields.numbers = static_cast<int>(setup.pool.size());
+    fields.guarantee = setup.threshold;
+    fields.game = setup.game;
+    fields.columns = summary_.builtColumns;
+    fields.columnPrice = context_.state.columnPrice;
+    fields.coupons = summary_.couponCount;
+    fields.columnSize = setup.columnSize;
+    fields.hasCondition = !LblNums->text().trimmed().isEmpty();
+    fields.conditionFrom = Edit2->text();
+    fields.conditionTo = Edit3->text();
+    const QString folder = context_.paths.folder(kProtypaFolder);
+    const QString path = QDir(folder).filePath(data::SystemFileName(fields));
+    if (QFileInfo::exists(path) && !context_.prompts.confirm(this, kAskOverwrite, kCaptionConfirm))
+        return;
+    data::WriteSystemFile(path, context_.state.systemColumns);
+}
+
+void TKataskeuhFrm::BBtnStopClick()
+{
+    stopRequested_ = true;
+}
+
+// ---- results -------------------------------------------------------------------------------
+
+void TKataskeuhFrm::BtnPrintClick()
+{
+    LoadConditionLimits(conditionEntries());
+    RecountSystem();
+    const SystemColumns &columns = context_.state.systemColumns;
+    if (columns.empty()) {
+        context_.prompts.info(this, kMsgNoCouponColumns, kCaptionInfo);
+        return;
+    }
+    context_.state.slipMarks.multipliers.clear();
+    if (openPreview_)
+        openPreview_(static_cast<int>(columns.front().size()), systemColumnCount());
+}
+
+void TKataskeuhFrm::BBtnSaveClick()
+{
+    const QString folder = context_.paths.folder(kDeltiaFolder);
+    const SystemColumns &columns = context_.state.systemColumns;
+    if (columns.empty() || stopRequested_) {
+        context_.prompts.info(this, kMsgNothingToSave, kCaptionProgram);
+        return;
+    }
+    const auto path = context_.prompts.saveFile(this, folder, kCouponFilter, kCouponExtension);
+    if (!path || markedCount() == 0)
+        return;
+    // The columns' own size: the expansion and the game are equal, so each is one played column.
+    const int size = static_cast<int>(columns.front().size());
+    const std::int64_t played = static_cast<std::int64_t>(columns.size()) * Combinations(size, size);
+    const SlipMarks &slip = context_.state.slipMarks;
+    data::WriteCouponFile(*path, static_cast<int>(played), size, slip.multipliers, slip.drawColumn, slip.drawRow,
+                          columns);
+}
+
+ConstructorReport TKataskeuhFrm::makeReport() const
+{
+    ConstructorReport report;
+    report.systemName = systemName_.trimmed();
+    report.game = summary_.gameText;
+    report.count = QString::number(summary_.markedCount);
+    report.value = summary_.builtCost;
+    report.guaranteeText = summary_.guaranteeText;
+    report.numbersCaption = LblBuiltColumns->text();
+    report.numberLines = summary_.numberLines;
+    for (int row = 1; row <= kGridConditionCount; ++row) {
+        const QString from = cell(row, 1);
+        const QString to = cell(row, 2);
+        report.conditionRows.append(ReportCondition{cell(row, 0), from, to, IsConditionActive(row, from, to)});
+    }
+    const ConditionLimits limits = LoadConditionLimits(conditionEntries());
+    for (int set = 0; set < kRequiredSetCount; ++set) {
+        const SetRow r = setRow(set);
+        const auto i = static_cast<std::size_t>(kGridConditionCount + set);
+        const bool on = !r.label->text().trimmed().isEmpty() && (limits.from[i] != 0 || limits.to[i] != 0);
+        report.groups[static_cast<std::size_t>(set)] = ReportCondition{r.label->text(), r.from->text(), r.to->text(), on};
+    }
+    return report;
+}
+
+void TKataskeuhFrm::BBtnReportClick()
+{
+    if (systemColumnCount() == 0)
+        return;
+    LoadConditionLimits(conditionEntries()); // a cell that is not a number is reported, nothing printed
+    PrintConstructorReportJob(context_, this, ProgramPrinter(), makeReport());
+}
+
+// ---- conditions file -----------------------------------------------------------------------
+
+void TKataskeuhFrm::BBtnSaveOroiClick()
+{
+    const QString folder = context_.paths.folder(kDeltiaFolder);
+    const auto path = context_.prompts.saveFile(this, folder, kConditionsFilter, kConditionsExtension);
+    if (!path)
+        return;
+    SaveConditions(*path, currentSetup());
+    systemName_ = SystemNameOfConditionsFile(*path);
+    setWindowTitle(kNamedCaption + systemName_);
+}
+
+void TKataskeuhFrm::BBtnLoadOroiClick()
+{
+    WindowReset();
+    const QString folder = context_.paths.folder(kDeltiaFolder);
+    const auto path = context_.prompts.openFile(this, folder, kConditionsFilter);
+    if (!path)
+        return;
+    applySetup(LoadConditions(*path));
+    systemName_ = SystemNameOfConditionsFile(*path);
+    setWindowTitle(kNamedCaption + systemName_);
+    BBtnCalc->setFocus();
+}
+
+// ---- other commands ------------------------------------------------------------------------
+
+void TKataskeuhFrm::BtnClearClick()
+{
+    if (context_.prompts.confirm(this, kAskClear, kCaptionConfirm))
+        WindowReset();
+}
+
+void TKataskeuhFrm::glBBtnhELPClick()
+{
+    if (context_.showHelp)
+        context_.showHelp(kHelpTopic);
+}
+
+void TKataskeuhFrm::LMDShapeButton1Click()
+{
+    if (context_.startCalculator)
+        context_.startCalculator();
+}
+
+void TKataskeuhFrm::reject()
+{
+    if (building_)
+        return;
+    QDialog::reject();
+}
+
+void TKataskeuhFrm::closeEvent(QCloseEvent *event)
+{
+    if (building_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+// ---- picture -------------------------------------------------------------------------------
+
+void TKataskeuhFrm::prepareSnapshot()
+{
+    for (int n = 1; n <= 12; ++n)
+        context_.state.board[static_cast<std::size_t>(n - 1)] = true;
+    CmbNums->setCurrentIndex(5); // game 6
+    CmbNumsChange();
+    CmbEggy->setCurrentIndex(2); // "6 ή 5 ή 4"
+    CmbEggyChange();
+    setCell(kOddRow, 1, QStringLiteral("2"));
+    setCell(kOddRow, 2, QStringLiteral("4"));
+    setCell(kOddRow, 3, kOn);
+    LblNums->setText(QStringLiteral("1,2,3"));
+    Edit2->setText(QStringLiteral("1"));
+    Edit3->setText(QStringLiteral("2"));
+    SgrdA->refresh();
+
+    // A built result as the window shows it, without its message and its library file.
+    ConstructionSetup setup;
+    setup.pool = pool();
+    setup.game = 6;
+    setup.columnSize = 6;
+    setup.threshold = GuaranteeThreshold(6, 2);
+    bool stop = false;
+    const ConstructionResult result =
+        ConstructSystem(setup, ColumnConditions::fromEntries(conditionEntries()), stop);
+    context_.state.systemColumns = result.columns;
+    const auto count = static_cast<std::int64_t>(result.columns.size());
+    LblPrevious->setText(kPrevious + QStringLiteral("0"));
+    LblDeltia->setText(CouponCountText(count));
+    LblPercent->setText(PercentageText(CmbNums->currentText(), count, Combinations(12, 6)));
+    summary_ = MakeConstructionSummary(setup.pool, 6, 6, CmbNums->currentText(), CmbEggy->currentText(),
+                                       CmbSysthma->currentText(), count, context_.state.columnPrice);
+    RecountSystem();
+}
+
+} // namespace taru::ui
