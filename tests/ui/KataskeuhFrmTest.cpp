@@ -654,10 +654,14 @@ TEST_F(KataskeuhFrmStopTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
 
 TEST_F(KataskeuhFrmStopTest, StopWorksThroughLongRunsOfRejectedCandidates)
 {
-    // No column of twelve numbers has a sum below 78: every candidate is rejected, none accepted.
+    // Twelve odd numbers always add up to an even sum, so no column meets an odd sum of 481; each
+    // condition alone can still be met, so the search cannot rule out whole branches early and
+    // rejects its candidates one by one.
     markRange(1, 80);
     chooseGame(12);
-    editCell(kSumRow, 2, QStringLiteral("20"));
+    editCell(kOddRow, 1, QStringLiteral("12"));
+    editCell(kSumRow, 1, QStringLiteral("481"));
+    editCell(kSumRow, 2, QStringLiteral("481"));
     prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12αρι ΣΕ 12αδες\n"
                                          "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
                           kProgram);
