@@ -65,12 +65,15 @@ void BM_Stop_80_Game12_12or11(benchmark::State &state)
     runUntilStopped(state, 1, taru::ConditionEntries(), std::chrono::milliseconds(15000));
 }
 
-// A sum limit no column can meet: every candidate is rejected and only the timed progress call
-// lets input through.
+// Twelve odd numbers and an odd sum: no column can pass, yet each condition alone can, so no
+// branch is ruled out early; every candidate is rejected and only the timed progress call lets
+// input through.
 void BM_Stop_80_Game12_AllRejected(benchmark::State &state)
 {
     taru::ConditionEntries entries;
-    entries.row(taru::kSumRow).to = QStringLiteral("20");
+    entries.row(taru::kOddRow).from = QStringLiteral("12");
+    entries.row(taru::kSumRow).from = QStringLiteral("481");
+    entries.row(taru::kSumRow).to = QStringLiteral("481");
     runUntilStopped(state, 0, entries, std::chrono::milliseconds(2000));
 }
 
