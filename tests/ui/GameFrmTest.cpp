@@ -162,6 +162,10 @@ TEST_F(GameFrmTest, IsAFixedWindowWithItsControlsInside)
     EXPECT_GT(frm->SgrdDK->geometry().left(), frm->Sgrd->geometry().right());
     EXPECT_FALSE(frm->sBtnNik->isEnabled());
     EXPECT_FALSE(frm->BtnSort->isEnabled());
+    click(frm->glBBtnhELP);
+    click(frm->BBtnCalculator);
+    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/GAME0.htm")});
+    EXPECT_EQ(calculatorStarts, 1);
 }
 
 TEST_F(GameFrmTest, ShowSetsTheCaptionFromTheOwnerAndResetsTheCoupon)
@@ -361,14 +365,6 @@ TEST_F(GameFrmTest, SaveThenLoadGivesTheSameCoupon)
     EXPECT_EQ(frm->gameLabel(), QStringLiteral("my"));
 }
 
-TEST_F(GameFrmTest, SaveWithoutNumbersOnlyCreatesTheFolderAndTellsTheUser)
-{
-    prompts.expectMessage(kNoNumbers, QStringLiteral("TARU"));
-    click(frm->BBtnSave);
-    EXPECT_TRUE(QFileInfo(deltia()).isDir());
-    EXPECT_TRUE(QDir(deltia()).entryList(QDir::Files).isEmpty());
-}
-
 TEST_F(GameFrmTest, LoadingKeepsTheOptionsAlreadyOnTheCoupon)
 {
     for (int n : {1, 2, 3})
@@ -441,8 +437,13 @@ TEST_F(GameFrmTest, ABadGameFileEndsTheLoadInTheStandardErrorBox)
     EXPECT_TRUE(marked().empty()); // the board was cleared before reading
 }
 
-TEST_F(GameFrmTest, CancelledOpenChangesNothing)
+TEST_F(GameFrmTest, SaveWithoutNumbersOrACancelledOpenChangesNothing)
 {
+    prompts.expectMessage(kNoNumbers, QStringLiteral("TARU"));
+    click(frm->BBtnSave);
+    EXPECT_TRUE(QFileInfo(deltia()).isDir()); // only the folder is made
+    EXPECT_TRUE(QDir(deltia()).entryList(QDir::Files).isEmpty());
+
     clickNumber(8);
     prompts.expectOpenFile(std::nullopt, kFilter);
     click(frm->BBtnOpen);
@@ -473,14 +474,6 @@ TEST_F(GameFrmTest, SnapshotShowsASampleCoupon)
     EXPECT_EQ(drawsMarked(), std::vector<int>{50});
     EXPECT_TRUE(state().randomBox);
     EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 300.00"));
-}
-
-TEST_F(GameFrmTest, HelpAndCalculator)
-{
-    click(frm->glBBtnhELP);
-    click(frm->BBtnCalculator);
-    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/GAME0.htm")});
-    EXPECT_EQ(calculatorStarts, 1);
 }
 
 TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
