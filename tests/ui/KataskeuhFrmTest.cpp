@@ -192,6 +192,10 @@ TEST_F(KataskeuhFrmTest, OpensResetWithTheOwnersCaptionAndTheFormsControls)
     expectReset();
     EXPECT_TRUE(state().slipMarks.multipliers.isEmpty());
     EXPECT_EQ(state().winningColumn[3], QStringLiteral("-"));
+    QTest::mouseClick(frm->glBBtnhELP, Qt::LeftButton);
+    QTest::mouseClick(frm->LMDShapeButton1, Qt::LeftButton);
+    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/MADE.htm")});
+    EXPECT_EQ(calculatorStarts, 1);
 
     for (QWidget *w : frm->findChildren<QPushButton *>())
         EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
@@ -302,24 +306,20 @@ TEST_F(KataskeuhFrmTest, FirstGuaranteeGivesTheFullSystemAndSmallPoolsGiveNothin
     EXPECT_EQ(protypa().size(), 1); // only the first build's file
 }
 
-TEST_F(KataskeuhFrmTest, WithoutAGameNothingIsBuilt)
+TEST_F(KataskeuhFrmTest, WithoutAGameOrWithANonNumericCellNothingIsBuilt)
 {
     markRange(1, 7);
     prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
     QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
     EXPECT_FALSE(frm->BBtnStop->isVisible());
     EXPECT_TRUE(protypa().isEmpty());
-}
 
-TEST_F(KataskeuhFrmTest, ANonNumericConditionCellEndsTheBuildSilently)
-{
-    markRange(1, 7);
     chooseGame(5);
     build(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
                          "Βρέθηκαν 21 στήλες   Κόστος : 10.50 Ευρώ  Δελτία : 21"));
     frm->setCell(kRangeRow, 2, QStringLiteral("7x"));
     QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton); // no message is scripted: none may appear
-    EXPECT_EQ(prompts.log.size(), 1);
+    EXPECT_EQ(prompts.log.size(), 2);
     // The attempt never started: the previous result and its labels stay as they were.
     EXPECT_EQ(frm->systemColumnCount(), 21);
     EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 0"));
@@ -530,13 +530,6 @@ TEST_F(KataskeuhFrmTest, ReportIsBuiltFromTheLastBuildAndTheConditions)
     QTest::mouseClick(frm->BBtnReport, Qt::LeftButton);
 }
 
-TEST_F(KataskeuhFrmTest, HelpAndCalculator)
-{
-    QTest::mouseClick(frm->glBBtnhELP, Qt::LeftButton);
-    QTest::mouseClick(frm->LMDShapeButton1, Qt::LeftButton);
-    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/MADE.htm")});
-    EXPECT_EQ(calculatorStarts, 1);
-}
 
 // ---- the build keeps the window alive -----------------------------------------------------
 
