@@ -9,7 +9,9 @@
 #include "print/ui/PrnPrevFrm.h"
 
 #include "ScriptedPrompts.h"
+#include "ShellFixture.h"
 #include "TempDir.h"
+#include "TestValues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,12 +25,6 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
-
-// Readable QString values in failure messages.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace taru;
 using namespace taru::ui;
@@ -48,14 +44,10 @@ struct Preview {
     double value;
 };
 
-class GameFrmTest : public ::testing::Test {
+class GameFrmTest : public test::ShellTest {
 protected:
     GameFrmTest()
-        : settingsDir(test::isolateSettings())
-        , context(AppPaths(dir.path()), prompts)
     {
-        context.showHelp = [this](const QString &topic) { helpTopics << topic; };
-        context.startCalculator = [this] { ++calculatorStarts; };
         frm = std::make_unique<TGameFrm>(context, [this](const QString &label, double value) {
             previews.push_back({label, value});
         });
@@ -63,7 +55,7 @@ protected:
     }
 
     SharedState &state() { return context.state; }
-    QString deltia() const { return QDir(dir.path()).filePath(QStringLiteral("DELTIA")); }
+    QString deltia() const { return QDir(data.path()).filePath(QStringLiteral("DELTIA")); }
 
     void clickNumber(int number) { QTest::mouseClick(frm->Sgrd, Qt::LeftButton, {}, frm->Sgrd->numberRect(number).center()); }
     void clickMultiplier(int value)
@@ -85,15 +77,7 @@ protected:
     void clickRandom() { QTest::mouseClick(frm->Header6, Qt::LeftButton, {}, frm->Header6->cellRect(0).center()); }
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    std::vector<int> marked() const
-    {
-        std::vector<int> numbers;
-        for (int i = 0; i < kNumbers; ++i) {
-            if (context.state.board[i])
-                numbers.push_back(i + 1);
-        }
-        return numbers;
-    }
+    std::vector<int> marked() const { return test::markedNumbers(context.state.board); }
     // The game boxes shown as set, by their index 1..12.
     std::vector<int> gameBoxesShown() const
     {
@@ -137,12 +121,6 @@ protected:
         click(frm->BBtnOpen);
     }
 
-    QTemporaryDir dir;
-    QString settingsDir;
-    ScriptedPrompts prompts;
-    AppContext context;
-    QStringList helpTopics;
-    int calculatorStarts = 0;
     std::vector<Preview> previews;
     std::unique_ptr<TGameFrm> frm;
 };

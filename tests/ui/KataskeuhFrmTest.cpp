@@ -10,7 +10,9 @@
 #include "systems/ui/StandardFrm.h"
 
 #include "ScriptedPrompts.h"
+#include "ShellFixture.h"
 #include "TempDir.h"
+#include "TestValues.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,14 +32,10 @@
 
 #include <iostream>
 
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 using namespace taru;
 using namespace taru::ui;
 using taru::test::ScriptedPrompts;
+using taru::test::range;
 
 namespace {
 
@@ -52,14 +50,10 @@ const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώσ�
 const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! Να το επανεγγράψω;");
 const QString kGiveLimits = QStringLiteral("Δώστε τώρα τα όρια σας για τους επιλεγμένους αριθμούς");
 
-class KataskeuhFrmTest : public ::testing::Test {
+class KataskeuhFrmTest : public test::ShellTest {
 protected:
     KataskeuhFrmTest()
-        : settingsDir(test::isolateSettings())
-        , context(AppPaths(dir.path()), prompts)
     {
-        context.showHelp = [this](const QString &topic) { helpTopics << topic; };
-        context.startCalculator = [this] { ++calculatorStarts; };
         standard = std::make_unique<TStandardFrm>(context);
         frm = std::make_unique<TKataskeuhFrm>(
             context, [this] { return standard.get(); },
@@ -70,7 +64,7 @@ protected:
     }
 
     SharedState &state() { return context.state; }
-    QString folder(const QString &name) const { return QDir(dir.path()).filePath(name); }
+    QString folder(const QString &name) const { return QDir(data.path()).filePath(name); }
     QStringList protypa() const { return QDir(folder(QStringLiteral("PROTYPA"))).entryList(QDir::Files); }
 
     void clickNumber(int number)
@@ -124,22 +118,7 @@ protected:
                                                            GuaranteeItems(game).at(guaranteeIndex),
                                                            ColumnSizeItems().at(game - 1), count, 0.5));
     }
-    static std::vector<std::uint8_t> range(int first, int last)
-    {
-        std::vector<std::uint8_t> numbers;
-        for (int n = first; n <= last; ++n)
-            numbers.push_back(static_cast<std::uint8_t>(n));
-        return numbers;
-    }
-    std::vector<int> marked() const
-    {
-        std::vector<int> numbers;
-        for (int i = 0; i < kNumbers; ++i) {
-            if (context.state.board[i])
-                numbers.push_back(i + 1);
-        }
-        return numbers;
-    }
+    std::vector<int> marked() const { return test::markedNumbers(context.state.board); }
     void expectReset()
     {
         EXPECT_TRUE(marked().empty());
@@ -163,12 +142,6 @@ protected:
             EXPECT_FALSE(b->isChecked());
     }
 
-    QTemporaryDir dir;
-    QString settingsDir;
-    ScriptedPrompts prompts;
-    AppContext context;
-    QStringList helpTopics;
-    int calculatorStarts = 0;
     std::vector<std::pair<int, int>> previews;
     std::unique_ptr<TStandardFrm> standard;
     std::unique_ptr<TKataskeuhFrm> frm;

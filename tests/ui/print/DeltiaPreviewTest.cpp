@@ -1,4 +1,5 @@
 #include "PreviewFixture.h"
+#include "TestValues.h"
 
 #include "app/ui/MainFrm.h"
 #include "data/CouponFile.h"
@@ -22,11 +23,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace taru;
 using namespace taru::test;

@@ -1,4 +1,5 @@
 #include "PreviewFixture.h"
+#include "TestValues.h"
 #include "../ShellFixture.h"
 
 #include "app/Errors.h"
@@ -14,11 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace taru;
 using namespace taru::test;
