@@ -443,17 +443,6 @@ TEST_F(GameFrmTest, BackClosesAndKeepsTheCouponUntilTheNextShow)
     EXPECT_TRUE(multipliersMarked().empty());
 }
 
-TEST_F(GameFrmTest, SnapshotShowsASampleCoupon)
-{
-    frm->prepareSnapshot();
-    EXPECT_EQ(marked(), (std::vector<int>{3, 17, 25, 42, 58, 71, 80}));
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{6});
-    EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 10}));
-    EXPECT_EQ(drawsMarked(), std::vector<int>{50});
-    EXPECT_TRUE(state().randomBox);
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 300.00"));
-}
-
 TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
 {
     QTemporaryDir dir;
