@@ -1,4 +1,5 @@
 #include "TempDir.h"
+#include "TestValues.h"
 
 #include "app/Errors.h"
 #include "app/TextFile.h"
@@ -9,16 +10,9 @@
 #include <gtest/gtest.h>
 
 using namespace taru;
+using taru::test::col;
 
 namespace {
-
-std::vector<std::uint8_t> col(std::initializer_list<int> numbers)
-{
-    std::vector<std::uint8_t> column;
-    for (int n : numbers)
-        column.push_back(static_cast<std::uint8_t>(n));
-    return column;
-}
 
 ColumnConditions withRow(int row, const QString &from, const QString &to)
 {

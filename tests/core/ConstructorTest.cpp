@@ -1,4 +1,5 @@
 #include "ConstructorReference.h"
+#include "TestValues.h"
 
 #include "app/Errors.h"
 #include "game/Pricing.h"
@@ -11,16 +12,10 @@
 #include <random>
 
 using namespace taru;
+using taru::test::col;
+using taru::test::range;
 
 namespace {
-
-std::vector<std::uint8_t> range(int first, int last)
-{
-    std::vector<std::uint8_t> numbers;
-    for (int i = first; i <= last; ++i)
-        numbers.push_back(static_cast<std::uint8_t>(i));
-    return numbers;
-}
 
 ConstructionSetup setupOf(std::vector<std::uint8_t> pool, int game, int guaranteeIndex)
 {
@@ -31,14 +26,6 @@ ConstructionResult build(const ConstructionSetup &setup, const ColumnConditions 
 {
     bool stop = false;
     return ConstructSystem(setup, conditions, stop);
-}
-
-std::vector<std::uint8_t> col(std::initializer_list<int> numbers)
-{
-    std::vector<std::uint8_t> column;
-    for (int n : numbers)
-        column.push_back(static_cast<std::uint8_t>(n));
-    return column;
 }
 
 ColumnConditions conditionsWith(const std::function<void(ConditionEntries &)> &edit)

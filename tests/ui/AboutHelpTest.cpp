@@ -29,10 +29,7 @@ const QString kHelpSource = QStringLiteral(TARU_TEST_DATA "/../../resources/help
 TEST_F(AboutDlgS, ShowsTheVersionAndStopsItsAnimationWhenClosed)
 {
     ui::TAboutDlgS dlg(context);
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Γενικά για το πρόγραμμα"));
     EXPECT_EQ(dlg.LblVersion->text(), QStringLiteral("Έκδοση : ") + QString::fromLatin1(kVersionText));
-    EXPECT_EQ(dlg.BtnOk->text(), QStringLiteral("&ΟΚ"));
-    EXPECT_EQ(dlg.ProductName->text(), QStringLiteral("TARU"));
 
     dlg.show();
     EXPECT_TRUE(dlg.ProductName->isRunning());

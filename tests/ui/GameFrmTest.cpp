@@ -9,7 +9,9 @@
 #include "print/ui/PrnPrevFrm.h"
 
 #include "ScriptedPrompts.h"
+#include "ShellFixture.h"
 #include "TempDir.h"
+#include "TestValues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,12 +25,6 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
-
-// Readable QString values in failure messages.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 using namespace taru;
 using namespace taru::ui;
@@ -48,14 +44,10 @@ struct Preview {
     double value;
 };
 
-class GameFrmTest : public ::testing::Test {
+class GameFrmTest : public test::ShellTest {
 protected:
     GameFrmTest()
-        : settingsDir(test::isolateSettings())
-        , context(AppPaths(dir.path()), prompts)
     {
-        context.showHelp = [this](const QString &topic) { helpTopics << topic; };
-        context.startCalculator = [this] { ++calculatorStarts; };
         frm = std::make_unique<TGameFrm>(context, [this](const QString &label, double value) {
             previews.push_back({label, value});
         });
@@ -63,7 +55,7 @@ protected:
     }
 
     SharedState &state() { return context.state; }
-    QString deltia() const { return QDir(dir.path()).filePath(QStringLiteral("DELTIA")); }
+    QString deltia() const { return QDir(data.path()).filePath(QStringLiteral("DELTIA")); }
 
     void clickNumber(int number) { QTest::mouseClick(frm->Sgrd, Qt::LeftButton, {}, frm->Sgrd->numberRect(number).center()); }
     void clickMultiplier(int value)
@@ -85,15 +77,7 @@ protected:
     void clickRandom() { QTest::mouseClick(frm->Header6, Qt::LeftButton, {}, frm->Header6->cellRect(0).center()); }
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    std::vector<int> marked() const
-    {
-        std::vector<int> numbers;
-        for (int i = 0; i < kNumbers; ++i) {
-            if (context.state.board[i])
-                numbers.push_back(i + 1);
-        }
-        return numbers;
-    }
+    std::vector<int> marked() const { return test::markedNumbers(context.state.board); }
     // The game boxes shown as set, by their index 1..12.
     std::vector<int> gameBoxesShown() const
     {
@@ -137,55 +121,29 @@ protected:
         click(frm->BBtnOpen);
     }
 
-    QTemporaryDir dir;
-    QString settingsDir;
-    ScriptedPrompts prompts;
-    AppContext context;
-    QStringList helpTopics;
-    int calculatorStarts = 0;
     std::vector<Preview> previews;
     std::unique_ptr<TGameFrm> frm;
 };
 
 } // namespace
 
-TEST_F(GameFrmTest, IsAFixedWhiteWindowWithTheControlsOfTheForm)
+TEST_F(GameFrmTest, IsAFixedWindowWithItsControlsInside)
 {
-    EXPECT_EQ(frm->size(), QSize(758, 481));
     EXPECT_EQ(frm->minimumSize(), frm->maximumSize());
-    EXPECT_EQ(frm->palette().color(QPalette::Window), QColor(Qt::white));
     const QPoint offCentre = frm->frameGeometry().center() - frm->screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2);
-    const std::vector<std::pair<const char *, QString>> buttons{
-        {"BtnPrint", "&ΔΕΛΤΙΟ"},
-        {"BtnClear", "&ΚΑΘΑΡΙΣΜΟΣ"},
-        {"BtnBack", "&ΕΠΙΣΤΡΟΦΗ"},
-        {"BBtnSave", "&ΣΩΣΙΜΟ ΠΑΙΧΝΙΔΙΟΥ"},
-        {"BBtnOpen", "&ΦΟΡΤΩΜΑ ΠΑΙΧΝΙΔΙΟΥ"},
-        {"glBBtnhELP", "&ΒΟΗΘΕΙΑ"},
-        {"sBtnNik", "ΝΙΚ.ΣΤ."},
-        {"BtnSort", "&ΔΙΑΛΟΓΗ"},
-    };
-    for (const auto &[name, text] : buttons) {
-        auto *b = frm->findChild<QPushButton *>(QLatin1String(name));
-        ASSERT_NE(b, nullptr) << name;
-        EXPECT_EQ(b->text(), text) << name;
-        EXPECT_TRUE(frm->rect().contains(b->geometry())) << name;
-    }
-    EXPECT_FALSE(frm->sBtnNik->isEnabled());
-    EXPECT_FALSE(frm->BtnSort->isEnabled());
-    EXPECT_EQ(frm->BBtnCalculator->toolTip(), QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    EXPECT_EQ(frm->GrpValue->title(), QStringLiteral("ΑΞΙΑ ΔΕΛΤΙΟΥ"));
-    EXPECT_EQ(frm->LblDraws->text(), QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"));
-    QStringList captions;
-    for (QLabel *label : {frm->LblNumbers, frm->LblGame, frm->LblMultiplier, frm->LblRandom, frm->LblWinning})
-        captions << label->text();
-    EXPECT_EQ(captions, (QStringList{"ΕΠΙΛΟΓΗ ΑΡΙΘΜΩΝ", "ΕΠΙΛΟΓΗ ΠΑΙΧΝΙΔΙΟΥ", "ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ", "ΤΥΧΑΙΑ ΕΠΙΛΟΓΗ",
-                                     "Ν Ι Κ Η Τ Ρ Ι Α   Σ Τ Η Λ Η"}));
+    for (QWidget *w : frm->findChildren<QPushButton *>())
+        EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
     for (QWidget *w : std::initializer_list<QWidget *>{frm->Sgrd, frm->SgrdDK, frm->Header1, frm->Header3, frm->Header6})
         EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
     // The draws block stands beside the board, not over it.
     EXPECT_GT(frm->SgrdDK->geometry().left(), frm->Sgrd->geometry().right());
+    EXPECT_FALSE(frm->sBtnNik->isEnabled());
+    EXPECT_FALSE(frm->BtnSort->isEnabled());
+    click(frm->glBBtnhELP);
+    click(frm->BBtnCalculator);
+    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/GAME0.htm")});
+    EXPECT_EQ(calculatorStarts, 1);
 }
 
 TEST_F(GameFrmTest, ShowSetsTheCaptionFromTheOwnerAndResetsTheCoupon)
@@ -241,24 +199,19 @@ TEST_F(GameFrmTest, UnmarkingTheLastNumberLeavesNoGameBoxAndNoMessage)
     EXPECT_TRUE(prompts.log.isEmpty());
 }
 
-TEST_F(GameFrmTest, MultipliersAddUpInTheCost)
+TEST_F(GameFrmTest, MultipliersAddUpInTheCostWithTheLocaleSeparator)
 {
     clickMultiplier(2);
     clickMultiplier(3);
     EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 3}));
     EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 2.50"));
     EXPECT_DOUBLE_EQ(state().couponValue, 2.5);
-    EXPECT_EQ(frm->LblSthles->text(), QStringLiteral("ΣΤΗΛΕΣ : 1"));
     clickMultiplier(2);
     EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 1.50"));
-}
 
-TEST_F(GameFrmTest, CostUsesTheLocaleDecimalSeparator)
-{
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
     clickMultiplier(2);
-    clickMultiplier(3);
     const QString text = cost();
     clickMultiplier(20);
     clickDraws(200);
@@ -285,8 +238,11 @@ TEST_F(GameFrmTest, AnotherDrawsBoxCannotBeMarkedUntilTheFirstIsUnmarked)
     EXPECT_EQ(state().slipMarks.drawRow, 2);
 }
 
-TEST_F(GameFrmTest, RandomSelectionTogglesWithoutChangingThePrice)
+TEST_F(GameFrmTest, RandomTogglesWithoutPriceAndGameBoxesIgnoreClicks)
 {
+    QTest::mouseClick(frm->Header3, Qt::LeftButton, {}, frm->Header3->cellRect(4).center());
+    EXPECT_TRUE(gameBoxesShown().empty());
+    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ :"));
     clickRandom();
     EXPECT_TRUE(state().randomBox);
     EXPECT_TRUE(frm->Header6->isMarked(0));
@@ -295,13 +251,6 @@ TEST_F(GameFrmTest, RandomSelectionTogglesWithoutChangingThePrice)
     clickRandom();
     EXPECT_FALSE(state().randomBox);
     EXPECT_FALSE(frm->Header6->isMarked(0));
-}
-
-TEST_F(GameFrmTest, ClickingTheGameBoxesDoesNothing)
-{
-    QTest::mouseClick(frm->Header3, Qt::LeftButton, {}, frm->Header3->cellRect(4).center());
-    EXPECT_TRUE(gameBoxesShown().empty());
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ :"));
 }
 
 TEST_F(GameFrmTest, PrintFillsTheSlipAndHandsLabelAndValueToThePreview)
@@ -394,14 +343,6 @@ TEST_F(GameFrmTest, SaveThenLoadGivesTheSameCoupon)
     EXPECT_EQ(frm->gameLabel(), QStringLiteral("my"));
 }
 
-TEST_F(GameFrmTest, SaveWithoutNumbersOnlyCreatesTheFolderAndTellsTheUser)
-{
-    prompts.expectMessage(kNoNumbers, QStringLiteral("TARU"));
-    click(frm->BBtnSave);
-    EXPECT_TRUE(QFileInfo(deltia()).isDir());
-    EXPECT_TRUE(QDir(deltia()).entryList(QDir::Files).isEmpty());
-}
-
 TEST_F(GameFrmTest, LoadingKeepsTheOptionsAlreadyOnTheCoupon)
 {
     for (int n : {1, 2, 3})
@@ -417,36 +358,38 @@ TEST_F(GameFrmTest, LoadingKeepsTheOptionsAlreadyOnTheCoupon)
     EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 10.50"));
 }
 
-TEST_F(GameFrmTest, AGameWithoutOptionsLoadsIntoAnEmptyCoupon)
+TEST_F(GameFrmTest, GamesLoadIntoAnEmptyCoupon)
 {
-    load(writeGame(QStringLiteral("Game.2.gak"), "DKL=\r\nPOLSTHS=\r\n5,12\r\n"));
-    EXPECT_EQ(marked(), (std::vector<int>{5, 12}));
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{11});
-    EXPECT_TRUE(multipliersMarked().empty());
-    EXPECT_TRUE(drawsMarked().empty());
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 0.50"));
-    EXPECT_EQ(frm->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   Game"));
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        std::vector<int> numbers, boxes, draws;
+        QString cost;
+    };
+    const std::vector<Case> cases{
+        {"Game.2.gak", "DKL=\r\nPOLSTHS=\r\n5,12\r\n", {5, 12}, {11}, {}, QStringLiteral("ΚΟΣΤΟΣ : 0.50")},
+        {"empty.gak", "DKL=20\r\nPOLSTHS=\r\n\r\n", {}, {}, {20}, QStringLiteral("ΚΟΣΤΟΣ : 10.00")},
+        {"many.gak", "DKL=\r\nPOLSTHS=\r\n1,2,3,4,5,6,7,8,9,10,11,12,13\r\n",
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {12}, {}, QStringLiteral("ΚΟΣΤΟΣ : 0.50")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        frm->ResetCoupon(true);
+        prompts.log.clear();
+        load(writeGame(QLatin1String(c.name), c.bytes));
+        EXPECT_EQ(marked(), c.numbers);
+        EXPECT_EQ(gameBoxesShown(), c.boxes);
+        EXPECT_EQ(drawsMarked(), c.draws);
+        EXPECT_TRUE(multipliersMarked().empty());
+        EXPECT_EQ(cost(), c.cost);
+        EXPECT_EQ(prompts.log.size(), 1) << prompts.log.join('\n').toStdString(); // only the open dialog
+    }
 
+    load(writeGame(QStringLiteral("Game.2.gak"), "DKL=\r\nPOLSTHS=\r\n5,12\r\n"));
+    EXPECT_EQ(frm->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   Game"));
     click(frm->BtnPrint);
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews[0].label, QStringLiteral("Game"));
-}
-
-TEST_F(GameFrmTest, AnEmptyNumberLineLoadsWithoutAGameBox)
-{
-    load(writeGame(QStringLiteral("empty.gak"), "DKL=20\r\nPOLSTHS=\r\n\r\n"));
-    EXPECT_TRUE(marked().empty());
-    EXPECT_TRUE(gameBoxesShown().empty());
-    EXPECT_EQ(drawsMarked(), std::vector<int>{20});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 10.00"));
-    EXPECT_TRUE(prompts.log.size() == 1) << prompts.log.join('\n').toStdString(); // only the open dialog
-}
-
-TEST_F(GameFrmTest, MoreThanTwelveNumbersLoadAsBoxTwelve)
-{
-    load(writeGame(QStringLiteral("many.gak"), "DKL=\r\nPOLSTHS=\r\n1,2,3,4,5,6,7,8,9,10,11,12,13\r\n"));
-    EXPECT_EQ(marked().size(), 13u);
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{12});
 }
 
 TEST_F(GameFrmTest, ABadGameFileEndsTheLoadInTheStandardErrorBox)
@@ -472,8 +415,13 @@ TEST_F(GameFrmTest, ABadGameFileEndsTheLoadInTheStandardErrorBox)
     EXPECT_TRUE(marked().empty()); // the board was cleared before reading
 }
 
-TEST_F(GameFrmTest, CancelledOpenChangesNothing)
+TEST_F(GameFrmTest, SaveWithoutNumbersOrACancelledOpenChangesNothing)
 {
+    prompts.expectMessage(kNoNumbers, QStringLiteral("TARU"));
+    click(frm->BBtnSave);
+    EXPECT_TRUE(QFileInfo(deltia()).isDir()); // only the folder is made
+    EXPECT_TRUE(QDir(deltia()).entryList(QDir::Files).isEmpty());
+
     clickNumber(8);
     prompts.expectOpenFile(std::nullopt, kFilter);
     click(frm->BBtnOpen);
@@ -493,25 +441,6 @@ TEST_F(GameFrmTest, BackClosesAndKeepsTheCouponUntilTheNextShow)
     frm->show();
     EXPECT_TRUE(marked().empty());
     EXPECT_TRUE(multipliersMarked().empty());
-}
-
-TEST_F(GameFrmTest, SnapshotShowsASampleCoupon)
-{
-    frm->prepareSnapshot();
-    EXPECT_EQ(marked(), (std::vector<int>{3, 17, 25, 42, 58, 71, 80}));
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{6});
-    EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 10}));
-    EXPECT_EQ(drawsMarked(), std::vector<int>{50});
-    EXPECT_TRUE(state().randomBox);
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 300.00"));
-}
-
-TEST_F(GameFrmTest, HelpAndCalculator)
-{
-    click(frm->glBBtnhELP);
-    click(frm->BBtnCalculator);
-    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/GAME0.htm")});
-    EXPECT_EQ(calculatorStarts, 1);
 }
 
 TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)

@@ -26,7 +26,6 @@ protected:
 TEST_F(KatoxosDlg, AFreshAccountShowsTheDefaults)
 {
     showDialog();
-    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ"));
     EXPECT_EQ(dlg.Edit1->text(), QStringLiteral("ORMENA DATA"));
     EXPECT_EQ(dlg.Edit2->text(), owner::kAddressDefault);
     EXPECT_EQ(dlg.Edit3->text(), QStringLiteral("ΠΡΟΓΡΑΜΜΑΤΑ ΥΠΟΛΟΓΙΣΤΩΝ"));

@@ -93,33 +93,34 @@ TEST(SlipLayout, RowWithOnlyColumnTenTakesTheExtraLeftOver)
     EXPECT_NEAR(other[2].exactX, 1000 + 900 + 0.15, 1e-9);
 }
 
-TEST(SlipLayout, GameBoxSevenPerVariant)
+TEST(SlipLayout, GameBoxesPerVariant)
 {
-    SlipMarks m;
-    m.games = QStringLiteral("7");
-    for (SlipVariant v : {SlipVariant::A, SlipVariant::BProducedSystem, SlipVariant::BFromFile}) {
-        const auto marks = marksOf(m, v);
-        ASSERT_EQ(marks.size(), 1);
-        EXPECT_EQ(marks[0].k, 2);
-        EXPECT_EQ(marks[0].r, -2);
-        EXPECT_EQ(marks[0].y, 1900);
+    struct Case {
+        const char *games;
+        SlipVariant variant;
+        std::vector<std::pair<double, double>> kr;
+    };
+    const Case cases[] = {
+        {"7", SlipVariant::A, {{2, -2}}},
+        {"7", SlipVariant::BProducedSystem, {{2, -2}}},
+        {"7", SlipVariant::BFromFile, {{2, -2}}},
+        {"7", SlipVariant::L, {{6, -3}}},
+        {"1,6,12", SlipVariant::A, {{2, -3}, {7, -3}, {7, -2}}},
+    };
+    for (const Case &c : cases) {
+        SlipMarks m;
+        m.games = QLatin1String(c.games);
+        const auto marks = marksOf(m, c.variant);
+        std::vector<std::pair<double, double>> kr;
+        for (const SlipItem &item : marks) {
+            kr.emplace_back(item.k, item.r);
+            EXPECT_EQ(item.y, 2000 + 50 * item.r) << c.games;
+        }
+        EXPECT_EQ(kr, c.kr) << c.games << " variant " << static_cast<int>(c.variant);
     }
-    const auto l = marksOf(m, SlipVariant::L);
-    ASSERT_EQ(l.size(), 1);
-    EXPECT_EQ(l[0].k, 6);
-    EXPECT_EQ(l[0].r, -3);
-    EXPECT_EQ(l[0].x, 1600);
-    EXPECT_EQ(l[0].y, 1850);
-
-    m.games = QStringLiteral("1,6,12");
-    const auto a = marksOf(m, SlipVariant::A);
-    ASSERT_EQ(a.size(), 3);
-    EXPECT_EQ(a[0].k, 2);
-    EXPECT_EQ(a[0].r, -3);
-    EXPECT_EQ(a[1].k, 7);
-    EXPECT_EQ(a[1].r, -3);
-    EXPECT_EQ(a[2].k, 7);
-    EXPECT_EQ(a[2].r, -2);
+    SlipMarks seven;
+    seven.games = QStringLiteral("7");
+    EXPECT_EQ(marksOf(seven, SlipVariant::L).at(0).x, 1600);
 }
 
 TEST(SlipLayout, DrawsBoxPerVariant)
@@ -261,12 +262,8 @@ TEST(SlipLayout, TextLinesAreTruncatedAndLeftOutOfL)
 
 TEST(SlipLayout, MarksRoundHalfToEven)
 {
-    EXPECT_EQ(RoundHalfEven(2.5), 2);
-    EXPECT_EQ(RoundHalfEven(3.5), 4);
-    EXPECT_EQ(RoundHalfEven(-0.5), 0);
-    EXPECT_EQ(RoundHalfEven(-1.5), -2);
-    EXPECT_EQ(RoundHalfEven(1.4999), 1);
-    EXPECT_EQ(RoundHalfEven(1.5001), 2);
+    for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {1.4999, 1}, {1.5001, 2}})
+        EXPECT_EQ(RoundHalfEven(value), rounded) << value;
     SlipGeometry g = grid();
     g.slipLeft = 1000.5;
     g.slipTop = 2001.5;

@@ -5,12 +5,7 @@
 #include "app/ui/FeatureWindows.h"
 #include "print/ui/SlipPreview.h"
 
-#include "ScriptedPrompts.h"
-#include "TempDir.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "../ShellFixture.h"
 
 #include <vector>
 
@@ -24,15 +19,12 @@ struct PrintCall {
 
 // The program's windows over a temporary program folder, with scripted prompts; previews print
 // into a recorder instead of a printer.
-class PreviewTest : public ::testing::Test {
+class PreviewTest : public ShellTest {
 protected:
     PreviewTest()
-        : settings(isolateSettings())
-        , context(AppPaths(data.path()), prompts)
-        , windows(context)
+        : windows(context)
     {
         windows.createLate();
-        context.showHelp = [this](const QString &topic) { helpTopics << topic; };
     }
 
     // Makes window print into calls; outcomes[i] answers the i-th call (Printed past the list).
@@ -56,14 +48,9 @@ protected:
     }
     QString deltia(const QString &name) const { return data.path() + QStringLiteral("/DELTIA/") + name; }
 
-    QString settings;
-    QTemporaryDir data;
-    ScriptedPrompts prompts;
-    ui::AppContext context;
     ui::FeatureWindows windows;
     std::vector<PrintCall> calls;
     std::vector<PrintOutcome> outcomes;
-    QStringList helpTopics;
 };
 
 } // namespace taru::test
