@@ -328,14 +328,12 @@ void TGameFrm::BBtnOpenClick()
 
 void TGameFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kHelpTopic);
+    context_.help(kHelpTopic);
 }
 
 void TGameFrm::BBtnCalculatorClick()
 {
-    if (context_.startCalculator)
-        context_.startCalculator();
+    context_.calculator();
 }
 
 void TGameFrm::prepareSnapshot()

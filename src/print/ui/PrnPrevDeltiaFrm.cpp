@@ -162,8 +162,7 @@ void TPrnPrevDeltiaFrm::BtnSortClick()
 
 void TPrnPrevDeltiaFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kDeltiaHelpTopic);
+    context_.help(kDeltiaHelpTopic);
 }
 
 void TPrnPrevDeltiaFrm::prepareSnapshot()

@@ -966,14 +966,12 @@ void TKataskeuhFrm::BtnClearClick()
 
 void TKataskeuhFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kHelpTopic);
+    context_.help(kHelpTopic);
 }
 
 void TKataskeuhFrm::LMDShapeButton1Click()
 {
-    if (context_.startCalculator)
-        context_.startCalculator();
+    context_.calculator();
 }
 
 void TKataskeuhFrm::reject()
