@@ -65,16 +65,10 @@ int runCheck(const QStringList &args)
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (arg == QLatin1String("--draw") || arg == QLatin1String("--draws") || arg == QLatin1String("--row")) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            const QString value = args.at(++i);
+            const QString value = optionValue(args, i);
             (arg == QLatin1String("--draw") ? drawList : arg == QLatin1String("--draws") ? drawsPath : row) = value;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
-        } else if (couponPath.isEmpty()) {
-            couponPath = arg;
         } else {
-            throw UsageError{QStringLiteral("only one coupon file, not also '%1'").arg(arg)};
+            takeCouponFile(arg, couponPath);
         }
     }
     if (couponPath.isEmpty())

@@ -15,15 +15,6 @@ namespace taru::cli {
 
 namespace {
 
-int parseWhole(const QString &option, const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw UsageError{QStringLiteral("%1 expects a whole number, not '%2'").arg(option, text)};
-    return value;
-}
-
 int parseNumber(const QString &text)
 {
     bool ok = false;
@@ -80,19 +71,17 @@ int runConstruct(const QStringList &args)
     std::optional<QString> couponsPath;
     for (int i = 0; i < args.size(); ++i) {
         const QString &option = args.at(i);
-        if (i + 1 >= args.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-        const QString value = args.at(++i);
+        const QString value = optionValue(args, i);
         if (option == QLatin1String("--conditions")) {
             conditionsPath = value;
         } else if (option == QLatin1String("--numbers")) {
             numbers = parseNumbers(value);
         } else if (option == QLatin1String("--game")) {
-            game = parseWhole(option, value);
+            game = wholeNumber(option, value);
             if (*game < 1 || *game > kMaxGame)
                 throw UsageError{QStringLiteral("--game %1 is outside 1..12").arg(*game)};
         } else if (option == QLatin1String("--guarantee")) {
-            guarantee = parseWhole(option, value);
+            guarantee = wholeNumber(option, value);
         } else if (option == QLatin1String("--library-dir")) {
             libraryDir = value;
         } else if (option == QLatin1String("--coupons")) {

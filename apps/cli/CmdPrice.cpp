@@ -5,17 +5,6 @@
 
 namespace taru::cli {
 
-namespace {
-int parseInt(const QString &option, const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw UsageError{QStringLiteral("%1 expects a whole number, not '%2'").arg(option, text)};
-    return value;
-}
-} // namespace
-
 int runPrice(const QStringList &args)
 {
     int columns = 1;
@@ -23,22 +12,20 @@ int runPrice(const QStringList &args)
     DrawBoxes draws{};
     for (int i = 0; i < args.size(); ++i) {
         const QString &option = args.at(i);
-        if (i + 1 >= args.size())
-            throw UsageError{QStringLiteral("%1 needs a value").arg(option)};
-        const QString value = args.at(++i);
+        const QString value = optionValue(args, i);
         if (option == QLatin1String("--columns")) {
-            columns = parseInt(option, value);
+            columns = wholeNumber(option, value);
             if (columns < 0)
                 throw UsageError{QStringLiteral("--columns cannot be negative")};
         } else if (option == QLatin1String("--multiplier-boxes")) {
             for (const QString &item : value.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-                const int box = parseInt(option, item);
+                const int box = wholeNumber(option, item);
                 if (box < 1 || box > kMultiplierBoxCount)
                     throw UsageError{QStringLiteral("multiplier box %1 is outside 1..9").arg(box)};
                 multipliers[box - 1] = true;
             }
         } else if (option == QLatin1String("--draws")) {
-            const int wanted = parseInt(option, value);
+            const int wanted = wholeNumber(option, value);
             bool found = false;
             for (int c = 0; c < kDrawColumns && !found; ++c) {
                 for (int r = 0; r < kDrawRows && !found; ++r) {

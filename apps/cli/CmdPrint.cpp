@@ -24,9 +24,7 @@ int runPrint(const QStringList &argsIn)
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (arg == QLatin1String("--pdf") || arg == QLatin1String("--dpi")) {
-            if (i + 1 >= args.size())
-                throw UsageError{QStringLiteral("%1 needs a value").arg(arg)};
-            const QString value = args.at(++i);
+            const QString value = optionValue(args, i);
             if (arg == QLatin1String("--pdf")) {
                 pdfPath = value;
             } else {
@@ -37,12 +35,8 @@ int runPrint(const QStringList &argsIn)
             }
         } else if (arg == QLatin1String("--positions")) {
             positions = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            throw UsageError{QStringLiteral("unknown option '%1'").arg(arg)};
-        } else if (couponPath.isEmpty()) {
-            couponPath = arg;
         } else {
-            throw UsageError{QStringLiteral("only one coupon file, not also '%1'").arg(arg)};
+            takeCouponFile(arg, couponPath);
         }
     }
     if (couponPath.isEmpty())

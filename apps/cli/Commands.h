@@ -14,6 +14,15 @@ struct UsageError {
     QString message;
 };
 
+// Helpers for reading a command's arguments; each refuses bad input with a UsageError.
+// The value that follows the option at args[i]; i is moved onto it.
+QString optionValue(const QStringList &args, int &i);
+// A whole number given to an option (blanks around it allowed).
+int wholeNumber(const QString &option, const QString &text);
+// A word that is no option of the command: an unknown "--x" is refused, else it is the one coupon
+// file the command reads (a second one is refused).
+void takeCouponFile(const QString &arg, QString &couponPath);
+
 // Each command takes its own arguments (without the command name) and returns the exit code.
 int runPrice(const QStringList &args);
 int runCheck(const QStringList &args);

@@ -59,6 +59,17 @@ QStringList readLines(const QString &path)
     return splitLines(decode(bytes));
 }
 
+std::optional<QByteArray> readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 void writeAtomically(const QString &path, const std::function<void(QIODevice &)> &produce)
 {
     QSaveFile file(path);

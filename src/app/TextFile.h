@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 
@@ -20,6 +21,10 @@ QStringList splitLines(const QString &text);
 
 // Reads the whole file as lines. Throws FileError when it cannot be opened or read.
 QStringList readLines(const QString &path);
+
+// The whole file as it is on disk, or nothing when it cannot be opened or read (each reader
+// words its own message).
+std::optional<QByteArray> readBytes(const QString &path);
 
 // Writes the lines, each followed by CR LF, whole and atomically: the file is replaced only once
 // everything has been written, so a failure leaves the previous file as it was.

@@ -6,7 +6,6 @@
 #include "game/Pricing.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <optional>
@@ -119,19 +118,13 @@ CouponFileData ParseCouponFile(const QByteArray &bytes, const QString &path)
 CouponFileData ReadCouponFile(const QString &path)
 {
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    QFile file(path);
-    QByteArray bytes;
-    bool readOk = file.open(QIODevice::ReadOnly);
-    if (readOk) {
-        bytes = file.readAll();
-        readOk = file.error() == QFileDevice::NoError;
-    }
-    if (!readOk) {
+    const std::optional<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes) {
         CouponFileData data;
         data.error = kCouponReadErrorPrefix + fullPath;
         return data;
     }
-    return ParseCouponFile(bytes, fullPath);
+    return ParseCouponFile(*bytes, fullPath);
 }
 
 QByteArray CouponFileBytes(int count, int game, const QString &multipliers, int drawsColumn, int drawsRow,

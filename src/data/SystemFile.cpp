@@ -5,7 +5,6 @@
 #include "game/Pricing.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -256,19 +255,13 @@ SystemColumnsResult LoadSystemColumns(const QString &path, int n, int k)
 {
     if (path.isEmpty())
         return {};
-    QFile file(path);
-    QByteArray bytes;
-    bool ok = file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError;
-    }
-    if (!ok) {
+    const std::optional<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes) {
         SystemColumnsResult result;
         result.error = QStringLiteral("Δεν είναι δυνατή η ανάγνωση του αρχείου του συστήματος %1").arg(QDir::toNativeSeparators(path));
         return result;
     }
-    return ParseSystemColumns(bytes, n, k);
+    return ParseSystemColumns(*bytes, n, k);
 }
 
 QByteArray SystemFileBytes(const SystemColumns &columns)

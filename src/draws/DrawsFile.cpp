@@ -4,7 +4,6 @@
 #include "app/TextFile.h"
 #include "data/CommaText.h"
 
-#include <QFile>
 
 #include <algorithm>
 
@@ -113,19 +112,13 @@ DrawsFileData ParseDrawsFile(const QByteArray &bytes)
 
 DrawsFileData ReadDrawsFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = textfile::readBytes(path);
+    if (!bytes) {
         DrawsFileData data;
         data.error = kDrawsReadError;
         return data;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        DrawsFileData data;
-        data.error = kDrawsReadError;
-        return data;
-    }
-    return ParseDrawsFile(bytes);
+    return ParseDrawsFile(*bytes);
 }
 
 QByteArray DrawsFileBytes(const std::vector<DrawEntry> &entries)

@@ -196,32 +196,31 @@ QList<SlipItem> SlipLayout::marks() const
     return result;
 }
 
+namespace {
+// The message and the value line are written where the profile puts them, cut (not rounded) to
+// whole dots.
+SlipItem textItem(SlipBlock block, double x, double y, int fontSize, const QString &text)
+{
+    SlipItem item;
+    item.block = block;
+    item.exactX = x;
+    item.exactY = y;
+    item.x = static_cast<int>(std::trunc(x));
+    item.y = static_cast<int>(std::trunc(y));
+    item.fontSize = fontSize;
+    item.text = text;
+    return item;
+}
+} // namespace
+
 SlipLayout LayoutSlip(const SlipFlags &flags, const SlipGeometry &g, SlipVariant variant, const QString &valueText)
 {
     SlipLayout layout;
     layout.variant = variant;
 
-    SlipItem message;
-    message.block = SlipBlock::Message;
-    message.exactX = g.messageX;
-    message.exactY = g.messageY;
-    message.x = static_cast<int>(std::trunc(g.messageX));
-    message.y = static_cast<int>(std::trunc(g.messageY));
-    message.fontSize = g.messageSize;
-    message.text = g.message.trimmed();
-    layout.items.append(message);
-
-    if (variant != SlipVariant::L) {
-        SlipItem value;
-        value.block = SlipBlock::ValueLine;
-        value.exactX = g.valueX;
-        value.exactY = g.valueY;
-        value.x = static_cast<int>(std::trunc(g.valueX));
-        value.y = static_cast<int>(std::trunc(g.valueY));
-        value.fontSize = g.valueSize;
-        value.text = valueText;
-        layout.items.append(value);
-    }
+    layout.items.append(textItem(SlipBlock::Message, g.messageX, g.messageY, g.messageSize, g.message.trimmed()));
+    if (variant != SlipVariant::L)
+        layout.items.append(textItem(SlipBlock::ValueLine, g.valueX, g.valueY, g.valueSize, valueText));
 
     Placer placer(Grid{g.slipLeft, g.slipTop, g.pitchX, g.pitchY}, layout.items, g.markChar, g.markSize);
     switch (variant) {

@@ -13,4 +13,16 @@ AppContext::AppContext(AppPaths paths_, Prompts &prompts_)
     startCalculator = [] { StartCalculator(); };
 }
 
+void AppContext::help(const QString &topic) const
+{
+    if (showHelp)
+        showHelp(topic);
+}
+
+void AppContext::calculator() const
+{
+    if (startCalculator)
+        startCalculator();
+}
+
 } // namespace taru::ui

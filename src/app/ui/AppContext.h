@@ -22,6 +22,9 @@ struct AppContext {
     std::function<void(const QString &topic)> showHelp;
     // Starts the desktop's calculator.
     std::function<void()> startCalculator;
+    // The windows' help and calculator buttons: nothing happens where a test left the service unset.
+    void help(const QString &topic) const;
+    void calculator() const;
 
     // The file last picked in the main window's coupon-file chooser (OpenDialog1); the window
     // that the menu opens on it reads it from here.

@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/OwnerSettings.h"
 #include "app/ui/ErrorGuard.h"
+#include "app/ui/WindowParts.h"
 #include "data/GameFile.h"
 #include "game/CouponBoxes.h"
 #include "game/Pricing.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -41,54 +41,14 @@ const QString kColumnsLabel = QStringLiteral("ΣΤΗΛΕΣ : ");
 const QString kCostLabel = QStringLiteral("ΚΟΣΤΟΣ : ");
 const QString kCostLabelEmpty = QStringLiteral("ΚΟΣΤΟΣ :");
 
-const QColor kCaptionColour(0, 51, 128);
-
 QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment alignment)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = CaptionLabel(parent, text, geometry);
     QFont font = label->font();
-    font.setBold(true);
     font.setPixelSize(12);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kCaptionColour);
-    label->setPalette(palette);
     label->setAlignment(alignment);
-    label->setGeometry(geometry);
     return label;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    QFont font = b->font();
-    font.setBold(true);
-    b->setFont(font);
-    return b;
-}
-
-// A small drawn calculator for the calculator button.
-QIcon calculatorIcon()
-{
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    p.setBrush(QColor(70, 80, 95));
-    p.drawRoundedRect(QRectF(3.5, 1.5, 17, 21), 2, 2);
-    p.setBrush(QColor(190, 230, 190));
-    p.drawRect(QRectF(6.5, 4.5, 11, 4));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            p.setBrush(row == 2 && column == 2 ? QColor(230, 90, 40) : QColor(235, 235, 235));
-            p.drawRect(QRectF(6.5 + column * 4, 11 + row * 3.6, 2.6, 2.4));
-        }
-    }
-    return QIcon(pixmap);
 }
 
 } // namespace
@@ -171,26 +131,26 @@ void TGameFrm::buildControls()
     // commands are shown but never available.
     LblWinning = caption(this, QStringLiteral("Ν Ι Κ Η Τ Ρ Ι Α   Σ Τ Η Λ Η"), QRect(right, 268, 341, 20),
                          Qt::AlignLeft | Qt::AlignVCenter);
-    sBtnNik = button(this, "sBtnNik", QStringLiteral("ΝΙΚ.ΣΤ."), QRect(right, 292, 110, 30));
+    sBtnNik = BoldButton(this, "sBtnNik", QStringLiteral("ΝΙΚ.ΣΤ."), QRect(right, 292, 110, 30));
     sBtnNik->setToolTip(QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ"));
     sBtnNik->setEnabled(false);
-    BtnSort = button(this, "BtnSort", QStringLiteral("&ΔΙΑΛΟΓΗ"), QRect(right + 120, 292, 110, 30));
+    BtnSort = BoldButton(this, "BtnSort", QStringLiteral("&ΔΙΑΛΟΓΗ"), QRect(right + 120, 292, 110, 30));
     BtnSort->setEnabled(false);
 
     const int row1 = 362;
     const int row2 = 414;
-    BtnPrint = button(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙΟ"), QRect(14, row1, 140, 36));
-    BtnClear = button(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(164, row1, 141, 36));
-    BBtnSave = button(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, row1, 165, 36));
-    BBtnOpen = button(this, "BBtnOpen", QStringLiteral("&ΦΟΡΤΩΜΑ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right + 176, row1, 165, 36));
-    glBBtnhELP = button(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(14, row2, 140, 36));
+    BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙΟ"), QRect(14, row1, 140, 36));
+    BtnClear = BoldButton(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(164, row1, 141, 36));
+    BBtnSave = BoldButton(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, row1, 165, 36));
+    BBtnOpen = BoldButton(this, "BBtnOpen", QStringLiteral("&ΦΟΡΤΩΜΑ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right + 176, row1, 165, 36));
+    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(14, row2, 140, 36));
     BBtnCalculator = new QToolButton(this);
     BBtnCalculator->setObjectName(QStringLiteral("BBtnCalculator"));
     BBtnCalculator->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    BBtnCalculator->setIcon(calculatorIcon());
+    BBtnCalculator->setIcon(CalculatorIcon());
     BBtnCalculator->setIconSize(QSize(24, 24));
     BBtnCalculator->setGeometry(164, row2, 40, 36);
-    BtnBack = button(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(right + 176, row2, 165, 36));
+    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(right + 176, row2, 165, 36));
 }
 
 void TGameFrm::connectHandlers()
@@ -368,14 +328,12 @@ void TGameFrm::BBtnOpenClick()
 
 void TGameFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kHelpTopic);
+    context_.help(kHelpTopic);
 }
 
 void TGameFrm::BBtnCalculatorClick()
 {
-    if (context_.startCalculator)
-        context_.startCalculator();
+    context_.calculator();
 }
 
 void TGameFrm::prepareSnapshot()

@@ -408,8 +408,7 @@ void TPrnFrm::BBtnSaveClick()
 
 void TPrnFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kPrnFrmHelpTopic);
+    context_.help(kPrnFrmHelpTopic);
 }
 
 } // namespace taru::ui

@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/ui/ErrorGuard.h"
 #include "app/ui/FeatureWindows.h"
+#include "app/ui/WindowParts.h"
 #include "game/Checking.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
@@ -16,20 +17,6 @@
 #include <QPushButton>
 
 namespace taru::ui {
-
-namespace {
-QPushButton *boldButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    QFont font = b->font();
-    font.setBold(true);
-    b->setFont(font);
-    return b;
-}
-} // namespace
 
 TPrnPrevDeltiaFrm::TPrnPrevDeltiaFrm(AppContext &context, FeatureWindows &windows, QWidget *parent)
     : MultiCouponPreview(context, windows, parent)
@@ -53,12 +40,12 @@ TPrnPrevDeltiaFrm::TPrnPrevDeltiaFrm(AppContext &context, FeatureWindows &window
     Header2->move(kColumnX, 232 + WinningRow::kCellHeight + 2);
 
     const int half = (kColumnWidth - 8) / 2;
-    sBtnNik = boldButton(this, "sBtnNik", QStringLiteral("ΝΙΚ.ΣΤ."), QRect(kColumnX, 292, half, 32));
+    sBtnNik = BoldButton(this, "sBtnNik", QStringLiteral("ΝΙΚ.ΣΤ."), QRect(kColumnX, 292, half, 32));
     sBtnNik->setToolTip(QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ"));
-    BtnSort = boldButton(this, "BtnSort", QStringLiteral("&ΔΙΑΛΟΓΗ"), QRect(kColumnX + kColumnWidth - half, 292, half, 32));
-    glBBtnhELP = boldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(kColumnX, BtnBack->y(), half, 32));
+    BtnSort = BoldButton(this, "BtnSort", QStringLiteral("&ΔΙΑΛΟΓΗ"), QRect(kColumnX + kColumnWidth - half, 292, half, 32));
+    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(kColumnX, BtnBack->y(), half, 32));
     BtnBack->setGeometry(kColumnX + kColumnWidth - half, BtnBack->y(), half, 32);
-    BBtnReport = boldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ"), QRect(kColumnX, 330, half, 26));
+    BBtnReport = BoldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ"), QRect(kColumnX, 330, half, 26));
     BBtnReport->hide();
 
     connect(Header1, &WinningRow::placeClicked, this,
@@ -175,8 +162,7 @@ void TPrnPrevDeltiaFrm::BtnSortClick()
 
 void TPrnPrevDeltiaFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kDeltiaHelpTopic);
+    context_.help(kDeltiaHelpTopic);
 }
 
 void TPrnPrevDeltiaFrm::prepareSnapshot()

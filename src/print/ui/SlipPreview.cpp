@@ -3,6 +3,7 @@
 #include "app/Errors.h"
 #include "app/ui/ErrorGuard.h"
 #include "app/ui/FeatureWindows.h"
+#include "app/ui/WindowParts.h"
 #include "game/Pricing.h"
 #include "print/ui/ProgramPrinter.h"
 #include "print/ui/SlipPicture.h"
@@ -16,20 +17,6 @@
 #include <exception>
 
 namespace taru::ui {
-
-namespace {
-QPushButton *columnButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    QFont font = b->font();
-    font.setBold(true);
-    b->setFont(font);
-    return b;
-}
-} // namespace
 
 SlipPreviewWindow::SlipPreviewWindow(AppContext &context, FeatureWindows &windows, QWidget *parent)
     : QDialog(parent)
@@ -48,10 +35,10 @@ SlipPreviewWindow::SlipPreviewWindow(AppContext &context, FeatureWindows &window
     Image1->setGeometry(10, 10, kSlipPictureWidth, kSlipPictureHeight);
     Image1->setPixmap(QPixmap::fromImage(working_));
 
-    BtnPrint = columnButton(this, "BtnPrint", QStringLiteral("Ε&ΚΤΥΠΩΣΗ"), QRect(kColumnX, 96, kColumnWidth, 32));
-    BtnPrnSettings = columnButton(this, "BtnPrnSettings", QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ"),
+    BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("Ε&ΚΤΥΠΩΣΗ"), QRect(kColumnX, 96, kColumnWidth, 32));
+    BtnPrnSettings = BoldButton(this, "BtnPrnSettings", QStringLiteral("ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΤΗ"),
                                   QRect(kColumnX, 172, kColumnWidth, 32));
-    BtnBack = columnButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"),
+    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"),
                            QRect(kColumnX, kSlipPictureHeight - 22, kColumnWidth, 32));
 
     connectGuarded(BtnPrint, &QPushButton::clicked, this, context_.prompts, [this] { BtnPrintClick(); });
@@ -89,15 +76,15 @@ MultiCouponPreview::MultiCouponPreview(AppContext &context, FeatureWindows &wind
     : SlipPreviewWindow(context, windows, parent)
 {
     const int half = (kColumnWidth - 8) / 2;
-    SBtnPrev = columnButton(this, "SBtnPrev", QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ"), QRect(kColumnX, 10, half, 32));
+    SBtnPrev = BoldButton(this, "SBtnPrev", QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ"), QRect(kColumnX, 10, half, 32));
     SBtnPrev->setToolTip(QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ ΔΕΛΤΙΟ"));
-    SBtnNext = columnButton(this, "SBtnNext", QStringLiteral("ΕΠΟΜΕΝΟ"),
+    SBtnNext = BoldButton(this, "SBtnNext", QStringLiteral("ΕΠΟΜΕΝΟ"),
                             QRect(kColumnX + kColumnWidth - half, 10, half, 32));
     SBtnNext->setToolTip(QStringLiteral("ΕΠΟΜΕΝΟ ΔΕΛΤΙΟ"));
-    SpeedButton3 = columnButton(this, "SpeedButton3", QStringLiteral("ΕΥΡΕΣΗ ΔΕΛΤΙΟΥ"),
+    SpeedButton3 = BoldButton(this, "SpeedButton3", QStringLiteral("ΕΥΡΕΣΗ ΔΕΛΤΙΟΥ"),
                                 QRect(kColumnX, 48, kColumnWidth, 32));
     SpeedButton3->setToolTip(QStringLiteral("ΜΕΤΑΚΙΝΗΣΗ ΣΕ ΔΕΛΤΙΟ"));
-    BBtnPrintAll = columnButton(this, "BBtnPrintAll", QStringLiteral("ΕΚΤΥΠΩΣΗ &ΟΛΩΝ"),
+    BBtnPrintAll = BoldButton(this, "BBtnPrintAll", QStringLiteral("ΕΚΤΥΠΩΣΗ &ΟΛΩΝ"),
                                 QRect(kColumnX, 134, kColumnWidth, 32));
     BBtnPrintAll->setToolTip(QStringLiteral("ΕΚΤΥΠΩΣΗ ΟΛΩΝ ΤΩΝ ΔΕΛΤΙΩΝ"));
 

@@ -4,6 +4,7 @@
 #include "app/Errors.h"
 #include "app/OwnerSettings.h"
 #include "app/ui/ErrorGuard.h"
+#include "app/ui/WindowParts.h"
 #include "data/CouponFile.h"
 #include "data/SystemFile.h"
 #include "game/Pricing.h"
@@ -23,7 +24,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -80,32 +80,11 @@ constexpr int kLargeProgressMaximum = 10'000'000;
 // often (after every accepted column and at least every 50 ms of searching).
 constexpr qint64 kProgressRepaintMs = 15;
 
-const QColor kCaptionColour(0, 51, 128);
-
 QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = CaptionLabel(parent, text, geometry);
     label->setObjectName(QLatin1String(name));
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kCaptionColour);
-    label->setPalette(palette);
-    label->setGeometry(geometry);
     return label;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setAutoDefault(false);
-    QFont font = b->font();
-    font.setBold(true);
-    b->setFont(font);
-    return b;
 }
 
 QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry)
@@ -115,27 +94,6 @@ QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry)
     e->setGeometry(geometry);
     e->setAlignment(Qt::AlignRight);
     return e;
-}
-
-// A small drawn calculator for the calculator button.
-QIcon calculatorIcon()
-{
-    QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(40, 40, 40), 1));
-    p.setBrush(QColor(70, 80, 95));
-    p.drawRoundedRect(QRectF(3.5, 1.5, 17, 21), 2, 2);
-    p.setBrush(QColor(190, 230, 190));
-    p.drawRect(QRectF(6.5, 4.5, 11, 4));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            p.setBrush(row == 2 && column == 2 ? QColor(230, 90, 40) : QColor(235, 235, 235));
-            p.drawRect(QRectF(6.5 + column * 4, 11 + row * 3.6, 2.6, 2.4));
-        }
-    }
-    return QIcon(pixmap);
 }
 
 // The grid's editors get the window's key rules before the delegate sees their keys (the view
@@ -363,26 +321,26 @@ void TKataskeuhFrm::buildControls()
     const int row2 = 512;
     const int w = 154;
     const int step = 164;
-    BBtnCalc = button(this, "BBtnCalc", QStringLiteral("&ΥΠΟΛΟΓΙΣΜΟΣ"), QRect(10, row1, w, 36));
-    BBtnStop = button(this, "BBtnStop", QStringLiteral("ΔΙΑΚΟ&ΠΗ"), QRect(10 + step, row1, w, 36));
+    BBtnCalc = BoldButton(this, "BBtnCalc", QStringLiteral("&ΥΠΟΛΟΓΙΣΜΟΣ"), QRect(10, row1, w, 36));
+    BBtnStop = BoldButton(this, "BBtnStop", QStringLiteral("ΔΙΑΚΟ&ΠΗ"), QRect(10 + step, row1, w, 36));
     BBtnStop->setVisible(false);
     QPalette stopPalette = BBtnStop->palette();
     stopPalette.setColor(QPalette::ButtonText, QColor(170, 0, 0));
     BBtnStop->setPalette(stopPalette);
-    BtnPrint = button(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙ" "A"), QRect(10 + 2 * step, row1, w, 36));
-    BBtnSave = button(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΔΕΛΤΙΩΝ"), QRect(10 + 3 * step, row1, w, 36));
-    BBtnReport = button(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ ΣΥΣ"), QRect(10 + 4 * step, row1, w, 36));
-    BtnClear = button(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(10 + 5 * step, row1, w, 36));
-    BBtnSaveOroi = button(this, "BBtnSaveOroi", QStringLiteral("ΑΠΟΘΗΚΕΥΣΗ &ΟΡΩΝ"), QRect(10, row2, w, 36));
-    BBtnLoadOroi = button(this, "BBtnLoadOroi", QStringLiteral("&ΦΟΡΤΩΜΑ ΟΡΩΝ"), QRect(10 + step, row2, w, 36));
-    glBBtnhELP = button(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(10 + 2 * step, row2, w, 36));
+    BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙ" "A"), QRect(10 + 2 * step, row1, w, 36));
+    BBtnSave = BoldButton(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΔΕΛΤΙΩΝ"), QRect(10 + 3 * step, row1, w, 36));
+    BBtnReport = BoldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ ΣΥΣ"), QRect(10 + 4 * step, row1, w, 36));
+    BtnClear = BoldButton(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(10 + 5 * step, row1, w, 36));
+    BBtnSaveOroi = BoldButton(this, "BBtnSaveOroi", QStringLiteral("ΑΠΟΘΗΚΕΥΣΗ &ΟΡΩΝ"), QRect(10, row2, w, 36));
+    BBtnLoadOroi = BoldButton(this, "BBtnLoadOroi", QStringLiteral("&ΦΟΡΤΩΜΑ ΟΡΩΝ"), QRect(10 + step, row2, w, 36));
+    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(10 + 2 * step, row2, w, 36));
     LMDShapeButton1 = new QToolButton(this);
     LMDShapeButton1->setObjectName(QStringLiteral("LMDShapeButton1"));
     LMDShapeButton1->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    LMDShapeButton1->setIcon(calculatorIcon());
+    LMDShapeButton1->setIcon(CalculatorIcon());
     LMDShapeButton1->setIconSize(QSize(24, 24));
     LMDShapeButton1->setGeometry(10 + 3 * step, row2, 44, 36);
-    BtnBack = button(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(10 + 5 * step, row2, w, 36));
+    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(10 + 5 * step, row2, w, 36));
 
     // Everything but the stop button waits while a build runs.
     lockedWhileBuilding_ = {SgrdA,        CmbNums,      CmbEggy,    CmbSysthma,          SGrd,
@@ -1008,14 +966,12 @@ void TKataskeuhFrm::BtnClearClick()
 
 void TKataskeuhFrm::glBBtnhELPClick()
 {
-    if (context_.showHelp)
-        context_.showHelp(kHelpTopic);
+    context_.help(kHelpTopic);
 }
 
 void TKataskeuhFrm::LMDShapeButton1Click()
 {
-    if (context_.startCalculator)
-        context_.startCalculator();
+    context_.calculator();
 }
 
 void TKataskeuhFrm::reject()

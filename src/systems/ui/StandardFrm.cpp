@@ -1,6 +1,7 @@
 #include "systems/ui/StandardFrm.h"
 
 #include "app/ui/ErrorGuard.h"
+#include "app/ui/WindowParts.h"
 #include "game/ui/NumberBoard.h"
 #include "systems/ui/DigitKeys.h"
 
@@ -24,17 +25,6 @@ bool readInt(const QLineEdit *edit, int &value)
     bool ok = false;
     value = edit->text().trimmed().toInt(&ok);
     return ok;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    QFont font = b->font();
-    font.setBold(true);
-    b->setFont(font);
-    return b;
 }
 
 } // namespace
@@ -74,10 +64,8 @@ TStandardFrm::TStandardFrm(AppContext &context, QWidget *parent)
     Edit3->installEventFilter(this);
 
     const int buttons = top + 40;
-    BtnOK = button(this, "BtnOK", QStringLiteral("&OK"), QRect(52, buttons, 100, 32));
-    BtnCancel = button(this, "BtnCancel", QStringLiteral("&ΑΚΥΡΟ"), QRect(170, buttons, 100, 32));
-    BtnOK->setAutoDefault(false);
-    BtnCancel->setAutoDefault(false);
+    BtnOK = BoldButton(this, "BtnOK", QStringLiteral("&OK"), QRect(52, buttons, 100, 32));
+    BtnCancel = BoldButton(this, "BtnCancel", QStringLiteral("&ΑΚΥΡΟ"), QRect(170, buttons, 100, 32));
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
