@@ -33,12 +33,15 @@ int tensGroup(int number)
     return (number - 1) / 10;
 }
 
-QString joinNumbers(const std::vector<std::uint8_t> &row)
+// A 0 entry is the padding of a short row, not a number.
+QString joinNumbers(SystemColumns::Row row)
 {
     QStringList items;
     items.reserve(static_cast<qsizetype>(row.size()));
-    for (std::uint8_t n : row)
-        items.append(QString::number(n));
+    for (std::uint8_t n : row) {
+        if (n != 0)
+            items.append(QString::number(n));
+    }
     return items.join(QLatin1Char(','));
 }
 
@@ -143,10 +146,10 @@ void WriteCouponFile(const QString &path, int count, int game, const QString &mu
 }
 
 void WriteCouponFile(const QString &path, int count, int game, const QString &multipliers, int drawsColumn,
-                     int drawsRow, const std::vector<std::vector<std::uint8_t>> &coupons)
+                     int drawsRow, const SystemColumns &coupons)
 {
     QString text = headerText(count, game, multipliers, drawsColumn, drawsRow);
-    for (const std::vector<std::uint8_t> &row : coupons)
+    for (const SystemColumns::Row row : coupons)
         text += joinNumbers(row) + kCrLf;
     textfile::writeBytes(path, textfile::encode(text));
 }

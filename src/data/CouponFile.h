@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SystemColumns.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -61,9 +63,10 @@ QByteArray CouponFileBytes(int count, int game, const QString &multipliers, int 
 void WriteCouponFile(const QString &path, int count, int game, const QString &multipliers, int drawsColumn,
                      int drawsRow, const std::vector<QStringList> &coupons);
 
-// Coupons held as rows of numbers (a built system), each row written in its order.
+// Coupons held as rows of numbers (a built system), each row written in its order (0 entries,
+// the padding of short rows, left out).
 void WriteCouponFile(const QString &path, int count, int game, const QString &multipliers, int drawsColumn,
-                     int drawsRow, const std::vector<std::vector<std::uint8_t>> &coupons);
+                     int drawsRow, const SystemColumns &coupons);
 
 // The value of one coupon of the file: one column x the draws of its consecutive-draws box x the
 // multiplier of its multiplier boxes x the column price. ConversionError for a multiplier item

@@ -224,6 +224,7 @@ SystemColumnsResult ParseSystemColumns(const QByteArray &bytes, int n, int k)
                            .arg(maxRows);
         return result;
     }
+    result.columns = SystemColumns(k);
     result.columns.reserve(static_cast<std::size_t>(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringList items = SplitCommaText(QString(lines.at(i)).replace(QLatin1Char(' '), QLatin1Char(',')));
@@ -234,7 +235,7 @@ SystemColumnsResult ParseSystemColumns(const QByteArray &bytes, int n, int k)
                                .arg(k);
             return result;
         }
-        std::vector<std::uint8_t> &row = result.columns.emplace_back(static_cast<std::size_t>(k), std::uint8_t{0});
+        std::span<std::uint8_t> row = (result.columns.append({}), result.columns.row(result.columns.size() - 1));
         for (qsizetype j = 0; j < items.size(); ++j) {
             bool ok = false;
             const int value = items.at(j).toInt(&ok);
@@ -267,7 +268,7 @@ SystemColumnsResult LoadSystemColumns(const QString &path, int n, int k)
 QByteArray SystemFileBytes(const SystemColumns &columns)
 {
     QByteArray bytes;
-    for (const std::vector<std::uint8_t> &row : columns) {
+    for (const SystemColumns::Row row : columns) {
         for (std::uint8_t entry : row) {
             bytes += QByteArray::number(entry);
             bytes += ' ';

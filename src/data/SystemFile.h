@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/SharedState.h"
+#include "data/SystemColumns.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SystemColumns.h"
 #include "game/Pricing.h"
 #include "print/SlipMarks.h"
 
@@ -10,9 +11,6 @@
 #include <vector>
 
 namespace taru {
-
-// Columns of the last system build: one row per column, numbers ascending, one byte each.
-using SystemColumns = std::vector<std::vector<std::uint8_t>>;
 
 inline const QString kEmptyPlace = QStringLiteral("-");
 

@@ -625,10 +625,9 @@ std::int64_t SystemConstructor::acceptedCount() const { return engine_->accepted
 SystemColumns SystemConstructor::acceptedColumns() const
 {
     const Engine &e = *engine_;
-    SystemColumns columns;
+    SystemColumns columns(e.K);
     columns.reserve(static_cast<std::size_t>(e.acceptedCount));
-    e.accepted.forEach(static_cast<std::size_t>(e.K),
-                       [&](std::span<const std::uint8_t> column) { columns.emplace_back(column.begin(), column.end()); });
+    e.accepted.forEach(static_cast<std::size_t>(e.K), [&](std::span<const std::uint8_t> column) { columns.append(column); });
     return columns;
 }
 

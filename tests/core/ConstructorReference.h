@@ -18,7 +18,7 @@ struct Result {
     std::int64_t processed = 0;
 };
 
-inline int sharedNumbers(const std::vector<std::uint8_t> &a, const std::vector<std::uint8_t> &b)
+inline int sharedNumbers(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b)
 {
     int shared = 0;
     for (const std::uint8_t x : a) {
@@ -31,6 +31,7 @@ inline int sharedNumbers(const std::vector<std::uint8_t> &a, const std::vector<s
 inline Result construct(const ConstructionSetup &setup, const ColumnConditions &conditions, bool &stopRequested)
 {
     Result result;
+    result.columns = SystemColumns(setup.columnSize);
     const int n = static_cast<int>(setup.pool.size());
     const int k = setup.columnSize;
     const int t = setup.threshold;
@@ -60,7 +61,7 @@ inline Result construct(const ConstructionSetup &setup, const ColumnConditions &
                     }
                 }
                 if (!dropped)
-                    result.columns.push_back(candidate);
+                    result.columns.append(candidate);
             }
             if (stopRequested)
                 break;

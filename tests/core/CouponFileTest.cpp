@@ -38,7 +38,7 @@ TEST(CouponFile, WritesTheExampleExactly)
     EXPECT_EQ(readAll(path), kExample);
 
     // Rows of numbers, no coupon options: empty line 3 and "0" on lines 4 and 5.
-    WriteCouponFile(path, 2, 3, QString(), 0, 0, std::vector<std::vector<std::uint8_t>>{{1, 2, 80}, {}});
+    WriteCouponFile(path, 2, 3, QString(), 0, 0, SystemColumns{{1, 2, 80}, {}});
     EXPECT_EQ(readAll(path), QByteArray("2\r\n3\r\n\r\n0\r\n0\r\n1,2,80\r\n\r\n"));
 
     // The random generator's lines keep their "A" placeholders.

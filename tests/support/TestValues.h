@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <ostream>
+#include <span>
 #include <vector>
 
 // Readable QString values in failure messages.
@@ -23,6 +24,9 @@ inline std::vector<std::uint8_t> col(std::initializer_list<int> numbers)
         column.push_back(static_cast<std::uint8_t>(n));
     return column;
 }
+
+// One row of a system's columns, comparable with col(...).
+inline std::vector<std::uint8_t> row(std::span<const std::uint8_t> entries) { return {entries.begin(), entries.end()}; }
 
 inline std::vector<std::uint8_t> range(int first, int last)
 {

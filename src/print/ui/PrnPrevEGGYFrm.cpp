@@ -18,13 +18,12 @@ TPrnPrevEGGYFrm::TPrnPrevEGGYFrm(AppContext &context, FeatureWindows &windows, Q
 
 void TPrnPrevEGGYFrm::setSystem(int k, int count)
 {
-    const SystemColumns &all = context_.state.systemColumns;
-    const auto n = static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(all.size())));
-    setColumns(k, std::vector<std::vector<std::uint8_t>>(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(n)),
-               context_.state.slipMarks);
+    SystemColumns columns = context_.state.systemColumns;
+    columns.truncate(static_cast<std::size_t>(std::max(count, 0)));
+    setColumns(k, std::move(columns), context_.state.slipMarks);
 }
 
-void TPrnPrevEGGYFrm::setColumns(int k, std::vector<std::vector<std::uint8_t>> columns, const SlipMarks &options)
+void TPrnPrevEGGYFrm::setColumns(int k, SystemColumns columns, const SlipMarks &options)
 {
     if (k < 1 || k > kMaxGame)
         throw RangeError(QStringLiteral("Game %1 is out of range 1..12").arg(k));
@@ -48,8 +47,10 @@ SlipMarks TPrnPrevEGGYFrm::couponMarks(int n) const
     marks.drawColumn = options_.drawColumn;
     marks.drawRow = options_.drawRow;
     QStringList numbers;
-    for (std::uint8_t number : columns_.at(static_cast<std::size_t>(n - 1)))
-        numbers << QString::number(number);
+    for (std::uint8_t number : columns_[static_cast<std::size_t>(n - 1)]) {
+        if (number != 0) // the padding of a short row
+            numbers << QString::number(number);
+    }
     marks.numbers = numbers.join(QLatin1Char(','));
     return marks;
 }

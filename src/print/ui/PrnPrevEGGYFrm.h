@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/Snapshot.h"
+#include "data/SystemColumns.h"
 #include "print/ui/SlipPreview.h"
 
 #include <cstdint>
@@ -32,10 +33,10 @@ public:
     void prepareSnapshot() override;
 
 private:
-    void setColumns(int k, std::vector<std::vector<std::uint8_t>> columns, const SlipMarks &options);
+    void setColumns(int k, SystemColumns columns, const SlipMarks &options);
 
     int game_ = 0;
-    std::vector<std::vector<std::uint8_t>> columns_;
+    SystemColumns columns_;
     SlipMarks options_; // multipliers and consecutive draws shared by the set
 };
 
