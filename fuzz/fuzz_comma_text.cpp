@@ -1,5 +1,5 @@
 // Comma text: never crashes, and plain items joined by "," split back into the same items.
-#include "data/CommaText.h"
+#include "base/CommaText.h"
 
 #include <cstdint>
 #include <cstdlib>

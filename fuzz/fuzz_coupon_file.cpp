@@ -1,5 +1,5 @@
 // Coupon file reader: never crashes, and what it accepts survives being written and read again.
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Game file reader: never crashes, stops only with the program's own errors, and the marks it
 // accepts survive being written and read again.
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "data/GameFile.h"
 
 #include <cstdint>

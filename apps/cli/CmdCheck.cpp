@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 #include "draws/DrawsFile.h"
 #include "game/Checking.h"

@@ -1,6 +1,6 @@
 #include "Commands.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 #include "data/SystemFile.h"
 #include "game/Pricing.h"

@@ -1,15 +1,14 @@
 #include "Commands.h"
 
-#include "app/AppPaths.h"
-#include "app/Errors.h"
+#include "base/AppPaths.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 #include "game/Pricing.h"
 #include "print/CouponSlips.h"
 #include "print/PrintJob.h"
 #include "print/SiteLabel.h"
-#include "print/ui/QPainterCanvas.h"
+#include "paint/PainterCanvas.h"
 
-#include <QPrinter>
 
 namespace taru::cli {
 
@@ -68,9 +67,7 @@ int runPrint(const QStringList &argsIn)
     if (positions) {
         result = PrintSlips(recording, jobs, SlipVariant::BFromFile, settings);
     } else {
-        QPrinter printer(QPrinter::HighResolution);
-        ui::ConfigurePdfPrinter(printer, pdfPath, dpi);
-        ui::QPainterCanvas canvas(printer);
+        PdfCanvas canvas(pdfPath, dpi);
         result = PrintSlips(canvas, jobs, SlipVariant::BFromFile, settings);
     }
     if (result.outcome == PrintOutcome::ProfileFailed) {

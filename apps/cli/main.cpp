@@ -2,7 +2,7 @@
 
 #include "Version.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "app/Errors.h"
-#include "app/ui/AppContext.h"
-#include "app/ui/FeatureWindows.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/RealPrompts.h"
-#include "app/ui/Snapshot.h"
-#include "app/ui/Splash.h"
-#include "app/ui/TaruApplication.h"
+#include "base/Errors.h"
+#include "window/AppContext.h"
+#include "shell/FeatureWindows.h"
+#include "shell/MainFrm.h"
+#include "window/RealPrompts.h"
+#include "shell/Snapshot.h"
+#include "shell/Splash.h"
+#include "shell/TaruApplication.h"
 
 #include <QGuiApplication>
 #include <QScreen>

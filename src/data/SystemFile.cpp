@@ -1,7 +1,7 @@
 #include "data/SystemFile.h"
 
-#include "app/TextFile.h"
-#include "data/CommaText.h"
+#include "base/TextFile.h"
+#include "base/CommaText.h"
 #include "game/Pricing.h"
 
 #include <QDir>

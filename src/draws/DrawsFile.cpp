@@ -1,8 +1,8 @@
 #include "draws/DrawsFile.h"
 
-#include "app/Errors.h"
-#include "app/TextFile.h"
-#include "data/CommaText.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "base/CommaText.h"
 
 
 #include <algorithm>

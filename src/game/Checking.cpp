@@ -1,6 +1,6 @@
 #include "game/Checking.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <QStringList>
 

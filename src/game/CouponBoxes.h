@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/Pricing.h"
-#include "print/SlipMarks.h"
+#include "game/SlipMarks.h"
 
 #include <array>
 #include <optional>

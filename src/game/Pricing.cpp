@@ -1,6 +1,6 @@
 #include "game/Pricing.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "print/PrinterProfile.h"
 
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include <QFile>
 

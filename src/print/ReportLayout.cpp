@@ -1,6 +1,6 @@
 #include "print/ReportLayout.h"
 
-#include "app/OwnerSettings.h"
+#include "base/OwnerSettings.h"
 #include "game/Pricing.h"
 #include "print/PrintJob.h"
 #include "print/SiteLabel.h"

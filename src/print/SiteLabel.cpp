@@ -1,6 +1,6 @@
 #include "print/SiteLabel.h"
 
-#include "app/OwnerSettings.h"
+#include "base/OwnerSettings.h"
 
 #include <QSettings>
 

@@ -2,7 +2,7 @@
 
 #include "print/PrintCanvas.h"
 #include "print/PrinterProfile.h"
-#include "print/SlipMarks.h"
+#include "game/SlipMarks.h"
 
 #include <QList>
 #include <QLocale>

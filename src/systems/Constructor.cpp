@@ -1,6 +1,6 @@
 #include "systems/Constructor.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "game/Pricing.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/SystemFile.h"
-#include "game/SharedState.h"
+#include "window/SharedState.h"
 #include "systems/Conditions.h"
 
 #include <QLocale>

@@ -1,5 +1,5 @@
-#include "app/AppPaths.h"
-#include "app/Errors.h"
+#include "base/AppPaths.h"
+#include "base/Errors.h"
 
 #include "TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "data/CommaText.h"
+#include "base/CommaText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "TempDir.h"
 #include "TestValues.h"
 
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 #include "systems/Conditions.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "ConstructorReference.h"
 #include "TestValues.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"

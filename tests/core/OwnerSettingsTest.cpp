@@ -1,4 +1,4 @@
-#include "app/OwnerSettings.h"
+#include "base/OwnerSettings.h"
 
 #include "TempDir.h"
 

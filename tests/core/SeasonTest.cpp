@@ -1,4 +1,4 @@
-#include "app/Season.h"
+#include "base/Season.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/Errors.h"
-#include "app/TextFile.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
 
 #include "TempDir.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Prompts.h"
+#include "window/Prompts.h"
 
 #include <QList>
 #include <QString>

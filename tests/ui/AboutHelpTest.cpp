@@ -1,8 +1,8 @@
-#include "app/ui/AboutDlgS.h"
-#include "app/ui/FlyingText.h"
-#include "app/ui/HelpViewer.h"
-#include "app/ui/RealPrompts.h"
-#include "app/ui/Snapshot.h"
+#include "shell/AboutDlgS.h"
+#include "shell/FlyingText.h"
+#include "window/HelpViewer.h"
+#include "window/RealPrompts.h"
+#include "shell/Snapshot.h"
 
 #include "ShellFixture.h"
 

@@ -1,5 +1,5 @@
-#include "app/OwnerSettings.h"
-#include "app/ui/KatoxosDlg.h"
+#include "base/OwnerSettings.h"
+#include "shell/KatoxosDlg.h"
 
 #include "ShellFixture.h"
 

@@ -1,10 +1,10 @@
-#include "app/Errors.h"
-#include "app/OwnerSettings.h"
-#include "app/ui/FeatureWindows.h"
-#include "app/ui/MainFrm.h"
-#include "app/ui/ScrollText.h"
-#include "app/ui/SeasonalStrip.h"
-#include "app/ui/TaruApplication.h"
+#include "base/Errors.h"
+#include "base/OwnerSettings.h"
+#include "shell/FeatureWindows.h"
+#include "shell/MainFrm.h"
+#include "shell/ScrollText.h"
+#include "shell/SeasonalStrip.h"
+#include "shell/TaruApplication.h"
 
 #include "ShellFixture.h"
 

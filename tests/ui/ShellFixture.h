@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
-#include "app/ui/CouponFileWindow.h"
+#include "window/AppContext.h"
+#include "window/CouponFileWindow.h"
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"

@@ -1,4 +1,4 @@
-#include "app/ui/Splash.h"
+#include "shell/Splash.h"
 
 #include "Version.h"
 

@@ -1,9 +1,9 @@
 #include "game/ui/GameFrm.h"
 
-#include "app/AppPaths.h"
-#include "app/OwnerSettings.h"
-#include "app/ui/ErrorGuard.h"
-#include "app/ui/WindowParts.h"
+#include "base/AppPaths.h"
+#include "base/OwnerSettings.h"
+#include "window/ErrorGuard.h"
+#include "window/WindowParts.h"
 #include "data/GameFile.h"
 #include "game/CouponBoxes.h"
 #include "game/Pricing.h"

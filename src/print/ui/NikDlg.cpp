@@ -1,6 +1,6 @@
 #include "print/ui/NikDlg.h"
 
-#include "app/ui/ErrorGuard.h"
+#include "window/ErrorGuard.h"
 
 #include <QComboBox>
 #include <QLabel>

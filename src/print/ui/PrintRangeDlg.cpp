@@ -1,6 +1,6 @@
 #include "print/ui/PrintRangeDlg.h"
 
-#include "app/ui/ErrorGuard.h"
+#include "window/ErrorGuard.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

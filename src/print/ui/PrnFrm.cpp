@@ -1,8 +1,8 @@
 #include "print/ui/PrnFrm.h"
 
-#include "app/Errors.h"
-#include "app/TextFile.h"
-#include "app/ui/ErrorGuard.h"
+#include "base/Errors.h"
+#include "base/TextFile.h"
+#include "window/ErrorGuard.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

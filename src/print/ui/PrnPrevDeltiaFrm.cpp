@@ -1,9 +1,8 @@
 #include "print/ui/PrnPrevDeltiaFrm.h"
 
-#include "app/AppPaths.h"
-#include "app/ui/ErrorGuard.h"
-#include "app/ui/FeatureWindows.h"
-#include "app/ui/WindowParts.h"
+#include "base/AppPaths.h"
+#include "window/ErrorGuard.h"
+#include "window/WindowParts.h"
 #include "game/Checking.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
@@ -18,8 +17,8 @@
 
 namespace taru::ui {
 
-TPrnPrevDeltiaFrm::TPrnPrevDeltiaFrm(AppContext &context, FeatureWindows &windows, QWidget *parent)
-    : MultiCouponPreview(context, windows, parent)
+TPrnPrevDeltiaFrm::TPrnPrevDeltiaFrm(AppContext &context, QWidget *parent)
+    : MultiCouponPreview(context, parent)
 {
     setObjectName(QStringLiteral("PrnPrevDeltiaFrm"));
     setWindowTitle(kCouponSetPreviewCaption);
@@ -102,7 +101,7 @@ void TPrnPrevDeltiaFrm::repaintWinning()
 
 void TPrnPrevDeltiaFrm::HeaderSectionClick(int place)
 {
-    auto *picker = FeatureWindows::as<TNikDlg>(windows_.NikDlg);
+    auto *picker = context_.window<TNikDlg>(WindowId::NikDlg);
     if (!picker || place < 0 || place >= kWinningSize)
         return;
     WinningPlaces &winning = context_.state.winningColumn;
@@ -122,7 +121,7 @@ void TPrnPrevDeltiaFrm::sBtnNikClick()
     const QString path = context_.paths.file(kDrawsFileName);
     if (!QFile::exists(path))
         return;
-    auto *picker = FeatureWindows::as<TViewNikDlg>(windows_.ViewNikDlg);
+    auto *picker = context_.window<TViewNikDlg>(WindowId::ViewNikDlg);
     if (!picker || !picker->LoadDrawsGrid(path))
         return;
     if (picker->exec() != QDialog::Accepted)
@@ -151,7 +150,7 @@ void TPrnPrevDeltiaFrm::BtnSortClick()
         columns.emplace_back(numbers.begin(), numbers.end());
     }
     const CheckResult result = CheckColumns(columns, file_.game, winning);
-    auto *results = FeatureWindows::as<TInfoDialDlg>(windows_.InfoDialDlg);
+    auto *results = context_.window<TInfoDialDlg>(WindowId::InfoDialDlg);
     if (!results)
         return;
     results->Label1->clear();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/CouponFileWindow.h"
-#include "app/ui/Snapshot.h"
+#include "window/CouponFileWindow.h"
+#include "window/SnapshotContent.h"
 #include "data/CouponFile.h"
 #include "print/ui/SlipPreview.h"
 
@@ -19,7 +19,7 @@ inline const QString kWinningColumnTitle = QStringLiteral("Ν Ι Κ Η Τ Ρ Ι 
 class TPrnPrevDeltiaFrm : public MultiCouponPreview, public CouponFileWindow, public SnapshotContent {
     Q_OBJECT
 public:
-    TPrnPrevDeltiaFrm(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    TPrnPrevDeltiaFrm(AppContext &context, QWidget *parent = nullptr);
 
     // Reads the file; on failure shows the reader's message and answers false (no coupons then).
     bool loadCouponFile(const QString &path) override;

@@ -1,6 +1,6 @@
 #include "print/ui/PrnPrevEGGYFrm.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 #include "game/Pricing.h"
 #include "print/ui/PrnPrevGenFrm.h"
@@ -9,8 +9,8 @@
 
 namespace taru::ui {
 
-TPrnPrevEGGYFrm::TPrnPrevEGGYFrm(AppContext &context, FeatureWindows &windows, QWidget *parent)
-    : MultiCouponPreview(context, windows, parent)
+TPrnPrevEGGYFrm::TPrnPrevEGGYFrm(AppContext &context, QWidget *parent)
+    : MultiCouponPreview(context, parent)
 {
     setObjectName(QStringLiteral("PrnPrevEGGYFrm"));
     setWindowTitle(kCouponSetPreviewCaption);

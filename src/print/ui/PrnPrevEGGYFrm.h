@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Snapshot.h"
+#include "window/SnapshotContent.h"
 #include "data/SystemColumns.h"
 #include "print/ui/SlipPreview.h"
 
@@ -11,7 +11,7 @@ namespace taru::ui {
 
 // The coupons of a produced system, one column to a coupon. The system's window hands them over
 // with one call before showing the preview:
-//     FeatureWindows::as<TPrnPrevEGGYFrm>(windows.PrnPrevEGGYFrm)->setSystem(k, columnCount);
+//     context.window<TPrnPrevEGGYFrm>(WindowId::PrnPrevEGGYFrm)->setSystem(k, columnCount);
 // The columns are read from context.state.systemColumns (the first columnCount of them); the
 // game box is that of game k; the multiplier boxes and the consecutive-draws box are those of the
 // current slip (context.state.slipMarks), which also price each coupon. Printed in the
@@ -19,7 +19,7 @@ namespace taru::ui {
 class TPrnPrevEGGYFrm : public MultiCouponPreview, public SnapshotContent {
     Q_OBJECT
 public:
-    TPrnPrevEGGYFrm(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    TPrnPrevEGGYFrm(AppContext &context, QWidget *parent = nullptr);
 
     // RangeError for a game outside 1..12; the coupon value as a coupon file of the same options
     // would price it.

@@ -1,14 +1,14 @@
 #include "print/ui/PrnPrevFrm.h"
 
-#include "app/ui/ErrorGuard.h"
+#include "window/ErrorGuard.h"
 #include "game/Pricing.h"
 
 #include <QPushButton>
 
 namespace taru::ui {
 
-TPrnPrevFrm::TPrnPrevFrm(AppContext &context, FeatureWindows &windows, QWidget *parent)
-    : SlipPreviewWindow(context, windows, parent)
+TPrnPrevFrm::TPrnPrevFrm(AppContext &context, QWidget *parent)
+    : SlipPreviewWindow(context, parent)
 {
     setObjectName(QStringLiteral("PrnPrevFrm"));
     setWindowTitle(kPrnPrevFrmCaption);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Snapshot.h"
+#include "window/SnapshotContent.h"
 #include "print/ui/SlipPreview.h"
 
 namespace taru::ui {
@@ -12,7 +12,7 @@ inline const QString kPrnPrevFrmCaption = QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗ
 class TPrnPrevFrm : public SlipPreviewWindow, public SnapshotContent {
     Q_OBJECT
 public:
-    TPrnPrevFrm(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    TPrnPrevFrm(AppContext &context, QWidget *parent = nullptr);
 
     // Takes the coupon now in the shared SlipMarks, with the label (file name of the game, may
     // be blank) and the value the game screen gives, and shows it.

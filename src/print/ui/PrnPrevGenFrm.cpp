@@ -1,7 +1,7 @@
 #include "print/ui/PrnPrevGenFrm.h"
 
-#include "app/AppPaths.h"
-#include "app/ui/ErrorGuard.h"
+#include "base/AppPaths.h"
+#include "window/ErrorGuard.h"
 #include "data/CouponFile.h"
 
 #include <QPushButton>
@@ -13,8 +13,8 @@ const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru"
 const QString kCouponExtension = QStringLiteral("tru");
 } // namespace
 
-TPrnPrevGenFrm::TPrnPrevGenFrm(AppContext &context, FeatureWindows &windows, QWidget *parent)
-    : MultiCouponPreview(context, windows, parent)
+TPrnPrevGenFrm::TPrnPrevGenFrm(AppContext &context, QWidget *parent)
+    : MultiCouponPreview(context, parent)
 {
     setObjectName(QStringLiteral("PrnPrevGenFrm"));
     setWindowTitle(kCouponSetPreviewCaption);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Snapshot.h"
+#include "window/SnapshotContent.h"
 #include "print/ui/SlipPreview.h"
 
 class QPushButton;
@@ -17,7 +17,7 @@ inline const QString kCouponSetPreviewCaption = QStringLiteral("ΠΡΟΕΠΙΣΚ
 class TPrnPrevGenFrm : public MultiCouponPreview, public SnapshotContent {
     Q_OBJECT
 public:
-    TPrnPrevGenFrm(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    TPrnPrevGenFrm(AppContext &context, QWidget *parent = nullptr);
 
     void setCoupons(int game, const QList<SlipMarks> &coupons, double couponValue);
 

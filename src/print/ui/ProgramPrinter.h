@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
+#include "window/AppContext.h"
 #include "print/PrintJob.h"
 #include "print/ReportLayout.h"
 

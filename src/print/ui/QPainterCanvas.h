@@ -1,9 +1,6 @@
 #pragma once
 
-#include "print/PrintCanvas.h"
-
-#include <QFont>
-#include <QPainter>
+#include "paint/PainterCanvas.h"
 
 class QPrinter;
 
@@ -13,37 +10,19 @@ namespace taru::ui {
 // dpi device units per inch.
 void ConfigurePdfPrinter(QPrinter &printer, const QString &path, int dpi);
 
-// The print canvas on a real printer or a PDF file: device units are the printer's pixels at
-// its resolution, fonts are sized in points at that resolution, and (0, 0) is the top-left of
-// the printable area. A printer error aborts the document and raises PrinterError.
-class QPainterCanvas : public PrintCanvas {
+// The print canvas on a real printer (or the printer's own PDF output): a printer in its error
+// state fails the job, and an aborted PDF is deleted rather than left half-written.
+class QPainterCanvas : public PainterCanvas {
 public:
     explicit QPainterCanvas(QPrinter &printer);
-    ~QPainterCanvas() override;
 
-    int ppiX() const override;
-    int ppiY() const override;
-    int pageWidth() const override;
-    int pageHeight() const override;
-    void setOrientation(PageOrientation orientation) override;
-    void setFontSize(int points) override;
-    void setFontStyle(FontStyle style) override;
-    FontStyle fontStyle() const override;
-    int textHeight(const QString &text) const override;
-    void textOut(int x, int y, const QString &text) override;
-    void line(int x1, int y1, int x2, int y2) override;
-    void beginDocument() override;
-    void newPage() override;
-    void endDocument() override;
-    void abortDocument() override;
+protected:
+    bool deviceFailed() const override;
+    bool abortOnDevice() override;
+    void discardOutput() override;
 
 private:
-    void ensureActive(const char *operation);
-    void checkPrinter(const char *operation);
-
     QPrinter &printer_;
-    QPainter painter_;
-    QFont font_;
 };
 
 } // namespace taru::ui

@@ -1,9 +1,8 @@
 #include "print/ui/SlipPreview.h"
 
-#include "app/Errors.h"
-#include "app/ui/ErrorGuard.h"
-#include "app/ui/FeatureWindows.h"
-#include "app/ui/WindowParts.h"
+#include "base/Errors.h"
+#include "window/ErrorGuard.h"
+#include "window/WindowParts.h"
 #include "game/Pricing.h"
 #include "print/ui/ProgramPrinter.h"
 #include "print/ui/SlipPicture.h"
@@ -18,10 +17,9 @@
 
 namespace taru::ui {
 
-SlipPreviewWindow::SlipPreviewWindow(AppContext &context, FeatureWindows &windows, QWidget *parent)
+SlipPreviewWindow::SlipPreviewWindow(AppContext &context, QWidget *parent)
     : QDialog(parent)
     , context_(context)
-    , windows_(windows)
     , slip_(SlipPicture())
     , working_(slip_)
 {
@@ -48,8 +46,8 @@ SlipPreviewWindow::SlipPreviewWindow(AppContext &context, FeatureWindows &window
 
 void SlipPreviewWindow::BtnPrnSettingsClick()
 {
-    if (windows_.PrnFrm)
-        windows_.PrnFrm->exec();
+    if (QDialog *settings = context_.window(WindowId::PrnFrm))
+        settings->exec();
 }
 
 void SlipPreviewWindow::BtnBackClick()
@@ -72,8 +70,8 @@ void SlipPreviewWindow::clearMarks()
     Image1->setPixmap(QPixmap::fromImage(working_));
 }
 
-MultiCouponPreview::MultiCouponPreview(AppContext &context, FeatureWindows &windows, QWidget *parent)
-    : SlipPreviewWindow(context, windows, parent)
+MultiCouponPreview::MultiCouponPreview(AppContext &context, QWidget *parent)
+    : SlipPreviewWindow(context, parent)
 {
     const int half = (kColumnWidth - 8) / 2;
     SBtnPrev = BoldButton(this, "SBtnPrev", QStringLiteral("ΠΡΟΗΓΟΥΜΕΝΟ"), QRect(kColumnX, 10, half, 32));

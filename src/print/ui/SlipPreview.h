@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
+#include "window/AppContext.h"
 #include "print/PrintJob.h"
 #include "print/SlipLayout.h"
-#include "print/SlipMarks.h"
+#include "game/SlipMarks.h"
 
 #include <QDialog>
 #include <QImage>
@@ -15,8 +15,6 @@ class QLabel;
 class QPushButton;
 
 namespace taru::ui {
-
-class FeatureWindows;
 
 inline const QString kLastCouponPrinted = QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο");
 inline const QString kAskBatchFromCurrent = QStringLiteral(
@@ -34,7 +32,7 @@ public:
     // Prints the coupons as one job (one page each) in the given variant.
     using SlipPrinter = std::function<PrintResult(QWidget *parent, const QList<SlipJob> &jobs, SlipVariant variant)>;
 
-    SlipPreviewWindow(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    SlipPreviewWindow(AppContext &context, QWidget *parent = nullptr);
 
     SlipPrinter printSlips; // defaults to the program's printer
 
@@ -62,7 +60,6 @@ protected:
     static constexpr int kColumnWidth = 300;
 
     AppContext &context_;
-    FeatureWindows &windows_;
 
 private:
     QImage slip_;
@@ -75,7 +72,7 @@ private:
 class MultiCouponPreview : public SlipPreviewWindow {
     Q_OBJECT
 public:
-    MultiCouponPreview(AppContext &context, FeatureWindows &windows, QWidget *parent = nullptr);
+    MultiCouponPreview(AppContext &context, QWidget *parent = nullptr);
 
     QPushButton *SBtnPrev;
     QPushButton *SBtnNext;

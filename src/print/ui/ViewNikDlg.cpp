@@ -1,6 +1,6 @@
 #include "print/ui/ViewNikDlg.h"
 
-#include "app/ui/ErrorGuard.h"
+#include "window/ErrorGuard.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

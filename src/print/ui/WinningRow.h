@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/Checking.h"
-#include "game/SharedState.h"
+#include "window/SharedState.h"
 
 #include <QWidget>
 

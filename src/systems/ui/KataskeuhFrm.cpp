@@ -1,16 +1,16 @@
 #include "systems/ui/KataskeuhFrm.h"
 
-#include "app/AppPaths.h"
-#include "app/Errors.h"
-#include "app/OwnerSettings.h"
-#include "app/ui/ErrorGuard.h"
-#include "app/ui/WindowParts.h"
+#include "base/AppPaths.h"
+#include "base/Errors.h"
+#include "base/OwnerSettings.h"
+#include "window/ErrorGuard.h"
+#include "window/WindowParts.h"
 #include "data/CouponFile.h"
 #include "data/SystemFile.h"
 #include "game/Pricing.h"
 #include "game/ui/NumberBoard.h"
 #include "print/ui/ProgramPrinter.h"
-#include "systems/ui/DigitKeys.h"
+#include "window/DigitKeys.h"
 #include "systems/ui/StandardFrm.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "systems/ui/StandardFrm.h"
 
-#include "app/ui/ErrorGuard.h"
-#include "app/ui/WindowParts.h"
+#include "window/ErrorGuard.h"
+#include "window/WindowParts.h"
 #include "game/ui/NumberBoard.h"
-#include "systems/ui/DigitKeys.h"
+#include "window/DigitKeys.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ui/AppContext.h"
-#include "app/ui/Snapshot.h"
+#include "window/AppContext.h"
+#include "window/SnapshotContent.h"
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 

@@ -1,7 +1,7 @@
 #include "PreviewFixture.h"
 #include "TestValues.h"
 
-#include "app/ui/MainFrm.h"
+#include "shell/MainFrm.h"
 #include "data/CouponFile.h"
 #include "draws/DrawsFile.h"
 #include "print/PrinterProfile.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppPaths.h"
-#include "app/ui/AppContext.h"
-#include "app/ui/FeatureWindows.h"
+#include "base/AppPaths.h"
+#include "window/AppContext.h"
+#include "shell/FeatureWindows.h"
 #include "print/ui/SlipPreview.h"
 
 #include "../ShellFixture.h"

@@ -2,7 +2,7 @@
 #include "TestValues.h"
 #include "../ShellFixture.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "data/CouponFile.h"
 #include "print/ui/PrintRangeDlg.h"
 #include "print/ui/PrnPrevEGGYFrm.h"

@@ -1,6 +1,6 @@
 #include "print/ui/PrnFrm.h"
 
-#include "app/AppPaths.h"
+#include "base/AppPaths.h"
 
 #include "ScriptedPrompts.h"
 #include "TempDir.h"

@@ -1,0 +1,60 @@
+#include "window/WindowParts.h"
+
+#include <QColor>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace taru::ui {
+
+namespace {
+const QColor kCaptionColour(0, 51, 128);
+} // namespace
+
+QPushButton *BoldButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    QFont font = b->font();
+    font.setBold(true);
+    b->setFont(font);
+    return b;
+}
+
+QLabel *CaptionLabel(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kCaptionColour);
+    label->setPalette(palette);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QIcon CalculatorIcon()
+{
+    QPixmap pixmap(24, 24);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(40, 40, 40), 1));
+    p.setBrush(QColor(70, 80, 95));
+    p.drawRoundedRect(QRectF(3.5, 1.5, 17, 21), 2, 2);
+    p.setBrush(QColor(190, 230, 190));
+    p.drawRect(QRectF(6.5, 4.5, 11, 4));
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            p.setBrush(row == 2 && column == 2 ? QColor(230, 90, 40) : QColor(235, 235, 235));
+            p.drawRect(QRectF(6.5 + column * 4, 11 + row * 3.6, 2.6, 2.4));
+        }
+    }
+    return QIcon(pixmap);
+}
+
+} // namespace taru::ui
