@@ -3,6 +3,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${TARU_BUILD_DIR:-$ROOT/build}"
+# Build folders of different checkouts share the compiler cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libgl1-mesa-dev libgtest-dev libgmock-dev
           libbenchmark-dev clang libclang-rt-14-dev ccache poppler-utils fonts-dejavu-core xvfb xauth)

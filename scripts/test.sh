@@ -3,6 +3,8 @@
 # (windows on the offscreen platform).
 source "$(dirname "$0")/common.sh"
 install_packages
+# Includes look down the floors only (fails naming the file and the include).
+"$ROOT/scripts/check-layers.sh"
 configure_and_build -DTARU_WERROR=ON -DTARU_TESTS=ON -DTARU_BENCH=ON
 # Each file reader's fuzz target runs briefly on its seed corpus.
 "$ROOT/scripts/fuzz.sh" 10

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "data/SystemFile.h"
-#include "window/SharedState.h"
+#include "data/SystemColumns.h"
+#include "game/Pricing.h"
 #include "systems/Conditions.h"
 
 #include <QLocale>
