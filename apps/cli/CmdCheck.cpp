@@ -102,4 +102,13 @@ int runCheck(const QStringList &args)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("check"), 50, CommandNeeds::Core, runCheck,
+                                        R"(  check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)
+        Checks every coupon of the file against a draw: the 20 numbers given, or line R
+        (1 = the first) of a draws file. One line per number of hits, from the game down to 0:
+        hits, how many coupons, and which (coupon numbers joined by ","), separated by tabs.
+)"};
+} // namespace
+
 } // namespace taru::cli

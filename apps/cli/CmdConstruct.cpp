@@ -179,4 +179,16 @@ int runConstruct(const QStringList &args)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("construct"), 40, CommandNeeds::Core, runConstruct,
+                                        R"(  construct [--conditions FILE.dlv] [--numbers 1-20,33] [--game G] [--guarantee I]
+            [--library-dir DIR] [--coupons FILE.tru]
+        Builds a reduced system as the system constructor does: the marked numbers,
+        game, guarantee and conditions of the conditions file, overridden by the flags
+        (I is the index in the game's guarantee list, 0 = the full system). Prints one
+        built column per line and the summary message on standard error; writes the
+        library system file into DIR and the coupon file when asked.
+)"};
+} // namespace
+
 } // namespace taru::cli

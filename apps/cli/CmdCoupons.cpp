@@ -25,4 +25,11 @@ int runCoupons(const QStringList &args)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("coupons"), 20, CommandNeeds::Core, runCoupons,
+                                        R"(  coupons FILE.tru
+        The coupons of a coupon file, one line each: its numbers in file order.
+)"};
+} // namespace
+
 } // namespace taru::cli

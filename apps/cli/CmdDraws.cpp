@@ -18,4 +18,12 @@ int runDraws(const QStringList &args)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("draws"), 30, CommandNeeds::Core, runDraws,
+                                        R"(  draws FILE.nik
+        The draws list of a draws file, one line per draw: the 23 fields and the
+        8 figures, separated by tabs.
+)"};
+} // namespace
+
 } // namespace taru::cli

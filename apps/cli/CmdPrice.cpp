@@ -51,4 +51,13 @@ int runPrice(const QStringList &args)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("price"), 10, CommandNeeds::Core, runPrice,
+                                        R"(  price [--columns N] [--multiplier-boxes I,J,...] [--draws V]
+        The cost of a coupon as the windows show it. Boxes are given by index 1..9
+        (values 2,3,4,5,6,8,10,12,20); V is the value of the consecutive-draws box
+        (2,3,4,5,6,10,20,50,100,200). Defaults: 1 column, no box.
+)"};
+} // namespace
+
 } // namespace taru::cli

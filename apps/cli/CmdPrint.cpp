@@ -93,4 +93,14 @@ int runPrint(const QStringList &argsIn)
     return 0;
 }
 
+namespace {
+const CommandRegistration registration{QStringLiteral("print"), 60, CommandNeeds::Fonts, runPrint,
+                                        R"(  print FILE.tru (--pdf OUT.pdf | --positions) [--dpi 600]
+        Every coupon of the file on its own slip, as batch printing prints coupons from a
+        file, with Printers/default.tpr of the data folder: one PDF page per slip at the
+        given resolution, or (--positions) the texts with their device positions
+        (page, x, y, font size, text; tab separated) without printing.
+)"};
+} // namespace
+
 } // namespace taru::cli

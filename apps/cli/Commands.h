@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <map>
+
 namespace taru::cli {
 
 // Standard output and error of the tool, UTF-8.
@@ -23,12 +25,29 @@ int wholeNumber(const QString &option, const QString &text);
 // file the command reads (a second one is refused).
 void takeCouponFile(const QString &arg, QString &couponPath);
 
-// Each command takes its own arguments (without the command name) and returns the exit code.
-int runPrice(const QStringList &args);
-int runCheck(const QStringList &args);
-int runPrint(const QStringList &args);
-int runCoupons(const QStringList &args);
-int runDraws(const QStringList &args);
-int runConstruct(const QStringList &args);
+// A command takes its own arguments (without the command name) and returns the exit code.
+using CommandFunction = int (*)(const QStringList &args);
+
+// What a command needs from the application object: the core only, or fonts (printing, which
+// then runs a GUI application off screen).
+enum class CommandNeeds { Core, Fonts };
+
+struct Command {
+    QString name;
+    int order = 0;      // place in the help text
+    CommandNeeds needs = CommandNeeds::Core;
+    CommandFunction run = nullptr;
+    QString usage;      // its lines of the help text
+};
+
+// Each command file registers its command with one static object of this type, so a new command
+// is one new file.
+struct CommandRegistration {
+    CommandRegistration(const QString &name, int order, CommandNeeds needs, CommandFunction run, const char *usage);
+};
+
+// Every registered command by name.
+const std::map<QString, Command> &registeredCommands();
+
 
 } // namespace taru::cli

@@ -8,7 +8,9 @@
 #include <QGuiApplication>
 
 #include <functional>
+#include <algorithm>
 #include <map>
+#include <vector>
 #include <memory>
 
 namespace taru::cli {
@@ -27,55 +29,46 @@ QTextStream &err()
 
 namespace {
 
-const char *kUsage = R"(Usage: taru-cli [--data-dir DIR] COMMAND [OPTIONS]
+std::map<QString, Command> &commandTable()
+{
+    static std::map<QString, Command> table;
+    return table;
+}
 
-Commands:
-  price [--columns N] [--multiplier-boxes I,J,...] [--draws V]
-        The cost of a coupon as the windows show it. Boxes are given by index 1..9
-        (values 2,3,4,5,6,8,10,12,20); V is the value of the consecutive-draws box
-        (2,3,4,5,6,10,20,50,100,200). Defaults: 1 column, no box.
-  coupons FILE.tru
-        The coupons of a coupon file, one line each: its numbers in file order.
-  draws FILE.nik
-        The draws list of a draws file, one line per draw: the 23 fields and the
-        8 figures, separated by tabs.
-  construct [--conditions FILE.dlv] [--numbers 1-20,33] [--game G] [--guarantee I]
-            [--library-dir DIR] [--coupons FILE.tru]
-        Builds a reduced system as the system constructor does: the marked numbers,
-        game, guarantee and conditions of the conditions file, overridden by the flags
-        (I is the index in the game's guarantee list, 0 = the full system). Prints one
-        built column per line and the summary message on standard error; writes the
-        library system file into DIR and the coupon file when asked.
-  check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)
-        Checks every coupon of the file against a draw: the 20 numbers given, or line R
-        (1 = the first) of a draws file. One line per number of hits, from the game down to 0:
-        hits, how many coupons, and which (coupon numbers joined by ","), separated by tabs.
-  print FILE.tru (--pdf OUT.pdf | --positions) [--dpi 600]
-        Every coupon of the file on its own slip, as batch printing prints coupons from a
-        file, with Printers/default.tpr of the data folder: one PDF page per slip at the
-        given resolution, or (--positions) the texts with their device positions
-        (page, x, y, font size, text; tab separated) without printing.
-
+QString usageText()
+{
+    std::vector<const Command *> ordered;
+    for (const auto &entry : registeredCommands())
+        ordered.push_back(&entry.second);
+    std::sort(ordered.begin(), ordered.end(), [](const Command *a, const Command *b) { return a->order < b->order; });
+    QString text = QStringLiteral("Usage: taru-cli [--data-dir DIR] COMMAND [OPTIONS]\n\nCommands:\n");
+    for (const Command *command : ordered)
+        text += command->usage;
+    text += QStringLiteral(R"(
 Options:
   --version     Print the program's version.
   --help        Print this text.
   --data-dir    The program folder (default: TARU_HOME, else beside the executable).
-)";
-
-const std::map<QString, std::function<int(const QStringList &)>> &commands()
-{
-    static const std::map<QString, std::function<int(const QStringList &)>> table{
-        {QStringLiteral("price"), runPrice},
-        {QStringLiteral("check"), runCheck},
-        {QStringLiteral("print"), runPrint},
-        {QStringLiteral("coupons"), runCoupons},
-        {QStringLiteral("draws"), runDraws},
-        {QStringLiteral("construct"), runConstruct},
-    };
-    return table;
+)");
+    return text;
 }
 
 } // namespace
+
+CommandRegistration::CommandRegistration(const QString &name, int order, CommandNeeds needs, CommandFunction run,
+                                         const char *usage)
+{
+    QString text = QString::fromUtf8(usage);
+    if (text.startsWith(QLatin1Char('\n')))
+        text.remove(0, 1);
+    commandTable()[name] = Command{name, order, needs, run, text};
+}
+
+const std::map<QString, Command> &registeredCommands()
+{
+    return commandTable();
+}
+
 } // namespace taru::cli
 
 int main(int argc, char *argv[])
@@ -83,8 +76,10 @@ int main(int argc, char *argv[])
     using namespace taru::cli;
     // Printing needs fonts, hence a GUI application; it paints off screen.
     bool printing = false;
-    for (int i = 1; i < argc; ++i)
-        printing = printing || qstrcmp(argv[i], "print") == 0;
+    for (int i = 1; i < argc; ++i) {
+        const auto it = registeredCommands().find(QString::fromLocal8Bit(argv[i]));
+        printing = printing || (it != registeredCommands().end() && it->second.needs == CommandNeeds::Fonts);
+    }
     if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
@@ -93,7 +88,7 @@ int main(int argc, char *argv[])
     args.removeFirst();
 
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        out() << kUsage;
+        out() << usageText();
         out().flush();
         return args.isEmpty() ? 2 : 0;
     }
@@ -112,17 +107,17 @@ int main(int argc, char *argv[])
         }
     }
     if (rest.isEmpty()) {
-        err() << "taru-cli: no command given\n" << kUsage;
+        err() << "taru-cli: no command given\n" << usageText();
         return 2;
     }
-    const auto it = commands().find(rest.first());
-    if (it == commands().end()) {
-        err() << "taru-cli: unknown command '" << rest.first() << "'\n" << kUsage;
+    const auto it = registeredCommands().find(rest.first());
+    if (it == registeredCommands().end()) {
+        err() << "taru-cli: unknown command '" << rest.first() << "'\n" << usageText();
         return 2;
     }
     int code = 0;
     try {
-        code = it->second(rest.mid(1));
+        code = it->second.run(rest.mid(1));
     } catch (const UsageError &e) {
         err() << "taru-cli " << rest.first() << ": " << e.message << '\n';
         code = 2;
