@@ -7,17 +7,62 @@
 #include <functional>
 #include <optional>
 
+class QFile;
 class QIODevice;
 
 namespace taru::textfile {
 
-// Every text file of the program is single-byte Greek (Windows-1253) with CR LF line ends.
+// Every text file of the program is single-byte Greek (Windows-1253) with CR LF line ends. The
+// program carries the code page itself, so it never depends on what the system offers. Bytes the
+// code page leaves undefined become private-use characters and are written back as the same
+// bytes; a character the code page does not hold is written as "?".
 QString decode(const QByteArray &bytes);
 QByteArray encode(const QString &text);
 
-// Splits file text into lines: CR LF ends a line, and so does a lone LF (files edited elsewhere).
-// A final line end adds no empty line.
+// Splits file text into lines: CR LF ends a line, and so do a lone LF and a lone CR (files edited
+// elsewhere). A final line end adds no empty line.
 QStringList splitLines(const QString &text);
+
+// Reads a text file one line at a time, so a file of any length costs one line of memory. Lines
+// end as splitLines says. A line longer than the limit is not read: the reading ends there with
+// lineTooLong() set, so a damaged or hostile file cannot take the memory of the machine.
+class LineReader {
+public:
+    static constexpr qsizetype kDefaultMaxLineBytes = qsizetype{1} << 20;
+
+    explicit LineReader(const QString &path, qsizetype maxLineBytes = kDefaultMaxLineBytes);
+    ~LineReader();
+    LineReader(const LineReader &) = delete;
+    LineReader &operator=(const LineReader &) = delete;
+
+    // False when the file could not be opened (missing, unreadable, or not a regular file such as
+    // a folder, a FIFO or a device); errorString() says why.
+    bool isOpen() const;
+    // The next line decoded, or nothing at the end of the file, after a read error (failed()) or
+    // at a line over the limit (lineTooLong()).
+    std::optional<QString> next();
+    // The same line as the bytes on disk, line end left out.
+    std::optional<QByteArray> nextBytes();
+
+    qint64 lineNumber() const { return lineNumber_; } // of the line last returned, 1 for the first
+    bool failed() const { return failed_; }
+    bool lineTooLong() const { return tooLong_; }
+    QString errorString() const { return error_; }
+
+private:
+    bool fill();
+
+    QFile *file_ = nullptr;
+    qsizetype maxLineBytes_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool skipLf_ = false; // the last line ended in CR: a LF right after it belongs to it
+    bool eof_ = false;
+    bool failed_ = false;
+    bool tooLong_ = false;
+    qint64 lineNumber_ = 0;
+    QString error_;
+};
 
 // Reads the whole file as lines. Throws FileError when it cannot be opened or read.
 QStringList readLines(const QString &path);
