@@ -31,7 +31,7 @@ TEST(TextFile, WritesEveryLineWithCrLf)
     EXPECT_EQ(textfile::readLines(path), QStringList({QStringLiteral("ΣΤΗΛΗ 1"), QString(), QStringLiteral("0,50 €")}));
 }
 
-TEST(TextFile, SplitsOnCrLfAndLoneLf)
+TEST(TextFile, SplitsOnCrLfLoneLfAndLoneCr)
 {
     struct Case {
         const char *text;
@@ -44,7 +44,8 @@ TEST(TextFile, SplitsOnCrLfAndLoneLf)
         {"a\nb", {"a", "b"}},
         {"a\r\nb\nc\r\n", {"a", "b", "c"}},
         {"\r\n\r\n", {"", ""}},
-        {"a\rb\n", {"a\rb"}}, // a lone CR is not a line end
+        {"a\rb\n", {"a", "b"}}, // a lone CR ends a line too
+        {"a\r\rb", {"a", "", "b"}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(textfile::splitLines(QString::fromLatin1(c.text)), c.lines) << c.text;
