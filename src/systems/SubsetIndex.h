@@ -384,4 +384,72 @@ private:
     std::array<std::array<int, kMaxK + 1>, kMaxK + 1> length_{};
 };
 
+// The ranks of the sets Q + R for every r-subset R of O, where Q and O are disjoint sorted lists of
+// positions, without sorting each set: a position's term C(e, i + 1) depends only on how many
+// members of the set lie below it, and those counts are tabled once per Q, so the innermost
+// loop adds one table entry per set. This is what makes a column exchange cheap to evaluate.
+class UnionRanks {
+public:
+    template <typename Visit>
+    void run(std::span<const int> q, std::span<const int> o, int r, Visit &&visit)
+    {
+        const Binomials &C = binomials();
+        const int qn = static_cast<int>(q.size());
+        on_ = static_cast<int>(o.size());
+        r_ = r;
+        if (r < 0 || r > on_)
+            return;
+        if (r == 0) {
+            visit(rankOf(q));
+            return;
+        }
+        // acc[j]: the terms of the members of Q passed so far, each with j members of R below it.
+        std::array<std::uint64_t, kMaxK + 2> acc{};
+        int qi = 0;
+        for (int a = 0; a < on_; ++a) {
+            const int e = o[a];
+            while (qi < qn && q[qi] < e) {
+                for (int j = 0; j <= r; ++j)
+                    acc[j] += C(q[qi], qi + j + 1);
+                ++qi;
+            }
+            for (int j = 0; j <= r; ++j)
+                below_[j][a] = acc[j];
+            for (int j = 0; j < r; ++j)
+                term_[j][a] = C(e, j + qi + 1);
+        }
+        for (; qi < qn; ++qi) {
+            for (int j = 0; j <= r; ++j)
+                acc[j] += C(q[qi], qi + j + 1);
+        }
+        full_ = acc[r];
+        for (int a = 0; a < on_; ++a)
+            last_[a] = term_[r - 1][a] + below_[r - 1][a] - below_[r][a];
+        descend(0, -1, 0, visit);
+    }
+
+private:
+    // Unsigned arithmetic wraps in between; every finished sum is an exact rank.
+    template <typename Visit>
+    void descend(int j, int prev, std::uint64_t partial, Visit &visit)
+    {
+        const std::uint64_t before = prev >= 0 ? below_[j][prev] : 0;
+        if (j == r_ - 1) {
+            const std::uint64_t base = partial - before + full_;
+            for (int a = prev + 1; a < on_; ++a)
+                visit(base + last_[a]);
+            return;
+        }
+        for (int a = prev + 1; a <= on_ - (r_ - j); ++a)
+            descend(j + 1, a, partial + term_[j][a] + below_[j][a] - before, visit);
+    }
+
+    int on_ = 0;
+    int r_ = 0;
+    std::uint64_t full_ = 0;
+    std::array<std::array<std::uint64_t, kMaxPool>, kMaxK + 1> below_{};
+    std::array<std::array<std::uint64_t, kMaxPool>, kMaxK> term_{};
+    std::array<std::uint64_t, kMaxPool> last_{};
+};
+
 } // namespace taru::subsets
