@@ -45,7 +45,25 @@ Commands:
         game, guarantee and conditions of the conditions file, overridden by the flags
         (I is the index in the game's guarantee list, 0 = the full system). Prints one
         built column per line and the summary message on standard error; writes the
-        library system file into DIR and the coupon file when asked.
+        library system file into DIR and the coupon file when asked. --verify adds the
+        check of the guarantee on standard error ("Έλεγχος εγγύησης: 100%").
+  optimise [the options of construct] [--seconds S] [--seed X]
+        Builds as construct does, then searches for a smaller system with the same
+        guarantee for S seconds (default 10) on both cores; X (default 1) makes the search
+        repeatable. Prints the columns; on standard error "greedy G optimised O seconds S"
+        and the check of the guarantee. --library-dir and --coupons store the smaller one.
+  verify FILE.tru --game G (--guarantee I | --threshold T) [--numbers 1-20,33]
+         [--conditions FILE.dlv] [--holes N]
+        Checks every G-subset of the pool (default: the numbers the file uses) that passes
+        the conditions: does some column share T or more numbers with it? T = G - I. Prints
+        "COVERED TOTAL", then the first N (default 10) uncovered ones, numbers ascending.
+  odds --numbers N --game G
+        The probability that a draw brings at least G of N chosen numbers, exactly, as a
+        decimal with 12 significant digits.
+  backtest FILE.tru [--draws FILE.nik]
+        Every coupon against every draw (default: Nikitries.nik of the data folder): one
+        line per number of hits, from the game down to 0, "HITS<TAB>COUNT" of (draw, column)
+        pairs; the best draw on standard error.
   check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)
         Checks every coupon of the file against a draw: the 20 numbers given, or line R
         (1 = the first) of a draws file. One line per number of hits, from the game down to 0:
@@ -71,6 +89,10 @@ const std::map<QString, std::function<int(const QStringList &)>> &commands()
         {QStringLiteral("coupons"), runCoupons},
         {QStringLiteral("draws"), runDraws},
         {QStringLiteral("construct"), runConstruct},
+        {QStringLiteral("optimise"), runOptimise},
+        {QStringLiteral("verify"), runVerify},
+        {QStringLiteral("odds"), runOdds},
+        {QStringLiteral("backtest"), runBacktest},
     };
     return table;
 }
