@@ -96,6 +96,23 @@ TEST(Optimiser, KeepsThePromiseUnderConditionsAndRequiredSets)
     }
 }
 
+// Large "G or G-1" systems start from a residue class and its patches instead of the greedy one.
+TEST(Optimiser, LargeSystemsFromAResidueClassKeepThePromise)
+{
+    ConditionEntries entries;
+    entries.row(kSumRow) = {"40", "120"};
+    entries.sets[0] = {"2,3,5,7,11,13,17,19,23", "1", "4"};
+    const ColumnConditions conditions[] = {ColumnConditions(), ColumnConditions::fromEntries(entries)};
+    for (const ColumnConditions &c : conditions) {
+        const GuaranteeSetup setup{range(1, 25), 6, 5};
+        const SystemColumns start = greedy(setup, c);
+        ASSERT_GE(start.size(), 2000u);
+        const OptimiserResult result = OptimiseSystem(start, setup, c, fixedWork(std::int64_t{1} << 16));
+        EXPECT_LT(result.columns.size(), start.size()); // the class, after very little search
+        expectKeepsThePromise(result, setup, c);
+    }
+}
+
 TEST(Optimiser, AStopReturnsACompleteSystem)
 {
     const GuaranteeSetup setup{range(1, 25), 6, 3};
