@@ -59,7 +59,9 @@ inline constexpr std::uint64_t kMaxOptimisedSubsets = std::uint64_t{1} << 25;
 // alone covers the fewest subsets is dropped; then simulated annealing exchanges one number of a
 // column for another (chosen so that an uncovered subset becomes covered by it), the change in the
 // number of uncovered subsets counted only over the subsets the exchange touches, until nothing is
-// uncovered again. Each thread runs its own search from its own seed; they meet at fixed amounts of
+// uncovered again. A large "G or G-1" system starts instead from the G-subsets whose positions add
+// up to 0 modulo a well-chosen m, patched, when that is smaller than the greedy system. Each
+// thread runs its own search from its own seed; they meet at fixed amounts of
 // work, so a work limit makes the result repeatable. The best system is checked exhaustively
 // (CheckGuarantee) before it is returned; should that ever fail, the start is returned instead.
 OptimiserResult OptimiseSystem(const SystemColumns &start, const GuaranteeSetup &setup,
