@@ -52,13 +52,18 @@ void BuildProgress::report(std::int64_t done, const QString &text)
     const qint64 now = clock_.elapsed();
     if (now - lastRepaintMs_ >= kRepaintMs || done >= total_) {
         lastRepaintMs_ = now;
-        LblFound->setText(text);
-        const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
-        PrgFill->setValue(total_ > kLargeMaximum && PrgFill->maximum() == kLargeMaximum
-                              ? static_cast<int>(static_cast<long double>(shown) * kLargeMaximum / total_)
-                              : static_cast<int>(shown));
+        display(done, text);
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void BuildProgress::display(std::int64_t done, const QString &text)
+{
+    LblFound->setText(text);
+    const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
+    PrgFill->setValue(total_ > kLargeMaximum && PrgFill->maximum() == kLargeMaximum
+                          ? static_cast<int>(static_cast<long double>(shown) * kLargeMaximum / total_)
+                          : static_cast<int>(shown));
 }
 
 } // namespace taru::ui
