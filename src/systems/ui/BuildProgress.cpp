@@ -21,7 +21,7 @@ constexpr qint64 kRepaintMs = 15;
 BuildProgress::BuildProgress(int width, QWidget *parent)
     : QWidget(parent)
 {
-    LblFound = CaptionLabel(this, QString(), QRect(0, 0, 500, 22));
+    LblFound = CaptionLabel(this, QString(), QRect(0, 0, width, 22));
     LblFound->setObjectName(QStringLiteral("LblFound"));
     PrgFill = new QProgressBar(this);
     PrgFill->setObjectName(QStringLiteral("PrgFill"));
