@@ -31,6 +31,8 @@ DrawsGrid::DrawsGrid(int columns, QWidget *parent)
     setFont(cells);
     horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
     writeHeadings();
+    connect(model_, &QAbstractItemModel::modelReset, this, &DrawsGrid::fitDrawNumbers);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &DrawsGrid::fitDrawNumbers);
 }
 
 void DrawsGrid::writeHeadings()
@@ -38,6 +40,15 @@ void DrawsGrid::writeHeadings()
     model_->setHeadings(DrawListHeadings().mid(0, model_->columnCount()));
     for (int column = 0; column < model_->columnCount(); ++column)
         setColumnWidth(column, DrawListScreenWidth(column));
+    fitDrawNumbers();
+}
+
+void DrawsGrid::fitDrawNumbers()
+{
+    // Draw numbers grow with time; the latest is the longest.
+    const QString latest = cell(rowCount() - 1, 1);
+    const int needed = fontMetrics().horizontalAdvance(latest) + 6;
+    setColumnWidth(1, std::max(DrawListScreenWidth(1), needed));
 }
 
 void DrawsGrid::selectRow(int row)

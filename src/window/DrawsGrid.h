@@ -18,7 +18,8 @@ public:
     DrawsGrid(int columns, QWidget *parent = nullptr);
 
     draws::DrawsTableModel &model() const { return *model_; }
-    // Writes the headings and widths (the windows' show handlers do it each time).
+    // Writes the headings and widths (the windows' show handlers do it each time). The draw
+    // number column widens beyond its width when the last draw's number needs it.
     void writeHeadings();
     void selectLastRow();
     void selectRow(int row);
@@ -37,6 +38,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void fitDrawNumbers();
+
     draws::DrawsTableModel *model_;
 };
 

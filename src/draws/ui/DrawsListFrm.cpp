@@ -29,7 +29,7 @@ DrawsListFrm::DrawsListFrm(AppContext &context, const QString &caption, const QS
     setWindowTitle(caption);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    resize(1262, 620);
+    resize(1290, 620);
 
     auto *band = new QWidget(this);
     band->setAutoFillBackground(true);
@@ -53,10 +53,10 @@ DrawsListFrm::DrawsListFrm(AppContext &context, const QString &caption, const QS
     SGrd = new DrawsGrid(draws::kDrawListColumns, this);
 
     buttons_ = new QHBoxLayout;
+    buttons_->addStretch();
     BtnPrint = addButton("BtnPrint", kPrintButton);
     glBBtnhELP = addButton("glBBtnhELP", kHelpButton);
     BtnBack = addButton("BtnBack", kBackButton);
-    buttons_->insertStretch(0);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 0, 6, 6);
@@ -73,10 +73,9 @@ QPushButton *DrawsListFrm::addButton(const char *name, const QString &text)
 {
     QPushButton *button = BoldButton(this, name, text, QRect());
     button->setMinimumSize(150, 32);
-    // Before the print, help and back buttons once those exist.
-    const int before = buttons_->indexOf(BtnPrint);
-    if (before >= 0)
-        buttons_->insertWidget(before, button);
+    // A window's own buttons go before the print, help and back buttons.
+    if (BtnBack)
+        buttons_->insertWidget(buttons_->indexOf(BtnPrint), button);
     else
         buttons_->addWidget(button);
     return button;

@@ -22,9 +22,9 @@ public:
     QLabel *LblInfo;
     QLabel *LblHint;
     DrawsGrid *SGrd;
-    QPushButton *BtnPrint;
-    QPushButton *glBBtnhELP;
-    QPushButton *BtnBack;
+    QPushButton *BtnPrint = nullptr;
+    QPushButton *glBBtnhELP = nullptr;
+    QPushButton *BtnBack = nullptr;
 
     // Headings and widths, the draws of the draws file when there is one, the last row selected.
     void FormShow();

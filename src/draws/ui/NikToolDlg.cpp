@@ -64,26 +64,32 @@ NikToolDlg::NikToolDlg(AppContext &context, const QString &caption, const QStrin
 
     GroupBox1 = new QGroupBox(group, this);
     GroupBox1->setFont(bold);
-    auto *grid = new QGridLayout(GroupBox1);
-    grid->setHorizontalSpacing(14);
-    grid->setVerticalSpacing(6);
-
+    auto *inside = new QVBoxLayout(GroupBox1);
+    auto *top = new QHBoxLayout;
     auto *numberLabel = new QLabel(kDrawNumberLabel, GroupBox1);
     Edit1 = new QLineEdit(GroupBox1);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(12);
+    Edit1->setMinimumWidth(110);
     numberLabel->setBuddy(Edit1);
     auto *dateLabel = new QLabel(kDateLabel, GroupBox1);
     DatePick = new QDateEdit(GroupBox1);
     DatePick->setObjectName(QStringLiteral("DatePick"));
     DatePick->setCalendarPopup(true);
     DatePick->setDisplayFormat(regionalFormat());
-    grid->addWidget(numberLabel, 0, 0, 1, 2);
-    grid->addWidget(Edit1, 0, 2, 1, 2);
-    grid->addWidget(dateLabel, 0, 4, 1, 2);
-    grid->addWidget(DatePick, 0, 6, 1, 2);
+    DatePick->setMinimumWidth(130);
+    top->addWidget(numberLabel);
+    top->addWidget(Edit1);
+    top->addSpacing(24);
+    top->addWidget(dateLabel);
+    top->addWidget(DatePick);
+    top->addStretch();
+    inside->addLayout(top);
 
     // Four rows of five lists, each under its label.
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(14);
+    grid->setVerticalSpacing(2);
     for (int i = 0; i < draws::kDrawNumbers; ++i) {
         auto *label = new QLabel(QStringLiteral("%1ος Αρ.").arg(i + 1), GroupBox1);
         auto *list = new QComboBox(GroupBox1);
@@ -91,16 +97,18 @@ NikToolDlg::NikToolDlg(AppContext &context, const QString &caption, const QStrin
         list->setEditable(false);
         list->setMaxVisibleItems(20);
         list->setFont(font());
+        list->setFixedWidth(90);
         for (int n = 1; n <= draws::kHighestNumber; ++n)
             list->addItem(QString::number(n));
         list->setCurrentIndex(-1);
         list->installEventFilter(this);
         ComboBoxes[static_cast<std::size_t>(i)] = list;
-        const int row = 1 + (i / 5) * 2;
-        const int column = (i % 5) * 2;
-        grid->addWidget(label, row, column, 1, 2);
-        grid->addWidget(list, row + 1, column, 1, 2);
+        const int row = (i / 5) * 2;
+        grid->addWidget(label, row, i % 5);
+        grid->addWidget(list, row + 1, i % 5);
+        grid->setRowMinimumHeight(row + 1, 30);
     }
+    inside->addLayout(grid);
     Edit1->installEventFilter(this);
     DatePick->installEventFilter(this);
 

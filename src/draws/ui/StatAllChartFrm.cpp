@@ -154,3 +154,21 @@ void TStatAllChartFrm::BtnPrintClick()
 }
 
 } // namespace taru::ui
+
+namespace taru::ui {
+
+void TStatAllChartFrm::prepareSnapshot()
+{
+    QList<int> values;
+    QStringList labels;
+    std::uint32_t seed = 5;
+    for (int n = 1; n <= 80; ++n) {
+        seed = seed * 1664525u + 1013904223u;
+        values << 60 + static_cast<int>((seed >> 8) % 30);
+        labels << QString::number(n);
+    }
+    setBars(values, labels);
+    setWindowTitle(kChartCaptionPrefix + QStringLiteral("ΣΥΝΟΛΟ ΚΛΗΡΩΣΕΩΝ :300"));
+}
+
+} // namespace taru::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/SnapshotContent.h"
 
 #include <QDialog>
 
@@ -14,7 +15,7 @@ class QChartView;
 namespace taru::ui {
 
 // The appearances of every number as red bars with their values above them.
-class TStatAllChartFrm : public QDialog {
+class TStatAllChartFrm : public QDialog, public SnapshotContent {
     Q_OBJECT
 public:
     explicit TStatAllChartFrm(AppContext &context, QWidget *parent = nullptr);
@@ -33,6 +34,8 @@ public:
     void BtnPrintClick();
     // Draws the chart and its footer over the whole page of a printer or a PDF.
     void render(QPaintDevice &device);
+
+    void prepareSnapshot() override;
 
 private:
     AppContext &context_;

@@ -57,11 +57,16 @@ TStatAllFrm::TStatAllFrm(AppContext &context, QWidget *parent)
     SGrd->verticalHeader()->setDefaultSectionSize(20);
     SGrd->setSelectionMode(QAbstractItemView::NoSelection);
     SGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int column = 0; column < headings.size(); ++column)
-        SGrd->setColumnWidth(column, StatisticsScreenWidth(column));
+    SGrd->setFocusPolicy(Qt::NoFocus);
+    SGrd->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 2px; }"));
+    // The screen widths, or more where the installed font needs it for a heading.
     int gridWidth = 2 * SGrd->frameWidth() + 18;
-    for (int column = 0; column < headings.size(); ++column)
-        gridWidth += StatisticsScreenWidth(column);
+    const QFontMetrics headingMetrics(SGrd->horizontalHeader()->font());
+    for (int column = 0; column < headings.size(); ++column) {
+        const int width = std::max(StatisticsScreenWidth(column), headingMetrics.horizontalAdvance(headings.at(column)) + 8);
+        SGrd->setColumnWidth(column, width);
+        gridWidth += width;
+    }
     SGrd->setFixedWidth(gridWidth);
     for (int row = 0; row < draws::kHighestNumber; ++row) {
         for (int column = 0; column < headings.size(); ++column) {
@@ -99,10 +104,12 @@ TStatAllFrm::TStatAllFrm(AppContext &context, QWidget *parent)
 
     auto *top = new QHBoxLayout;
     top->addWidget(SGrd);
+    top->addSpacing(12);
     auto *side = new QVBoxLayout;
     side->addWidget(shBtnStat);
     side->addStretch();
     top->addLayout(side);
+    top->addStretch();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(BtnPrint);
