@@ -45,10 +45,11 @@ void DrawsGrid::writeHeadings()
 
 void DrawsGrid::fitDrawNumbers()
 {
-    // Draw numbers grow with time; the latest is the longest.
-    const QString latest = cell(rowCount() - 1, 1);
-    const int needed = fontMetrics().horizontalAdvance(latest) + 6;
-    setColumnWidth(1, std::max(DrawListScreenWidth(1), needed));
+    // Sequence and draw numbers grow with time; the latest are the longest.
+    for (int column : {0, 1}) {
+        const int needed = fontMetrics().horizontalAdvance(cell(rowCount() - 1, column)) + 6;
+        setColumnWidth(column, std::max(DrawListScreenWidth(column), needed));
+    }
 }
 
 void DrawsGrid::selectRow(int row)

@@ -18,8 +18,8 @@ public:
     DrawsGrid(int columns, QWidget *parent = nullptr);
 
     draws::DrawsTableModel &model() const { return *model_; }
-    // Writes the headings and widths (the windows' show handlers do it each time). The draw
-    // number column widens beyond its width when the last draw's number needs it.
+    // Writes the headings and widths (the windows' show handlers do it each time). The sequence
+    // and draw number columns widen beyond their widths when the last draw's numbers need it.
     void writeHeadings();
     void selectLastRow();
     void selectRow(int row);
