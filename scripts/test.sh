@@ -11,3 +11,5 @@ configure_and_build -DTARU_WERROR=ON -DTARU_TESTS=ON -DTARU_BENCH=ON
 export QT_QPA_PLATFORM=offscreen
 cd "$BUILD_DIR"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+# The Debian package: built, checked with lintian and run from its installed files with a fresh home folder.
+"$ROOT/scripts/check-package.sh"
