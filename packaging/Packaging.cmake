@@ -9,10 +9,9 @@ set(TARU_GENERATED_PACKAGING ${CMAKE_BINARY_DIR}/packaging)
 set(TARU_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/taru)
 
 install(TARGETS taru taru-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A folder not in the tree is skipped when installing (looked for then, not when configuring).
 foreach(dir help Images BIBLIO)
-  if(EXISTS ${CMAKE_SOURCE_DIR}/resources/${dir})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/${dir} DESTINATION ${CMAKE_INSTALL_DATADIR}/taru)
-  endif()
+  install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/${dir} DESTINATION ${CMAKE_INSTALL_DATADIR}/taru OPTIONAL)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/resources/Printers/default.tpr DESTINATION ${CMAKE_INSTALL_DATADIR}/taru/Printers)
 install(FILES ${TARU_PACKAGING_DIR}/taru.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
