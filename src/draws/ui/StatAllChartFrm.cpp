@@ -135,7 +135,12 @@ void TStatAllChartFrm::render(QPaintDevice &device)
     QPainter painter(&device);
     const QRect page(0, 0, device.width(), device.height());
     const int footerHeight = page.height() / 20;
-    Chart->render(&painter, QRectF(page.adjusted(0, 0, 0, -footerHeight)));
+    // Drawn at the page's proportions, so the chart fills the page instead of its top half.
+    const QRectF target(page.adjusted(0, 0, 0, -footerHeight));
+    const QSize onScreen = Chart->size();
+    Chart->resize(QSize(1400, static_cast<int>(1400 * target.height() / target.width())));
+    Chart->render(&painter, target);
+    Chart->resize(onScreen);
     QFont footer = LblFooter->font();
     footer.setPointSize(10);
     painter.setFont(footer);

@@ -424,3 +424,39 @@ TEST_F(DrawsWindows, StatisticsAndTheirChart)
 }
 
 } // namespace taru::test
+
+namespace taru::test {
+
+TEST_F(DrawsWindows, TheTableAndTheChartPrintToAPdf)
+{
+    writeDraws(kThree);
+    stats->prepare(drawsPath());
+    QTemporaryDir out;
+    const QString tablePdf = out.filePath(QStringLiteral("table.pdf"));
+    const QString chartPdf = out.filePath(QStringLiteral("chart.pdf"));
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), tablePdf, 150);
+    prompts.expectPrintDialog(true);
+    QTest::mouseClick(stats->BtnPrint, Qt::LeftButton);
+    EXPECT_GT(QFileInfo(tablePdf).size(), 1000);
+
+    whenModal([&] {
+        ui::ConfigurePdfPrinter(ui::ProgramPrinter(), chartPdf, 150);
+        QTest::mouseClick(chart->BtnPrint, Qt::LeftButton);
+        chart->reject();
+    });
+    prompts.expectPrintDialog(true);
+    stats->shBtnStat->click();
+    EXPECT_GT(QFileInfo(chartPdf).size(), 1000);
+    EXPECT_EQ(ui::ProgramPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+
+    // No print confirmed: nothing printed.
+    QFile::remove(tablePdf);
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), tablePdf, 150);
+    prompts.expectPrintDialog(false);
+    QTest::mouseClick(stats->BtnPrint, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(tablePdf));
+    ui::ProgramPrinter().setOutputFileName(QString());
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+} // namespace taru::test
