@@ -34,11 +34,13 @@ void backtest(benchmark::State &state)
         std::shuffle(numbers.begin(), numbers.end(), rng);
         coupons.lines.push_back({std::vector<std::uint8_t>(numbers.begin(), numbers.begin() + game), {}});
     }
-    std::vector<taru::draws::DrawRow> rows(static_cast<std::size_t>(draws));
-    for (auto &row : rows) {
+    taru::draws::DrawList rows;
+    for (int d = 0; d < draws; ++d) {
         std::shuffle(numbers.begin(), numbers.end(), rng);
+        taru::draws::DrawEntry entry;
         for (int i = 0; i < taru::draws::kDrawNumbers; ++i)
-            row.entry.numbers[i] = QString::number(numbers[i]);
+            entry.numbers[i] = QString::number(numbers[i]);
+        rows.append(entry);
     }
     const bool slices = state.range(2) != 0;
     for (auto _ : state) {

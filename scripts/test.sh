@@ -17,3 +17,5 @@ cmake --build "$SANITIZE_DIR" --target taru_core_tests taru-cli --parallel "$(np
 (cd "$SANITIZE_DIR" && ctest --output-on-failure --parallel "$(nproc)" --timeout 600 -L "core|cli")
 # Each file reader's fuzz target runs briefly on its seed corpus.
 "$ROOT/scripts/fuzz.sh" 10
+# The Debian package: built, checked with lintian and run from its installed files with a fresh home folder.
+"$ROOT/scripts/check-package.sh"

@@ -38,13 +38,13 @@ int runBacktest(const QStringList &args)
     }
     const draws::DrawsFileData file = draws::ReadDrawsFile(drawsPath);
     if (!file.valid) {
-        err() << file.error << '\n';
+        err() << file.message() << '\n';
         return 1;
     }
-    const draws::BacktestResult result = draws::Backtest(coupons, file.rows);
+    const draws::BacktestResult result = draws::Backtest(coupons, file.draws);
     for (const draws::BacktestCategory &category : result.categories)
         out() << category.hits << '\t' << category.count << '\n';
-    if (const QString best = draws::BestDrawText(result, file.rows); !best.isEmpty())
+    if (const QString best = draws::BestDrawText(result, file.draws); !best.isEmpty())
         err() << best << '\n';
     return 0;
 }

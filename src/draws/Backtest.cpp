@@ -49,7 +49,7 @@ __attribute__((target_clones("popcnt", "default"))) void countDraw(const std::ui
 
 } // namespace
 
-BacktestResult Backtest(const data::CouponFileData &coupons, const std::vector<DrawRow> &draws)
+BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &draws)
 {
     BacktestResult result;
     const int game = std::max(0, coupons.game);
@@ -76,11 +76,16 @@ BacktestResult Backtest(const data::CouponFileData &coupons, const std::vector<D
     std::array<std::int64_t, kMaxHits + 1> histogram{};
     for (std::size_t d = 0; d < draws.size(); ++d) {
         Numbers80 draw;
-        for (const QString &text : draws[d].entry.numbers) {
-            bool ok = false;
-            const int number = text.trimmed().toInt(&ok);
-            if (ok)
+        if (const auto plain = draws.plainNumbers(d)) {
+            for (const int number : *plain)
                 draw.add(number);
+        } else {
+            for (int i = 0; i < kDrawNumbers; ++i) {
+                bool ok = false;
+                const int number = draws.field(d, 3 + i).trimmed().toInt(&ok);
+                if (ok)
+                    draw.add(number);
+            }
         }
         countDraw(low.data(), high.data(), lines, draw, histogram);
         histogram[0] += emptyColumns;
@@ -113,11 +118,11 @@ BacktestResult Backtest(const data::CouponFileData &coupons, const std::vector<D
     return result;
 }
 
-QString BestDrawText(const BacktestResult &result, const std::vector<DrawRow> &draws)
+QString BestDrawText(const BacktestResult &result, const DrawList &draws)
 {
     if (result.bestDraw < 0 || result.bestDraw >= static_cast<int>(draws.size()))
         return QString();
-    const DrawEntry &entry = draws[static_cast<std::size_t>(result.bestDraw)].entry;
+    const DrawEntry entry = draws.entry(static_cast<std::size_t>(result.bestDraw));
     QString text = QStringLiteral("Καλύτερη κλήρωση: ") + entry.drawNumber.trimmed() + QStringLiteral(" της ") +
                    entry.date.trimmed();
     for (const BacktestCategory &category : result.bestCategories) {

@@ -32,10 +32,10 @@ struct BacktestResult {
 // never hit); coupons the file announces past its lines are empty and hit nothing. A draw's numbers
 // are its 20 fields read as integers. Hits above k are counted as k (a coupon cannot hold more
 // than k numbers, so they do not occur in a file that reads).
-BacktestResult Backtest(const data::CouponFileData &coupons, const std::vector<DrawRow> &draws);
+BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &draws);
 
 // "Καλύτερη κλήρωση: 1002 της 06/01/2026 (1 στήλη με 5 επιτυχίες)": the best draw's number, date
 // and its highest category that has columns. Empty without draws.
-QString BestDrawText(const BacktestResult &result, const std::vector<DrawRow> &draws);
+QString BestDrawText(const BacktestResult &result, const DrawList &draws);
 
 } // namespace taru::draws

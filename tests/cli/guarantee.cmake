@@ -71,7 +71,7 @@ set_tests_properties(cli.backtest_no_draws_file PROPERTIES PASS_REGULAR_EXPRESSI
 add_test(NAME cli.backtest_bad_draws
   COMMAND sh -c "\"$<TARGET_FILE:taru-cli>\" backtest ${TARU_DATA}/coupons_3_says_2.tru --draws ${TARU_DATA}/draws_bad_number.nik; echo exit-$?")
 set_tests_properties(cli.backtest_bad_draws PROPERTIES PASS_REGULAR_EXPRESSION
-  "^Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου των Νικητριών\nexit-1\n$")
+  "^Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου των Νικητριών\nΤο αρχείο «[^»]*draws_bad_number.nik» είναι κατεστραμμένο στη γραμμή 2[^\n]*\nexit-1\n$")
 add_test(NAME cli.backtest_bad_coupons
   COMMAND sh -c "\"$<TARGET_FILE:taru-cli>\" backtest ${TARU_DATA}/missing.tru --draws ${TARU_DATA}/draws_three.nik; echo exit-$?")
 set_tests_properties(cli.backtest_bad_coupons PROPERTIES PASS_REGULAR_EXPRESSION "missing\\.tru\nexit-1\n$")

@@ -11,15 +11,23 @@ using namespace taru::draws;
 
 namespace {
 
-DrawRow drawOf(const QString &number, const QString &date, std::initializer_list<int> numbers)
+DrawEntry drawOf(const QString &number, const QString &date, std::initializer_list<int> numbers)
 {
-    DrawRow row;
-    row.entry.drawNumber = number;
-    row.entry.date = date;
+    DrawEntry entry;
+    entry.drawNumber = number;
+    entry.date = date;
     int i = 0;
     for (const int n : numbers)
-        row.entry.numbers[i++] = QString::number(n);
-    return row;
+        entry.numbers[i++] = QString::number(n);
+    return entry;
+}
+
+DrawList listOf(std::initializer_list<DrawEntry> entries)
+{
+    DrawList list;
+    for (const DrawEntry &entry : entries)
+        list.append(entry);
+    return list;
 }
 
 data::CouponFileData couponsOf(int count, int game, std::vector<std::vector<std::uint8_t>> lines)
@@ -41,11 +49,11 @@ std::vector<std::int64_t> countsOf(const std::vector<BacktestCategory> &categori
     return counts;
 }
 
-const std::vector<DrawRow> kThreeDraws = {
+const DrawList kThreeDraws = listOf({
     drawOf("1001", "05/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}),
     drawOf("1002", "06/01/2026", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35}),
     drawOf("1003", "07/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}),
-};
+});
 
 } // namespace
 
