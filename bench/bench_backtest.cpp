@@ -1,11 +1,10 @@
 // The backtest checks every coupon of a file against every past draw: 10,000 columns against
-// 10,000 draws (10^8 pairs) must take under a second. The window runs it in slices of draws
-// (so it can be stopped); BM_BacktestInSlices shows what the slices cost.
+// 10,000 draws (10^8 pairs) must take under a second. The window runs it with a stop flag and
+// progress (RunBacktest); BM_BacktestInSlices shows what those cost.
 //
 //   build/bin/bench_backtest
 #include "data/CouponFile.h"
 #include "draws/Backtest.h"
-#include "draws/BacktestRun.h"
 #include "draws/DrawsFile.h"
 
 #include <benchmark/benchmark.h>
@@ -16,7 +15,7 @@
 
 namespace {
 
-// range(2): 0 the whole run, 1 the window's slices.
+// range(2): 0 the plain run, 1 the window's run with a stop flag and progress.
 void backtest(benchmark::State &state)
 {
     const int columns = static_cast<int>(state.range(0));
@@ -43,9 +42,11 @@ void backtest(benchmark::State &state)
         rows.append(entry);
     }
     const bool slices = state.range(2) != 0;
+    const std::atomic<bool> stop{false};
     for (auto _ : state) {
         const taru::draws::BacktestResult result =
-            slices ? *taru::draws::RunBacktest(coupons, rows) : taru::draws::Backtest(coupons, rows);
+            slices ? *taru::draws::RunBacktest(coupons, rows, &stop, [](std::int64_t, std::int64_t) {})
+                   : taru::draws::Backtest(coupons, rows);
         benchmark::DoNotOptimize(result.bestDraw);
     }
     state.counters["pairs"] = static_cast<double>(columns) * draws;

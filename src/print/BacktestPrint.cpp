@@ -45,14 +45,14 @@ QString BacktestSummary(const draws::BacktestResult &result)
         .arg(result.columns * result.draws);
 }
 
-QString BacktestDrawRange(const std::vector<draws::DrawRow> &draws)
+QString BacktestDrawRange(const draws::DrawList &draws)
 {
     if (draws.empty())
         return QString();
-    const auto name = [](const draws::DrawEntry &entry) {
-        return entry.drawNumber.trimmed() + QStringLiteral(" (") + entry.date.trimmed() + QLatin1Char(')');
+    const auto name = [&draws](std::size_t row) {
+        return draws.field(row, 1).trimmed() + QStringLiteral(" (") + draws.field(row, 2).trimmed() + QLatin1Char(')');
     };
-    return QStringLiteral("Κληρώσεις ") + name(draws.front().entry) + QStringLiteral(" έως ") + name(draws.back().entry);
+    return QStringLiteral("Κληρώσεις ") + name(0) + QStringLiteral(" έως ") + name(draws.size() - 1);
 }
 
 namespace {

@@ -27,7 +27,7 @@ std::vector<BacktestTableRow> BacktestTable(const draws::BacktestResult &result,
 // "4 στήλες σε 3 κληρώσεις: 12 έλεγχοι στήλης με κλήρωση"
 QString BacktestSummary(const draws::BacktestResult &result);
 // "Κληρώσεις 1001 (01/01/2026) έως 1003 (03/01/2026)"; empty without draws.
-QString BacktestDrawRange(const std::vector<draws::DrawRow> &draws);
+QString BacktestDrawRange(const draws::DrawList &draws);
 
 // What the printout holds.
 struct BacktestSheet {

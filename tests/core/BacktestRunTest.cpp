@@ -1,4 +1,4 @@
-#include "draws/BacktestRun.h"
+#include "draws/Backtest.h"
 
 #include <QRandomGenerator>
 
@@ -9,34 +9,19 @@ using namespace taru::draws;
 
 namespace {
 
-DrawRow randomDraw(QRandomGenerator &random, int index)
+DrawEntry randomDraw(QRandomGenerator &random, int index)
 {
-    DrawRow row;
-    row.entry.drawNumber = QString::number(1000 + index);
+    DrawEntry entry;
+    entry.drawNumber = QString::number(1000 + index);
     std::vector<int> all(80);
     for (int i = 0; i < 80; ++i)
         all[static_cast<std::size_t>(i)] = i + 1;
     for (int i = 0; i < kDrawNumbers; ++i) {
         const auto j = static_cast<std::size_t>(i + random.bounded(80 - i));
         std::swap(all[static_cast<std::size_t>(i)], all[j]);
-        row.entry.numbers[static_cast<std::size_t>(i)] = QString::number(all[static_cast<std::size_t>(i)]);
+        entry.numbers[static_cast<std::size_t>(i)] = QString::number(all[static_cast<std::size_t>(i)]);
     }
-    return row;
-}
-
-data::CouponFileData randomCoupons(QRandomGenerator &random, int count, int game)
-{
-    data::CouponFileData file;
-    file.count = count + 2; // two announced coupons past the lines
-    file.game = game;
-    file.valid = true;
-    for (int c = 0; c < count; ++c) {
-        data::CouponLine line;
-        for (int i = 0; i < game; ++i)
-            line.numbers.push_back(static_cast<std::uint8_t>(1 + random.bounded(80)));
-        file.lines.push_back(line);
-    }
-    return file;
+    return entry;
 }
 
 std::vector<std::int64_t> countsOf(const std::vector<BacktestCategory> &categories)
@@ -47,64 +32,67 @@ std::vector<std::int64_t> countsOf(const std::vector<BacktestCategory> &categori
     return counts;
 }
 
-struct Data {
+struct Sample {
     data::CouponFileData coupons;
-    std::vector<DrawRow> draws;
+    DrawList draws;
 };
 
-// Few columns over many draws: the best draw is often tied, so the earlier one must win across slices.
-Data sample(int columns, int draws)
+Sample sample(int columns, int draws)
 {
     QRandomGenerator random(20260105);
-    Data d{randomCoupons(random, columns, 4), {}};
+    Sample s;
+    s.coupons.count = columns + 2; // two announced coupons past the lines
+    s.coupons.game = 4;
+    s.coupons.valid = true;
+    for (int c = 0; c < columns; ++c) {
+        data::CouponLine line;
+        for (int i = 0; i < 4; ++i)
+            line.numbers.push_back(static_cast<std::uint8_t>(1 + random.bounded(80)));
+        s.coupons.lines.push_back(line);
+    }
     for (int i = 0; i < draws; ++i)
-        d.draws.push_back(randomDraw(random, i));
-    return d;
+        s.draws.append(randomDraw(random, i));
+    return s;
 }
 
 } // namespace
 
-TEST(BacktestRun, AnySliceGivesThePlainResult)
+// Progress every step of draws and at the end; a stop ends with nothing; a run to the end is the
+// plain backtest.
+TEST(BacktestRun, ProgressStopAndTheSameResult)
 {
-    const Data d = sample(3, 97);
-    const BacktestResult plain = Backtest(d.coupons, d.draws);
-    const std::int64_t columns = d.coupons.count;
-    for (const std::int64_t pairs : {std::int64_t{1}, columns, 2 * columns, 7 * columns, 96 * columns, 97 * columns,
-                                     std::int64_t{1} << 30}) {
-        const std::optional<BacktestResult> run = RunBacktest(d.coupons, d.draws, nullptr, {}, pairs);
-        ASSERT_TRUE(run) << pairs;
-        EXPECT_EQ(countsOf(run->categories), countsOf(plain.categories)) << pairs;
-        EXPECT_EQ(run->bestDraw, plain.bestDraw) << pairs;
-        EXPECT_EQ(countsOf(run->bestCategories), countsOf(plain.bestCategories)) << pairs;
-        EXPECT_EQ(run->columns, plain.columns);
-        EXPECT_EQ(run->draws, plain.draws);
+    const Sample s = sample(3, 10);
+    const std::int64_t columns = s.coupons.count;
+    const BacktestResult plain = Backtest(s.coupons, s.draws);
+    const struct {
+        std::int64_t pairsPerStep;
+        int stopAfterReports; // 0: never
+        std::vector<std::int64_t> reports;
+        bool finished;
+    } cases[] = {
+        {4 * columns, 0, {4, 8, 10}, true},
+        {columns, 0, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true},
+        {std::int64_t{1} << 30, 0, {10}, true},
+        {4 * columns, 1, {4}, false},
+        {4 * columns, 2, {4, 8}, false},
+        {4 * columns, 3, {4, 8, 10}, true}, // raised with the last report, the work all done
+    };
+    for (const auto &c : cases) {
+        std::atomic<bool> stop{false};
+        std::vector<std::int64_t> reports;
+        const auto progress = [&](std::int64_t done, std::int64_t total) {
+            EXPECT_EQ(total, 10);
+            reports.push_back(done);
+            if (c.stopAfterReports > 0 && static_cast<int>(reports.size()) == c.stopAfterReports)
+                stop.store(true);
+        };
+        const std::optional<BacktestResult> run = RunBacktest(s.coupons, s.draws, &stop, progress, c.pairsPerStep);
+        EXPECT_EQ(reports, c.reports) << c.pairsPerStep;
+        ASSERT_EQ(run.has_value(), c.finished) << c.pairsPerStep;
+        if (run) {
+            EXPECT_EQ(countsOf(run->categories), countsOf(plain.categories));
+            EXPECT_EQ(run->bestDraw, plain.bestDraw);
+            EXPECT_EQ(countsOf(run->bestCategories), countsOf(plain.bestCategories));
+        }
     }
-}
-
-TEST(BacktestRun, ProgressByDrawsAndAStop)
-{
-    const Data d = sample(2, 10);
-    const std::int64_t columns = d.coupons.count;
-    std::vector<std::int64_t> seen;
-    std::atomic<bool> stop{false};
-    const auto progress = [&](std::int64_t done, std::int64_t total) {
-        EXPECT_EQ(total, 10);
-        seen.push_back(done);
-    };
-    ASSERT_TRUE(RunBacktest(d.coupons, d.draws, &stop, progress, 4 * columns));
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{4, 8, 10}));
-
-    seen.clear();
-    const auto stopAfterFirst = [&](std::int64_t done, std::int64_t) {
-        seen.push_back(done);
-        stop.store(true);
-    };
-    EXPECT_FALSE(RunBacktest(d.coupons, d.draws, &stop, stopAfterFirst, 4 * columns));
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{4}));
-
-    // Without draws: the empty table, as the plain run gives it.
-    const std::optional<BacktestResult> none = RunBacktest(d.coupons, {}, nullptr);
-    ASSERT_TRUE(none);
-    EXPECT_EQ(countsOf(none->categories), (std::vector<std::int64_t>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(none->bestDraw, -1);
 }

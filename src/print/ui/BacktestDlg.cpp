@@ -1,6 +1,5 @@
 #include "print/ui/BacktestDlg.h"
 
-#include "draws/BacktestRun.h"
 #include "print/ReportLayout.h"
 #include "print/ui/ProgramPrinter.h"
 #include "print/ui/QPainterCanvas.h"
@@ -85,7 +84,7 @@ TBacktestDlg::TBacktestDlg(AppContext &context, QWidget *parent)
     connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TBacktestDlg::run(const data::CouponFileData &coupons, std::vector<draws::DrawRow> draws,
+void TBacktestDlg::run(const data::CouponFileData &coupons, draws::DrawList draws,
                        const QString &fileName)
 {
     job_.cancel();

@@ -26,7 +26,7 @@ public:
 
     // Starts the backtest on a thread of its own; the coupons must stay as they are until it ends
     // or the dialog closes.
-    void run(const data::CouponFileData &coupons, std::vector<draws::DrawRow> draws, const QString &fileName);
+    void run(const data::CouponFileData &coupons, draws::DrawList draws, const QString &fileName);
     bool running() const { return job_.running(); }
 
     void BtnPrintClick();
@@ -54,7 +54,7 @@ private:
     void showResult(const draws::BacktestResult &result);
 
     AppContext &context_;
-    std::vector<draws::DrawRow> draws_;
+    draws::DrawList draws_;
     BacktestSheet sheet_;
     BackgroundJob job_;
 };

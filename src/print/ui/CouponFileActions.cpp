@@ -73,14 +73,14 @@ void CouponFileActions::BtnHistoryClick()
     }
     draws::DrawsFileData read = draws::ReadDrawsFile(path);
     if (!read.valid) {
-        context_.prompts.error(this, read.error, draws::kDrawsErrorCaption);
+        context_.prompts.error(this, read.message(), draws::kDrawsErrorCaption);
         return;
     }
-    if (read.rows.empty()) {
+    if (read.draws.empty()) {
         context_.prompts.info(this, kNoDraws, kCaptionProgram);
         return;
     }
-    HistoryDlg->run(file_(), std::move(read.rows), fileName_());
+    HistoryDlg->run(file_(), std::move(read.draws), fileName_());
     HistoryDlg->exec();
 }
 

@@ -7,22 +7,26 @@ using namespace taru::draws;
 
 namespace {
 
-DrawRow drawOf(const QString &number, const QString &date, std::initializer_list<int> numbers)
+DrawEntry drawOf(const QString &number, const QString &date, std::initializer_list<int> numbers)
 {
-    DrawRow row;
-    row.entry.drawNumber = number;
-    row.entry.date = date;
+    DrawEntry entry;
+    entry.drawNumber = number;
+    entry.date = date;
     int i = 0;
     for (const int n : numbers)
-        row.entry.numbers[static_cast<std::size_t>(i++)] = QString::number(n);
-    return row;
+        entry.numbers[static_cast<std::size_t>(i++)] = QString::number(n);
+    return entry;
 }
 
-const std::vector<DrawRow> kThreeDraws = {
-    drawOf("1001", "05/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}),
-    drawOf("1002", "06/01/2026", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35}),
-    drawOf("1003", "07/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}),
-};
+DrawList threeDraws()
+{
+    DrawList list;
+    list.append(drawOf("1001", "05/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    list.append(drawOf("1002", "06/01/2026", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35}));
+    list.append(drawOf("1003", "07/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}));
+    return list;
+}
+const DrawList kThreeDraws = threeDraws();
 
 // {1..5} hits 5 in every draw; {5,21,22,60,80} hits 1, 3 and 2 (counted by hand).
 BacktestResult twoCoupons()
@@ -75,7 +79,7 @@ TEST(BacktestPrint, TableOfTwoCouponsAgainstThreeDraws)
     }
     EXPECT_EQ(BacktestSummary(result), "2 στήλες των 5 αριθμών σε 3 κληρώσεις: 6 έλεγχοι στήλης με κλήρωση");
     EXPECT_EQ(BacktestDrawRange(kThreeDraws), "Κληρώσεις 1001 (05/01/2026) έως 1003 (07/01/2026)");
-    EXPECT_TRUE(BacktestDrawRange({}).isEmpty());
+    EXPECT_TRUE(BacktestDrawRange(DrawList()).isEmpty());
 
     // No draws: counts without shares or a best draw.
     const auto none = BacktestTable(Backtest(data::CouponFileData{2, 5, {}, {}, 0, 0, {}, true, {}}, {}));
