@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draws/Backtest.h"
+#include "print/ListPrint.h"
 #include "print/PrintCanvas.h"
 #include "print/PrintJob.h"
 
@@ -24,10 +25,12 @@ struct BacktestTableRow {
 QStringList BacktestHeadings();
 // The categories from k hits down to 0.
 std::vector<BacktestTableRow> BacktestTable(const draws::BacktestResult &result, const QLocale &locale = QLocale());
-// "4 στήλες σε 3 κληρώσεις: 12 έλεγχοι στήλης με κλήρωση"
+// "4 στήλες των 5 αριθμών σε 3 κληρώσεις: 12 έλεγχοι στήλης με κλήρωση"
 QString BacktestSummary(const draws::BacktestResult &result);
 // "Κληρώσεις 1001 (01/01/2026) έως 1003 (03/01/2026)"; empty without draws.
 QString BacktestDrawRange(const draws::DrawList &draws);
+// The caption of the window and of the printout's pages.
+QString BacktestCaption(const QString &fileName);
 
 // What the printout holds.
 struct BacktestSheet {
@@ -36,14 +39,11 @@ struct BacktestSheet {
     QString drawRange; // BacktestDrawRange
     std::vector<BacktestTableRow> rows;
     QString best;      // BestDrawText
-    QString footer;    // the owner's title and the date, at the foot of every page
 };
 
-inline const QString kBacktestTitle = QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ");
-
-// The sheet on portrait pages with 20 mm margins: title, file and summary lines, the table (its
-// heading repeated on every page), the best draw after the table, the footer at each page's
-// foot. A printer failure aborts the document.
-PrintResult PrintBacktest(PrintCanvas &canvas, const BacktestSheet &sheet);
+// The table as the program's other lists print (the header's lines and the caption on every
+// page, a 7-point table under its heading row), on portrait pages; the summary, the range of
+// draws and the best draw after it. A printer failure aborts the document.
+PrintResult PrintBacktest(PrintCanvas &canvas, const BacktestSheet &sheet, const ListHeader &header);
 
 } // namespace taru

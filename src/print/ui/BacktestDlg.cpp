@@ -21,16 +21,30 @@ namespace taru::ui {
 namespace {
 constexpr int kBarSteps = 1000;
 
+// As the other list printouts: the print dialog on the program's printer, whose orientation is
+// put back afterwards.
 PrintResult printOnProgramPrinter(AppContext &context, QWidget *parent, const BacktestSheet &sheet)
 {
     QPrinter &printer = ProgramPrinter();
+    if (!context.prompts.printDialog(parent, printer))
+        return PrintResult{PrintOutcome::PrinterFailed, QString()};
     if (!ProgramPrinterReady(printer)) {
         context.prompts.error(parent, kNoPrinter);
         return PrintResult{PrintOutcome::PrinterFailed, kNoPrinter};
     }
-    QPainterCanvas canvas(printer);
-    return PrintBacktest(canvas, sheet);
+    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+    const ReportOwner owner = ReadReportOwner();
+    ListHeader header;
+    header.ownerLines = {owner.title, owner.address, owner.misc};
+    PrintResult result;
+    {
+        QPainterCanvas canvas(printer);
+        result = PrintBacktest(canvas, sheet, header);
+    }
+    printer.setPageOrientation(orientation);
+    return result;
 }
+
 } // namespace
 
 TBacktestDlg::TBacktestDlg(AppContext &context, QWidget *parent)
@@ -92,9 +106,7 @@ void TBacktestDlg::run(const data::CouponFileData &coupons, draws::DrawList draw
     sheet_ = BacktestSheet{};
     sheet_.fileName = fileName;
     sheet_.drawRange = BacktestDrawRange(draws_);
-    const ReportOwner owner = ReadReportOwner();
-    sheet_.footer = owner.title + QStringLiteral("   ") + context_.clock().date().toString(QStringLiteral("dd/MM/yyyy"));
-    LblFile->setText(QStringLiteral("Αρχείο δελτίων: ") + fileName);
+    LblFile->setText(BacktestCaption(fileName));
     LblSummary->clear();
     LblRange->setText(sheet_.drawRange);
     LblBest->clear();

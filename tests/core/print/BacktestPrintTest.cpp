@@ -43,18 +43,23 @@ BacktestResult twoCoupons()
 BacktestSheet sheetOf(const BacktestResult &result, const QLocale &locale)
 {
     return BacktestSheet{QStringLiteral("ΣΥΣΤΗΜΑ 5.tru"), BacktestSummary(result), BacktestDrawRange(kThreeDraws),
-                         BacktestTable(result, locale), BestDrawText(result, kThreeDraws),
-                         QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ   05/12/2026")};
+                         BacktestTable(result, locale), BestDrawText(result, kThreeDraws)};
 }
 
-QList<RecordingCanvas::Call> textsAt(const RecordingCanvas &canvas, int y)
+const ListHeader kHeader{{QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210")}, QString()};
+
+// A sheet of a game of k numbers: k + 1 rows.
+BacktestSheet sheetOfGame(int game)
 {
-    QList<RecordingCanvas::Call> out;
-    for (const RecordingCanvas::Call &call : canvas.texts()) {
-        if (call.y == y)
-            out << call;
-    }
-    return out;
+    BacktestResult result;
+    result.game = game;
+    result.columns = 1;
+    result.draws = 1;
+    for (int hits = game; hits >= 0; --hits)
+        result.categories.push_back(BacktestCategory{hits, hits == 0 ? 1 : 0});
+    BacktestSheet sheet = sheetOf(result, QLocale::c());
+    sheet.best = QStringLiteral("Καλύτερη κλήρωση: 1001");
+    return sheet;
 }
 
 } // namespace
@@ -89,22 +94,21 @@ TEST(BacktestPrint, TableOfTwoCouponsAgainstThreeDraws)
     EXPECT_TRUE(none[0].best.isEmpty());
 }
 
-TEST(BacktestPrint, OnePageLaidOutAsATable)
+TEST(BacktestPrint, OnePageAsTheOtherListsPrint)
 {
     RecordingCanvas canvas;
     const BacktestSheet sheet = sheetOf(twoCoupons(), QLocale(QLocale::Greek, QLocale::Greece));
-    ASSERT_TRUE(PrintBacktest(canvas, sheet).printed());
+    ASSERT_TRUE(PrintBacktest(canvas, sheet, kHeader).printed());
     EXPECT_EQ(canvas.orientation, PageOrientation::Portrait);
-    EXPECT_EQ(canvas.calls.front().op, RecordingCanvas::Op::Orientation);
     EXPECT_EQ(canvas.calls.back().op, RecordingCanvas::Op::End);
 
+    const QList<RecordingCanvas::Call> all = canvas.texts();
     QStringList texts;
-    for (const RecordingCanvas::Call &call : canvas.texts())
+    for (const RecordingCanvas::Call &call : all)
         texts << call.text;
-    // The footer is written first on each page, then the page top to bottom.
     EXPECT_EQ(texts, (QStringList{
-                         QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ   05/12/2026   Σελίδα 1"), kBacktestTitle,
-                         QStringLiteral("Αρχείο δελτίων: ΣΥΣΤΗΜΑ 5.tru"), sheet.summary, sheet.drawRange,
+                         QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210"),
+                         QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: ΣΥΣΤΗΜΑ 5.tru"), kListBanner,
                          QStringLiteral("ΕΠΙΤΥΧΙΕΣ"), QStringLiteral("ΣΤΗΛΕΣ × ΚΛΗΡΩΣΕΙΣ"), QStringLiteral("ΠΟΣΟΣΤΟ"),
                          QStringLiteral("ΣΤΗΝ ΚΑΛΥΤΕΡΗ"),
                          QStringLiteral("5 επιτυχίες"), QStringLiteral("3"), QStringLiteral("50,00%"), QStringLiteral("1"),
@@ -113,64 +117,69 @@ TEST(BacktestPrint, OnePageLaidOutAsATable)
                          QStringLiteral("2 επιτυχίες"), QStringLiteral("1"), QStringLiteral("16,67%"), QStringLiteral("0"),
                          QStringLiteral("1 επιτυχία"), QStringLiteral("1"), QStringLiteral("16,67%"), QStringLiteral("0"),
                          QStringLiteral("0 επιτυχίες"), QStringLiteral("0"), QStringLiteral("0,00%"), QStringLiteral("0"),
+                         sheet.summary, sheet.drawRange,
                          QStringLiteral("Καλύτερη κλήρωση: 1002 της 06/01/2026 (1 στήλη με 5 επιτυχίες)")}));
 
-    // Each row on one line, its cells under the headings, rows going down the page.
-    const QList<RecordingCanvas::Call> all = canvas.texts();
-    const RecordingCanvas::Call &heading = all.at(5);
-    const QList<RecordingCanvas::Call> headings = textsAt(canvas, heading.y);
-    ASSERT_EQ(headings.size(), 4);
-    int previous = heading.y;
-    for (int row = 0; row < 6; ++row) {
-        const QList<RecordingCanvas::Call> cells = textsAt(canvas, all.at(9 + 4 * row).y);
-        ASSERT_EQ(cells.size(), 4) << row;
-        for (int c = 0; c < 4; ++c)
-            EXPECT_EQ(cells.at(c).x, headings.at(c).x) << row << c;
-        EXPECT_GT(cells.at(0).y, previous);
-        EXPECT_FALSE(cells.at(0).style.bold);
-        previous = cells.at(0).y;
+    // Each row on one line in the table's font, the cells left to right, rows going down the
+    // page; the closing lines under the table in the header's size.
+    int previous = all.at(5).y;
+    for (int row = 0; row <= 6; ++row) {
+        const int first = 5 + 4 * row;
+        for (int c = 1; c < 4; ++c) {
+            EXPECT_EQ(all.at(first + c).y, all.at(first).y) << row;
+            EXPECT_GT(all.at(first + c).x, all.at(first + c - 1).x) << row;
+        }
+        EXPECT_EQ(all.at(first).fontSize, 7);
+        EXPECT_EQ(all.at(first).style.bold, row == 0) << row;
+        if (row > 0) {
+            EXPECT_GT(all.at(first).y, previous);
+        }
+        previous = all.at(first).y;
     }
-    EXPECT_TRUE(headings.at(0).style.bold);
-    EXPECT_TRUE(all.last().style.bold);
-    EXPECT_GT(all.last().y, previous);
-    EXPECT_LT(all.first().y + all.first().fontSize, canvas.pageHeight()); // the footer stays on the page
-    EXPECT_GT(all.first().y, all.last().y);
-    EXPECT_EQ(all.at(1).fontSize, 14);
-    EXPECT_TRUE(all.at(1).style.bold);
+    for (int i = 33; i < all.size(); ++i) {
+        EXPECT_GT(all.at(i).y, previous);
+        EXPECT_EQ(all.at(i).fontSize, 12);
+        previous = all.at(i).y;
+    }
 }
 
-TEST(BacktestPrint, LongTablesGoOnWithTheirHeadingAndAFailedPrinterAborts)
+// Whatever the number of rows, nothing is printed past the foot of a page: the table goes on
+// under its heading, and the closing lines move to a page of their own when they would not fit.
+TEST(BacktestPrint, NothingFallsOffAPage)
 {
-    // A game of 80 numbers: 81 rows, more than a page holds.
-    BacktestResult result;
-    result.game = 80;
-    result.columns = 1;
-    result.draws = 1;
-    for (int hits = 80; hits >= 0; --hits)
-        result.categories.push_back(BacktestCategory{hits, hits == 20 ? 1 : 0});
-    const BacktestSheet sheet = sheetOf(result, QLocale::c());
-    RecordingCanvas canvas;
-    ASSERT_TRUE(PrintBacktest(canvas, sheet).printed());
-
-    int pages = 1;
-    int headingsSeen = 0;
-    int rowsSeen = 0;
-    for (const RecordingCanvas::Call &call : canvas.calls) {
-        if (call.op == RecordingCanvas::Op::NewPage)
-            ++pages;
-        if (call.op != RecordingCanvas::Op::Text)
-            continue;
-        EXPECT_LT(call.y, canvas.pageHeight());
-        headingsSeen += call.text == QStringLiteral("ΕΠΙΤΥΧΙΕΣ");
-        rowsSeen += call.text.endsWith(QStringLiteral("επιτυχίες")) || call.text.endsWith(QStringLiteral("επιτυχία"));
+    bool closingMoved = false;
+    for (int game = 0; game <= 80; ++game) {
+        RecordingCanvas canvas;
+        ASSERT_TRUE(PrintBacktest(canvas, sheetOfGame(game), kHeader).printed());
+        int pages = 1;
+        int headings = 0;
+        int lastRowPage = 0;
+        int rows = 0;
+        for (const RecordingCanvas::Call &call : canvas.calls) {
+            if (call.op == RecordingCanvas::Op::NewPage)
+                ++pages;
+            if (call.op != RecordingCanvas::Op::Text)
+                continue;
+            ASSERT_LE(call.y + canvas.textHeight(call.text), canvas.pageHeight()) << game << " " << call.text.toStdString();
+            headings += call.text == QStringLiteral("ΕΠΙΤΥΧΙΕΣ");
+            if (call.text.contains(QStringLiteral("επιτυχ"))) {
+                ++rows;
+                lastRowPage = pages;
+            }
+            if (call.text == QStringLiteral("Καλύτερη κλήρωση: 1001") && pages > lastRowPage)
+                closingMoved = true;
+        }
+        EXPECT_EQ(rows, game + 1);
+        EXPECT_EQ(headings, pages) << game;
     }
-    EXPECT_EQ(pages, 2);
-    EXPECT_EQ(headingsSeen, 2);
-    EXPECT_EQ(rowsSeen, 81);
+    EXPECT_TRUE(closingMoved) << "some row count leaves no room for the closing lines";
+}
 
+TEST(BacktestPrint, AFailedPrinterAbortsTheDocument)
+{
     RecordingCanvas failing;
-    failing.failOnText(3);
-    const PrintResult failed = PrintBacktest(failing, sheet);
+    failing.failOnText(12);
+    const PrintResult failed = PrintBacktest(failing, sheetOfGame(6), kHeader);
     EXPECT_EQ(failed.outcome, PrintOutcome::PrinterFailed);
     EXPECT_EQ(failing.calls.back().op, RecordingCanvas::Op::Abort);
 }

@@ -245,9 +245,14 @@ TEST_F(CouponFileActionsTest, TheHistoryOfTwoCouponsOverThreeDraws)
         EXPECT_EQ(dialog.LblSummary->text(),
                   QStringLiteral("2 στήλες των 5 αριθμών σε 3 κληρώσεις: 6 έλεγχοι στήλης με κλήρωση"));
         EXPECT_EQ(dialog.LblRange->text(), QStringLiteral("Κληρώσεις 1001 (05/01/2026) έως 1003 (07/01/2026)"));
-        EXPECT_EQ(dialog.LblFile->text(), QStringLiteral("Αρχείο δελτίων: ") + kFileName);
+        EXPECT_EQ(dialog.LblFile->text(), QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: ") + kFileName);
         ASSERT_TRUE(dialog.BtnPrint->isEnabled());
+        prompts.expectPrintDialog(false); // cancelled: nothing printed
         QTest::mouseClick(dialog.BtnPrint, Qt::LeftButton);
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+        prompts.expectPrintDialog(true);
+        QTest::mouseClick(dialog.BtnPrint, Qt::LeftButton);
+        EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
     });
 
     ASSERT_TRUE(QFileInfo::exists(pdf));
@@ -257,7 +262,7 @@ TEST_F(CouponFileActionsTest, TheHistoryOfTwoCouponsOverThreeDraws)
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished());
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    for (const QString &expected : {QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ"), kFileName, QStringLiteral("5 επιτυχίες"),
+    for (const QString &expected : {QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: ") + kFileName, QStringLiteral("5 επιτυχίες"),
                                     QStringLiteral("Καλύτερη κλήρωση: 1002")})
         EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
 }
