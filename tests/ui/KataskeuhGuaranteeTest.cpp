@@ -181,6 +181,20 @@ TEST_F(KataskeuhGuaranteeTest, TheHolesButtonListsTheHoles)
     }
 }
 
+// The stop button during a check ends the check, never the system: the line says so.
+TEST_F(KataskeuhGuaranteeTest, AStoppedCheckSaysSo)
+{
+    frm->Verify->verify(SystemColumns{{1, 2, 3}}, GuaranteeSetup{range(1, 30), 3, 3}, {}, 1.0,
+                        [this](std::int64_t, std::int64_t) {
+                            ASSERT_TRUE(frm->Verify->checking());
+                            frm->BBtnStopClick();
+                        });
+    EXPECT_FALSE(frm->Verify->checking());
+    EXPECT_FALSE(frm->stopRequested()) << "a build's stop would refuse to save the system";
+    EXPECT_EQ(frm->Verify->LblCheck->text(), QStringLiteral("Έλεγχος εγγύησης: διακόπηκε"));
+    EXPECT_EQ(frm->makeReport().verificationText, frm->Verify->LblCheck->text());
+}
+
 // Stopped as soon as it has a smaller system: that system replaces the built one everywhere, the
 // greedy library file stays beside the new one, and the window never stopped answering.
 TEST_F(KataskeuhGuaranteeTest, AStoppedOptimisationLeavesACompleteSystemThatTheLabelsShow)
