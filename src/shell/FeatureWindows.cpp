@@ -1,6 +1,7 @@
 #include "shell/FeatureWindows.h"
 
 #include "shell/PlaceholderDlg.h"
+#include "import/ui/FrmInsertDeltia.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrintRangeDlg.h"
@@ -51,7 +52,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
     StandardFrm = std::make_unique<TStandardFrm>(context);
     StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
     NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
-    FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
+    FrmInsertDeltia = std::make_unique<TFrmInsertDeltia>(context);
     FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
 }
 
