@@ -1,5 +1,6 @@
 #include "shell/FeatureWindows.h"
 
+#include "shell/DelFilesDlg.h"
 #include "shell/PlaceholderDlg.h"
 #include "import/ui/FrmInsertDeltia.h"
 #include "print/ui/InfoDialDlg.h"
@@ -47,7 +48,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
                 preview->setSystem(columnSize, columnCount);
             PrnPrevEGGYFrm->exec();
         });
-    DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
+    DelFilesDlg = std::make_unique<TDelFilesDlg>(context);
     StatAllFrm = placeholder("TStatAllFrm", "ΣΤΑΤΙΣΤΙΚΑ");
     StandardFrm = std::make_unique<TStandardFrm>(context);
     StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");

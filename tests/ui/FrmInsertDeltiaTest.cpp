@@ -242,6 +242,8 @@ TEST_F(FrmInsertDeltia, UnsuitableFilesBringOneNoticeAndSayWhyUnderTheGrid)
     prompts.expectMessage("ΑΚΑΤΑΛΗΛΟ ΑΡΧΕΙΟ", kTaru);
     frm.Button1Click();
     EXPECT_EQ(rows(), (QStringList{"5 12", "4 99", "_ _"}));
+    // The refused value stands out from its row until it is corrected.
+    EXPECT_NE(frm.StringGrid1->item(1, 2)->foreground(), frm.StringGrid1->item(1, 1)->foreground());
     EXPECT_EQ(frm.LblStatus->text(),
               "Διαβάστηκαν 2 στήλες (UTF-8). Απορρίφθηκε 1 τιμή: γραμμή 2 «4;99»: 99 είναι έξω από το 1..80.");
 

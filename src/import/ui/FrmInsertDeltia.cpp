@@ -38,6 +38,7 @@ const QString kClearQuestion = QStringLiteral("ΕΙΣΤΑΙ ΣΙΓΟΥΡΟΣ Γ�
 const QString kCaptionProgram = QStringLiteral("TARU");
 const QColor kPanelColour(255, 240, 120);
 const QColor kFixedColour(212, 208, 200);
+const QColor kRefusedColour(200, 0, 0);
 constexpr int kColumnWidth = 30;
 constexpr int kNumberColumnWidth = 38;
 
@@ -333,16 +334,20 @@ QString TFrmInsertDeltia::cell(int row, int column) const
 
 void TFrmInsertDeltia::setCell(int row, int column, const QString &text)
 {
-    if (QTableWidgetItem *item = StringGrid1->item(row, column)) {
-        if (item->text() != text)
-            item->setText(text);
-        return;
+    QTableWidgetItem *item = StringGrid1->item(row, column);
+    if (!item) {
+        if (text.isEmpty())
+            return;
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        StringGrid1->setItem(row, column, item);
     }
-    if (text.isEmpty())
+    if (item->text() == text)
         return;
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
-    StringGrid1->setItem(row, column, item);
+    item->setText(text);
+    // A loaded value outside 1..80 stays in the grid, shown in red until it is corrected.
+    const bool refused = !text.isEmpty() && !imports::IsBoardNumber(text);
+    item->setForeground(refused ? QBrush(kRefusedColour) : QBrush());
 }
 
 bool TFrmInsertDeltia::rowEmpty(int row) const
