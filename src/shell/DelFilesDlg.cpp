@@ -43,12 +43,17 @@ const std::array<KindOfFiles, 3> kKinds{{
 
 } // namespace
 
-bool MoveToTrashOrDelete(const QString &path)
+bool MoveToTrashOrDelete(const QString &path, const std::function<bool(const QString &)> &moveToTrash)
 {
-    if (QFile::moveToTrash(path))
+    if (moveToTrash(path))
         return true;
     // No trash for this file (none on this desktop or this volume): deleted for good.
     return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
+bool MoveToTrashOrDelete(const QString &path)
+{
+    return MoveToTrashOrDelete(path, [](const QString &file) { return QFile::moveToTrash(file); });
 }
 
 TDelFilesDlg::TDelFilesDlg(AppContext &context, QWidget *parent)

@@ -23,6 +23,8 @@ inline const QString kLibraryDeletionCode = QStringLiteral("ERASE");
 // Removes one file: into the desktop's trash where there is one, so a slip of the mouse can be
 // undone, else deleted. False when the file is still there.
 bool MoveToTrashOrDelete(const QString &path);
+// The same with the trash given: moveToTrash answers false where there is none.
+bool MoveToTrashOrDelete(const QString &path, const std::function<bool(const QString &)> &moveToTrash);
 
 // File maintenance: coupon files, condition files of the constructor or systems of the library,
 // listed with check marks and deleted after a confirmation (and, for the library, its code).
@@ -54,7 +56,7 @@ public:
     QPushButton *BitBtn2 = nullptr; // ΑΚΥΡΟ
 
     // How one file is removed; tests stand in a remover that fails.
-    std::function<bool(const QString &)> removeFile = MoveToTrashOrDelete;
+    std::function<bool(const QString &)> removeFile = [](const QString &path) { return MoveToTrashOrDelete(path); };
 
 protected:
     void showEvent(QShowEvent *event) override;

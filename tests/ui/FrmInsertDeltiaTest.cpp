@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 using namespace taru;
@@ -43,20 +43,19 @@ protected:
     void goTo(int row, int column)
     {
         frm.StringGrid1->setFocus();
-        frm.StringGrid1->setCurrentCell(row, column);
+        frm.setCurrentCell(row, column);
     }
-    std::pair<int, int> current() const { return {frm.StringGrid1->currentRow(), frm.StringGrid1->currentColumn()}; }
+    std::pair<int, int> current() const { return {frm.currentRow(), frm.currentColumn()}; }
+    int columns() const { return frm.StringGrid1->model()->columnCount(); }
 
     // Rows as "5 12 _" (empty cells as "_"), the spare row included.
     QStringList rows() const
     {
         QStringList out;
-        for (int r = 0; r < frm.StringGrid1->rowCount(); ++r) {
+        for (int r = 0; r < frm.rowCount(); ++r) {
             QStringList cells;
-            for (int c = 1; c < frm.StringGrid1->columnCount(); ++c) {
-                const QTableWidgetItem *item = frm.StringGrid1->item(r, c);
-                cells << (item && !item->text().isEmpty() ? item->text() : QStringLiteral("_"));
-            }
+            for (int c = 1; c < columns(); ++c)
+                cells << (frm.cell(r, c).isEmpty() ? QStringLiteral("_") : frm.cell(r, c));
             out << cells.join(QLatin1Char(' '));
         }
         return out;
@@ -64,8 +63,8 @@ protected:
     QStringList rowNumbers() const
     {
         QStringList out;
-        for (int r = 0; r < frm.StringGrid1->rowCount(); ++r)
-            out << (frm.StringGrid1->item(r, 0) ? frm.StringGrid1->item(r, 0)->text() : QString());
+        for (int r = 0; r < frm.rowCount(); ++r)
+            out << frm.cell(r, 0);
         return out;
     }
     QString load(const QString &name, const QByteArray &bytes)
@@ -86,16 +85,15 @@ TEST_F(FrmInsertDeltia, OpensWithGameSixOneRowAndItsHeadings)
     showWindow();
     EXPECT_EQ(frm.windowTitle(), "ΕΙΣΑΓΩΓΗ ΔΕΛΤΙΩΝ ΓΙΑ ΠΑΙΧΝΙΔΙ  ");
     EXPECT_EQ(frm.SpinEdit1->value(), 6);
-    EXPECT_EQ(frm.StringGrid1->columnCount(), 7);
-    EXPECT_EQ(frm.StringGrid1->horizontalHeaderItem(0)->text(), "A/A");
+    EXPECT_EQ(columns(), 7);
     EXPECT_EQ(rowNumbers(), QStringList{"1"});
     EXPECT_EQ(current(), std::make_pair(0, 1));
 
     frm.SpinEdit1->setValue(3);
-    EXPECT_EQ(frm.StringGrid1->columnCount(), 4);
+    EXPECT_EQ(columns(), 4);
     QStringList headings;
     for (int c = 0; c < 4; ++c)
-        headings << frm.StringGrid1->horizontalHeaderItem(c)->text();
+        headings << frm.StringGrid1->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headings, (QStringList{"A/A", "1", "2", "3"}));
     EXPECT_EQ(frm.StringGrid1->columnWidth(2), 30);
 }
@@ -243,7 +241,8 @@ TEST_F(FrmInsertDeltia, UnsuitableFilesBringOneNoticeAndSayWhyUnderTheGrid)
     frm.Button1Click();
     EXPECT_EQ(rows(), (QStringList{"5 12", "4 99", "_ _"}));
     // The refused value stands out from its row until it is corrected.
-    EXPECT_NE(frm.StringGrid1->item(1, 2)->foreground(), frm.StringGrid1->item(1, 1)->foreground());
+    const QAbstractItemModel *model = frm.StringGrid1->model();
+    EXPECT_NE(model->index(1, 2).data(Qt::ForegroundRole), model->index(1, 1).data(Qt::ForegroundRole));
     EXPECT_EQ(frm.LblStatus->text(),
               "Διαβάστηκαν 2 στήλες (UTF-8). Απορρίφθηκε 1 τιμή: γραμμή 2 «4;99»: 99 είναι έξω από το 1..80.");
 

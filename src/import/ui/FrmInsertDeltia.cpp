@@ -18,7 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace taru::ui {
@@ -42,19 +42,144 @@ const QColor kRefusedColour(200, 0, 0);
 constexpr int kColumnWidth = 30;
 constexpr int kNumberColumnWidth = 38;
 
-bool sameNumber(const QString &a, const QString &b)
-{
-    bool okA = false, okB = false;
-    const int x = a.toInt(&okA);
-    const int y = b.toInt(&okB);
-    return okA && okB ? x == y : a == b;
-}
-
 } // namespace
+
+// The grid's cells: one list of texts per row, so even the largest import costs little more than
+// its text. Column 0 shows the row number.
+class InsertGridModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : game_ + 1; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const int column = index.column();
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return column == 0 ? QString::number(index.row() + 1) : text(index.row(), column);
+        case Qt::TextAlignmentRole:
+            return int(Qt::AlignCenter);
+        case Qt::BackgroundRole:
+            return column == 0 ? QVariant(QBrush(kFixedColour)) : QVariant();
+        case Qt::ForegroundRole: {
+            if (column == 0)
+                return QBrush(Qt::black);
+            // A loaded value outside 1..80 stays in the grid, in red until it is corrected.
+            const QString value = text(index.row(), column);
+            return !value.isEmpty() && !imports::IsBoardNumber(value) ? QVariant(QBrush(kRefusedColour)) : QVariant();
+        }
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        if (!index.isValid() || index.column() == 0)
+            return Qt::NoItemFlags; // the cursor never stops on the row numbers
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (!index.isValid() || index.column() == 0 || role != Qt::EditRole)
+            return false;
+        setText(index.row(), index.column(), value.toString());
+        return true;
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        return section == 0 ? QStringLiteral("A/A") : QString::number(section);
+    }
+
+    QString text(int row, int column) const
+    {
+        const QStringList &cells = rows_[static_cast<std::size_t>(row)];
+        return column >= 1 && column <= cells.size() ? cells.at(column - 1) : QString();
+    }
+
+    void setText(int row, int column, const QString &value)
+    {
+        QStringList &cells = rows_[static_cast<std::size_t>(row)];
+        if (text(row, column) == value)
+            return;
+        while (cells.size() < column)
+            cells.append(QString());
+        cells[column - 1] = value;
+        const QModelIndex at = index(row, column);
+        Q_EMIT dataChanged(at, at);
+    }
+
+    // k columns of numbers; the values beyond them go.
+    void setGame(int game)
+    {
+        if (game == game_)
+            return;
+        if (game > game_) {
+            beginInsertColumns(QModelIndex(), game_ + 1, game);
+            game_ = game;
+            endInsertColumns();
+            return;
+        }
+        beginRemoveColumns(QModelIndex(), game + 1, game_);
+        game_ = game;
+        for (QStringList &cells : rows_) {
+            if (cells.size() > game)
+                cells.resize(game);
+        }
+        endRemoveColumns();
+    }
+    int game() const { return game_; }
+
+    void setRows(std::vector<QStringList> rows)
+    {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+    }
+    const std::vector<QStringList> &rows() const { return rows_; }
+
+    void appendRow()
+    {
+        const int row = rowCount();
+        beginInsertRows(QModelIndex(), row, row);
+        rows_.emplace_back();
+        endInsertRows();
+    }
+    void removeRowAt(int row)
+    {
+        beginRemoveRows(QModelIndex(), row, row);
+        rows_.erase(rows_.begin() + row);
+        endRemoveRows();
+    }
+    void truncate(int count)
+    {
+        if (count >= rowCount())
+            return;
+        beginRemoveRows(QModelIndex(), count, rowCount() - 1);
+        rows_.resize(static_cast<std::size_t>(count));
+        endRemoveRows();
+    }
+
+private:
+    int game_ = imports::kDefaultGame;
+    std::vector<QStringList> rows_{1};
+};
 
 // The typing grid: its keys go to the window's handlers, in the cell editor as well as on the
 // grid itself. Only digits are typed.
-class InsertGrid : public QTableWidget {
+class InsertGrid : public QTableView {
 public:
     explicit InsertGrid(TFrmInsertDeltia *owner);
 
@@ -94,10 +219,12 @@ public:
         case Qt::Key_Delete:
             if (ctrl)
                 return run([this] { owner_->StringGrid1DeleteRow(); });
-            if (!inEditor && currentColumn() >= 1)
+            if (!inEditor && currentIndex().column() >= 1)
                 return run([this] {
-                    owner_->setCell(currentRow(), currentColumn(), QString());
-                    owner_->StringGrid1SetEditText(currentRow(), currentColumn(), QString());
+                    const int row = currentIndex().row();
+                    const int column = currentIndex().column();
+                    owner_->setCell(row, column, QString());
+                    owner_->StringGrid1SetEditText(row, column, QString());
                 });
             return false;
         case Qt::Key_Backspace:
@@ -121,7 +248,7 @@ protected:
         if (handleKey(event, false))
             event->accept();
         else
-            QTableWidget::keyPressEvent(event);
+            QTableView::keyPressEvent(event);
     }
 };
 
@@ -179,9 +306,11 @@ private:
 } // namespace
 
 InsertGrid::InsertGrid(TFrmInsertDeltia *owner)
-    : QTableWidget(owner), owner_(owner)
+    : QTableView(owner), owner_(owner)
 {
     setObjectName(QStringLiteral("StringGrid1"));
+    owner->model_ = new InsertGridModel(this);
+    setModel(owner->model_);
     setItemDelegate(new CellDelegate(this));
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -281,9 +410,7 @@ TFrmInsertDeltia::TFrmInsertDeltia(AppContext &context, QWidget *parent)
     setTabOrder(Button2, Button4);
     setTabOrder(Button4, Button3);
 
-    StringGrid1->setRowCount(1);
     SpinEdit1Change();
-    numberRows(0);
 }
 
 TFrmInsertDeltia::~TFrmInsertDeltia()
@@ -302,8 +429,8 @@ void TFrmInsertDeltia::FormShow()
 {
     mode_ = context_.importMode;
     SpinEdit1Change();
-    if (StringGrid1->currentColumn() < 1)
-        StringGrid1->setCurrentCell(0, 1);
+    if (currentColumn() < 1)
+        setCurrentCell(0, 1);
     StringGrid1->setFocus();
 }
 
@@ -316,81 +443,55 @@ void TFrmInsertDeltia::SpinEdit1Change()
 {
     grid_->finishEditing();
     const int k = game();
-    StringGrid1->setColumnCount(k + 1);
-    QStringList headings{QStringLiteral("A/A")};
-    for (int c = 1; c <= k; ++c)
-        headings << QString::number(c);
-    StringGrid1->setHorizontalHeaderLabels(headings);
+    model_->setGame(k);
     StringGrid1->setColumnWidth(0, kNumberColumnWidth);
     for (int c = 1; c <= k; ++c)
         StringGrid1->setColumnWidth(c, kColumnWidth);
 }
 
+int TFrmInsertDeltia::rowCount() const
+{
+    return model_->rowCount();
+}
+
 QString TFrmInsertDeltia::cell(int row, int column) const
 {
-    const QTableWidgetItem *item = StringGrid1->item(row, column);
-    return item ? item->text() : QString();
+    return model_->index(row, column).data().toString();
+}
+
+int TFrmInsertDeltia::currentRow() const
+{
+    return StringGrid1->currentIndex().row();
+}
+
+int TFrmInsertDeltia::currentColumn() const
+{
+    return StringGrid1->currentIndex().column();
+}
+
+void TFrmInsertDeltia::setCurrentCell(int row, int column)
+{
+    StringGrid1->setCurrentIndex(model_->index(row, column));
 }
 
 void TFrmInsertDeltia::setCell(int row, int column, const QString &text)
 {
-    QTableWidgetItem *item = StringGrid1->item(row, column);
-    if (!item) {
-        if (text.isEmpty())
-            return;
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        StringGrid1->setItem(row, column, item);
-    }
-    if (item->text() == text)
-        return;
-    item->setText(text);
-    // A loaded value outside 1..80 stays in the grid, shown in red until it is corrected.
-    const bool refused = !text.isEmpty() && !imports::IsBoardNumber(text);
-    item->setForeground(refused ? QBrush(kRefusedColour) : QBrush());
+    model_->setText(row, column, text);
 }
 
 bool TFrmInsertDeltia::rowEmpty(int row) const
 {
-    for (int c = 1; c < StringGrid1->columnCount(); ++c) {
-        if (!cell(row, c).isEmpty())
-            return false;
-    }
-    return true;
-}
-
-void TFrmInsertDeltia::numberRows(int from)
-{
-    for (int r = std::max(from, 0); r < StringGrid1->rowCount(); ++r) {
-        QTableWidgetItem *item = StringGrid1->item(r, 0);
-        if (!item) {
-            item = new QTableWidgetItem;
-            item->setFlags(Qt::NoItemFlags); // the cursor never stops on the row numbers
-            item->setTextAlignment(Qt::AlignCenter);
-            item->setBackground(kFixedColour);
-            item->setForeground(QColor(Qt::black));
-            StringGrid1->setItem(r, 0, item);
-        }
-        item->setText(QString::number(r + 1));
-    }
-}
-
-void TFrmInsertDeltia::appendRow()
-{
-    const int row = StringGrid1->rowCount();
-    StringGrid1->insertRow(row);
-    numberRows(row);
+    const QStringList &cells = model_->rows()[static_cast<std::size_t>(row)];
+    return std::all_of(cells.begin(), cells.end(), [](const QString &c) { return c.isEmpty(); });
 }
 
 // Rows past the last one holding a value, beyond the one spare row and the row `keep`, go.
 void TFrmInsertDeltia::dropTrailingRows(int keep)
 {
-    int last = StringGrid1->rowCount() - 1;
+    int last = rowCount() - 1;
     while (last >= 0 && rowEmpty(last))
         --last;
-    const int wanted = std::max({last + 2, keep + 1, 1});
-    if (wanted < StringGrid1->rowCount())
-        StringGrid1->setRowCount(wanted);
+    model_->truncate(std::max({last + 2, keep + 1, 1}));
 }
 
 int TFrmInsertDeltia::repeatedColumn(int row, int onlyColumn) const
@@ -399,13 +500,13 @@ int TFrmInsertDeltia::repeatedColumn(int row, int onlyColumn) const
     for (int c = 1; c <= k; ++c) {
         if (onlyColumn >= 1 && c != onlyColumn)
             continue;
-        const QString value = cell(row, c);
+        const QString value = model_->text(row, c);
         if (value.isEmpty())
             continue;
         for (int other = 1; other <= k; ++other) {
             if (other == c || (onlyColumn < 1 && other > c))
                 continue;
-            if (sameNumber(cell(row, other), value))
+            if (model_->text(row, other) == value) // the cells hold numbers written plainly
                 return c;
         }
     }
@@ -416,9 +517,9 @@ void TFrmInsertDeltia::moveToNextCell(int row, int column)
 {
     grid_->finishEditing();
     if (column < game())
-        StringGrid1->setCurrentCell(row, column + 1);
-    else if (row + 1 < StringGrid1->rowCount())
-        StringGrid1->setCurrentCell(row + 1, 1);
+        setCurrentCell(row, column + 1);
+    else if (row + 1 < rowCount())
+        setCurrentCell(row + 1, 1);
 }
 
 void TFrmInsertDeltia::StringGrid1SetEditText(int row, int column, const QString &text)
@@ -427,10 +528,10 @@ void TFrmInsertDeltia::StringGrid1SetEditText(int row, int column, const QString
         context_.prompts.message(this, kRangeMessage, kCaptionProgram, Icon::Warning);
         setCell(row, column, QString());
     }
-    if (row == StringGrid1->rowCount() - 1 && !rowEmpty(row))
-        appendRow();
+    if (row == rowCount() - 1 && !rowEmpty(row))
+        model_->appendRow();
     dropTrailingRows(row);
-    if (cell(row, column).size() == 2) {
+    if (model_->text(row, column).size() == 2) {
         if (repeatedColumn(row, column) >= 0)
             context_.prompts.message(this, kRepeatMessage, kCaptionProgram, Icon::Warning);
         else
@@ -440,8 +541,8 @@ void TFrmInsertDeltia::StringGrid1SetEditText(int row, int column, const QString
 
 void TFrmInsertDeltia::StringGrid1EnterKey()
 {
-    const int row = StringGrid1->currentRow();
-    const int column = StringGrid1->currentColumn();
+    const int row = currentRow();
+    const int column = currentColumn();
     if (row < 0 || column < 1)
         return;
     if (repeatedColumn(row, column) >= 0) {
@@ -453,15 +554,15 @@ void TFrmInsertDeltia::StringGrid1EnterKey()
 
 void TFrmInsertDeltia::StringGrid1BackspaceKey()
 {
-    const int row = StringGrid1->currentRow();
-    const int column = StringGrid1->currentColumn();
+    const int row = currentRow();
+    const int column = currentColumn();
     if (row < 0 || column < 1)
         return;
-    const QString text = grid_->editor() ? grid_->editor()->text() : cell(row, column);
+    const QString text = grid_->editor() ? grid_->editor()->text() : model_->text(row, column);
     if (text.isEmpty()) {
         if (column > 1) {
             grid_->finishEditing();
-            StringGrid1->setCurrentCell(row, column - 1);
+            setCurrentCell(row, column - 1);
         }
         return;
     }
@@ -471,31 +572,30 @@ void TFrmInsertDeltia::StringGrid1BackspaceKey()
 
 void TFrmInsertDeltia::StringGrid1DeleteRow()
 {
-    const int row = StringGrid1->currentRow();
-    const int column = std::max(StringGrid1->currentColumn(), 1);
+    const int row = currentRow();
+    const int column = std::max(currentColumn(), 1);
     if (row < 0)
         return;
     grid_->finishEditing();
     // The rows below move up and the last row comes back empty; then, as when typing, one spare
     // row is left at the end.
-    StringGrid1->removeRow(row);
-    StringGrid1->insertRow(StringGrid1->rowCount());
+    model_->removeRowAt(row);
+    model_->appendRow();
     dropTrailingRows(-1);
-    numberRows(row);
-    StringGrid1->setCurrentCell(std::min(row, StringGrid1->rowCount() - 1), column);
+    setCurrentCell(std::min(row, rowCount() - 1), column);
 }
 
 bool TFrmInsertDeltia::StringGrid1Exit(QWidget *next)
 {
     if (next == Button3)
         return true;
-    for (int r = 0; r < StringGrid1->rowCount(); ++r) {
+    for (int r = 0; r < rowCount(); ++r) {
         const int c = repeatedColumn(r);
         if (c < 0)
             continue;
         checkingExit_ = true;
         grid_->finishEditing();
-        StringGrid1->setCurrentCell(r, c);
+        setCurrentCell(r, c);
         context_.prompts.message(this, kRepeatMessage, kCaptionProgram, Icon::Warning);
         StringGrid1->setFocus();
         checkingExit_ = false;
@@ -517,10 +617,8 @@ void TFrmInsertDeltia::ClearImportGrid()
 {
     grid_->finishEditing();
     setWindowTitle(kClearedCaption);
-    StringGrid1->setRowCount(0);
-    StringGrid1->setRowCount(1);
-    numberRows(0);
-    StringGrid1->setCurrentCell(0, 1);
+    model_->setRows(std::vector<QStringList>(1));
+    setCurrentCell(0, 1);
     LblStatus->clear();
 }
 
@@ -528,35 +626,26 @@ imports::ImportGrid TFrmInsertDeltia::grid() const
 {
     imports::ImportGrid result;
     result.game = game();
-    int rows = StringGrid1->rowCount();
+    int rows = rowCount();
     if (rows > 0 && rowEmpty(rows - 1))
         --rows; // the spare row
     result.rows.reserve(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
-        QStringList cells;
-        for (int c = 1; c <= result.game; ++c)
-            cells << cell(r, c);
-        result.rows.push_back(cells);
+        QStringList cells = model_->rows()[static_cast<std::size_t>(r)];
+        cells.resize(result.game);
+        result.rows.push_back(std::move(cells));
     }
     return result;
 }
 
-void TFrmInsertDeltia::setGrid(const imports::ImportGrid &grid)
+void TFrmInsertDeltia::setGrid(imports::ImportGrid grid)
 {
     grid_->finishEditing();
     if (grid.game != game())
         SpinEdit1->setValue(grid.game);
-    StringGrid1->setUpdatesEnabled(false);
-    StringGrid1->setRowCount(0);
-    StringGrid1->setRowCount(static_cast<int>(grid.rows.size()) + 1);
-    for (int r = 0; r < static_cast<int>(grid.rows.size()); ++r) {
-        const QStringList &row = grid.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < row.size() && c < grid.game; ++c)
-            setCell(r, c + 1, row.at(c));
-    }
-    numberRows(0);
-    StringGrid1->setUpdatesEnabled(true);
-    StringGrid1->setCurrentCell(0, 1);
+    grid.rows.emplace_back(); // the spare row
+    model_->setRows(std::move(grid.rows));
+    setCurrentCell(0, 1);
 }
 
 void TFrmInsertDeltia::Button1Click()
@@ -568,7 +657,7 @@ void TFrmInsertDeltia::Button1Click()
     loadFolder_ = QFileInfo(*path).absolutePath();
     ClearImportGrid();
     setWindowTitle(kFileCaption.arg(QFileInfo(*path).fileName()));
-    const imports::ImportResult result = imports::ReadImportFile(*path, game());
+    imports::ImportResult result = imports::ReadImportFile(*path, game());
     if (!result.opened) {
         ClearImportGrid();
         LblStatus->setText(result.message);
@@ -577,11 +666,12 @@ void TFrmInsertDeltia::Button1Click()
     }
     if (result.gameFixed)
         SpinEdit1->setValue(result.grid.game);
+    const QString status = imports::ImportStatusLine(result);
     if (result.cleared)
         ClearImportGrid();
     else
-        setGrid(result.grid);
-    LblStatus->setText(imports::ImportStatusLine(result));
+        setGrid(std::move(result.grid));
+    LblStatus->setText(status);
     // One notice for the whole file: the line under the grid says where and why.
     if (!result.refusals.empty())
         context_.prompts.message(this, imports::kUnsuitableFile, kCaptionProgram, Icon::Warning);
@@ -631,7 +721,7 @@ void TFrmInsertDeltia::prepareSnapshot()
     shown.refusals.push_back({3, QStringLiteral("1;9;99;44;58;66"), QStringLiteral("99 είναι έξω από το 1..80"), false});
     LblStatus->setText(imports::ImportStatusLine(shown));
     setWindowTitle(kFileCaption.arg(QStringLiteral("sthles.csv")));
-    StringGrid1->setCurrentCell(3, 5);
+    setCurrentCell(3, 5);
 }
 
 } // namespace taru::ui

@@ -10,11 +10,12 @@
 class QLabel;
 class QPushButton;
 class QSpinBox;
-class QTableWidget;
+class QTableView;
 
 namespace taru::ui {
 
 class InsertGrid;
+class InsertGridModel;
 
 // Coupon import: columns typed into a grid or loaded from a coupon, text or CSV file, saved as a
 // coupon file in DELTIA. The main menu's mode (typing, program files, text, CSV) only picks the
@@ -49,12 +50,19 @@ public:
     // The grid's coupons as the save writes them (the spare row left out).
     imports::ImportGrid grid() const;
     // Puts the coupons into the grid (with the spare row after them).
-    void setGrid(const imports::ImportGrid &grid);
+    void setGrid(imports::ImportGrid grid);
     int mode() const { return mode_; }
+    // What the grid shows: rows (the spare row included) and the text of a cell (column 0 is the
+    // row number).
+    int rowCount() const;
+    QString cell(int row, int column) const;
+    int currentRow() const;
+    int currentColumn() const;
+    void setCurrentCell(int row, int column);
 
     void prepareSnapshot() override;
 
-    QTableWidget *StringGrid1 = nullptr;
+    QTableView *StringGrid1 = nullptr;
     QSpinBox *SpinEdit1 = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
@@ -69,19 +77,17 @@ private:
     friend class InsertGrid;
     int game() const;
     bool rowEmpty(int row) const;
-    QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
-    void numberRows(int from);
-    void appendRow();
     void dropTrailingRows(int keep);
-    // The column of a value that repeats an earlier one in its row (column's own value at
-    // `column` for a single cell), or -1.
+    // The first column of the row whose value repeats an earlier one, or -1. With onlyColumn:
+    // that column when its value occurs elsewhere in the row, else -1.
     int repeatedColumn(int row, int onlyColumn = -1) const;
     void moveToNextCell(int row, int column);
     void focusChanged(QWidget *old, QWidget *now);
 
     AppContext &context_;
     InsertGrid *grid_ = nullptr;
+    InsertGridModel *model_ = nullptr;
     int mode_ = 0;
     QString loadFolder_;
     bool checkingExit_ = false;
