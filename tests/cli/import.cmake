@@ -18,10 +18,6 @@ taru_import_test(header_row "${TARU_IMPORT_DATA}/import_excel_el_header.csv"
   "^ΑΚΑΤΑΛΗΛΟ ΑΡΧΕΙΟ: γραμμή 1 «\"Αριθμός 1\";\"Αριθμός 2\";\"Αριθμός 3\"»: «Αριθμός 1» δεν είναι αριθμός\nnothing written: the grid was cleared\nexit-1\nnothing-written\n$")
 taru_import_test(outside_range "${TARU_IMPORT_DATA}/import_range.csv"
   "^ΑΚΑΤΑΛΗΛΟ ΑΡΧΕΙΟ: γραμμή 2 «4;99»: 99 είναι έξω από το 1\\.\\.80\n3 rows read, game 2 -> [^\n]*\nexit-0\n3~\n2~\n~\n0~\n0~\n5,12~\n4,99~\n7,8~\n$")
-taru_import_test(not_a_number "${TARU_IMPORT_DATA}/import_not_number.csv"
-  "^ΑΚΑΤΑΛΗΛΟ ΑΡΧΕΙΟ: γραμμή 2 «4;x»: «x» δεν είναι αριθμός\nnothing written: the grid was cleared\nexit-1\nnothing-written\n$")
-taru_import_test(generator_placeholders "${TARU_IMPORT_DATA}/import_generator.tru"
-  "^ΑΚΑΤΑΛΗΛΟ ΑΡΧΕΙΟ: γραμμή 7 «A,15,20»: «A» δεν είναι αριθμός\nnothing written[^\n]*\nexit-1\nnothing-written\n$")
 # A coupon file sets its own game; its options are not carried over.
 taru_import_test(coupon_file "${TARU_IMPORT_DATA}/import_coupons.tru --game 9"
   "^3 rows read, game 5 -> [^\n]*\nexit-0\n3~\n5~\n~\n0~\n0~\n3,17,25,60,77~\n1,2,4,5~\n~\n$")
