@@ -1,5 +1,6 @@
 #include "shell/FeatureWindows.h"
 
+#include "shell/DelFilesDlg.h"
 #include "shell/PlaceholderDlg.h"
 #include "draws/ui/NewNikFrm.h"
 #include "draws/ui/NikSthlhFrm.h"
@@ -7,6 +8,7 @@
 #include "draws/ui/StatAllChartFrm.h"
 #include "draws/ui/StatAllFrm.h"
 #include "draws/ui/StatNikFrm.h"
+#include "import/ui/FrmInsertDeltia.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrintRangeDlg.h"
@@ -52,12 +54,12 @@ FeatureWindows::FeatureWindows(AppContext &context)
                 preview->setSystem(columnSize, columnCount);
             PrnPrevEGGYFrm->exec();
         });
-    DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
+    DelFilesDlg = std::make_unique<TDelFilesDlg>(context);
     StatAllFrm = std::make_unique<TStatAllFrm>(context);
     StandardFrm = std::make_unique<TStandardFrm>(context);
     StatAllChartFrm = std::make_unique<TStatAllChartFrm>(context);
     NikSthlhFrm = std::make_unique<TNikSthlhFrm>(context);
-    FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
+    FrmInsertDeltia = std::make_unique<TFrmInsertDeltia>(context);
     FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
 }
 
