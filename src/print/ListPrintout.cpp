@@ -37,19 +37,19 @@ QList<ListLine> LayoutListPages(const ListPrintout &list, int ppiX, int ppiY, in
     QList<ListLine> lines;
     int page = 0;
     int y = 0;
-    const auto putRow = [&](const QStringList &cells) {
+    const auto putRow = [&](const QStringList &cells, bool heading) {
         for (qsizetype c = 0; c < cells.size() && c < starts.size(); ++c) {
             if (!cells.at(c).isEmpty())
-                lines.append(ListLine{page, starts.at(c), y, cells.at(c)});
+                lines.append(ListLine{page, starts.at(c), y, cells.at(c), heading, heading});
         }
         y += lineHeight;
     };
     const auto heading = [&] {
-        for (const QString &text : list.headerLines) {
-            lines.append(ListLine{page, 0, y, text});
+        for (qsizetype i = 0; i < list.headerLines.size(); ++i) {
+            lines.append(ListLine{page, 0, y, list.headerLines.at(i), i == list.headerLines.size() - 1, false});
             y += lineHeight;
         }
-        putRow(list.headings);
+        putRow(list.headings, true);
     };
     heading();
     int rowsOnPage = 0;
@@ -61,7 +61,7 @@ QList<ListLine> LayoutListPages(const ListPrintout &list, int ppiX, int ppiY, in
             rowsOnPage = 0;
             heading();
         }
-        putRow(row);
+        putRow(row, false);
         ++rowsOnPage;
     }
     return lines;
@@ -74,14 +74,24 @@ bool PrintList(PrintCanvas &canvas, const ListPrintout &list)
     canvas.setFontStyle(FontStyle{});
     const QList<ListLine> lines = LayoutListPages(list, canvas.ppiX(), canvas.ppiY(), canvas.pageWidth(), canvas.pageHeight(),
                                                   canvas.textHeight(QStringLiteral("X")));
+    // The rule under the headings, a little below their text.
+    const int ruleOffset = canvas.textHeight(QStringLiteral("X")) + canvas.ppiY() / 40;
     try {
         canvas.beginDocument();
         int page = 0;
+        bool ruled = false;
         for (const ListLine &line : lines) {
             if (line.page != page) {
                 canvas.newPage();
                 page = line.page;
+                ruled = false;
             }
+            if (line.heading && !ruled) {
+                canvas.line(0, line.y + ruleOffset, canvas.pageWidth(), line.y + ruleOffset);
+                ruled = true;
+            }
+            if (canvas.fontStyle().bold != line.bold)
+                canvas.setFontStyle(FontStyle{line.bold, false});
             canvas.textOut(line.x, line.y, line.text);
         }
         canvas.endDocument();

@@ -10,7 +10,11 @@
 #include "print/ui/PrnPrevFrm.h"
 #include "print/ui/PrnPrevGenFrm.h"
 #include "print/ui/ViewNikDlg.h"
+#include "systems/ui/BiblioFrm.h"
+#include "systems/ui/FrmReplace_Deltia.h"
+#include "systems/ui/GeneratorFrm.h"
 #include "systems/ui/KataskeuhFrm.h"
+#include "systems/ui/LoadBiblioListFrm.h"
 #include "systems/ui/StandardFrm.h"
 
 namespace taru::ui {
@@ -27,7 +31,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
 {
     context.windows = this;
     InfoDialDlg = std::make_unique<TInfoDialDlg>(context);
-    GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
+    GeneratorFrm = std::make_unique<TGeneratorFrm>(context);
     PrnPrevGenFrm = std::make_unique<TPrnPrevGenFrm>(context);
     EditNikToolDlg = placeholder("TEditNikToolDlg", "ΔΙΟΡΘΩΣΗ ΝΙΚΗΤΡΙΑΣ");
     KatoxosDlg = std::make_unique<TKatoxosDlg>(context);
@@ -37,8 +41,8 @@ FeatureWindows::FeatureWindows(AppContext &context)
     ViewNikDlg = std::make_unique<TViewNikDlg>(context);
     PrnPrevEGGYFrm = std::make_unique<TPrnPrevEGGYFrm>(context);
     PrnPrevDeltiaFrm = std::make_unique<TPrnPrevDeltiaFrm>(context);
-    BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
-    LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
+    BiblioFrm = std::make_unique<TBiblioFrm>(context);
+    LoadBiblioListFrm = std::make_unique<TLoadBiblioListFrm>(context);
     KataskeuhFrm = std::make_unique<TKataskeuhFrm>(
         context, [this] { return as<TStandardFrm>(StandardFrm); },
         [this](int columnSize, int columnCount) {
@@ -52,7 +56,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
     StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
     NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
     FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
-    FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
+    FrmReplace_Deltia = std::make_unique<TFrmReplace_Deltia>(context);
 }
 
 FeatureWindows::~FeatureWindows()
