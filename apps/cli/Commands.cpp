@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "game/Pricing.h"
+
 namespace taru::cli {
 
 QString optionValue(const QStringList &args, int &i)
@@ -25,6 +27,59 @@ void takeCouponFile(const QString &arg, QString &couponPath)
     if (!couponPath.isEmpty())
         throw UsageError{QStringLiteral("only one coupon file, not also '%1'").arg(arg)};
     couponPath = arg;
+}
+
+std::array<bool, 80> numberSet(const QString &option, const QString &text)
+{
+    const auto number = [&option](const QString &item) {
+        bool ok = false;
+        const int value = item.trimmed().toInt(&ok);
+        if (!ok)
+            throw UsageError{QStringLiteral("%1: '%2' is not a number").arg(option, item)};
+        if (value < 1 || value > kNumbers)
+            throw UsageError{QStringLiteral("%1: %2 is outside 1..80").arg(option).arg(value)};
+        return value;
+    };
+    std::array<bool, 80> set{};
+    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const qsizetype dash = item.indexOf(QLatin1Char('-'), 1);
+        const int first = number(dash < 0 ? item : item.left(dash));
+        const int last = dash < 0 ? first : number(item.mid(dash + 1));
+        if (last < first)
+            throw UsageError{QStringLiteral("%1: the range '%2' runs backwards").arg(option, item)};
+        for (int n = first; n <= last; ++n)
+            set[static_cast<std::size_t>(n - 1)] = true;
+    }
+    return set;
+}
+
+QString multiplierBoxList(const QString &option, const QString &text)
+{
+    std::array<bool, kMultiplierBoxCount> boxes{};
+    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const int box = wholeNumber(option, item);
+        if (box < 1 || box > kMultiplierBoxCount)
+            throw UsageError{QStringLiteral("multiplier box %1 is outside 1..9").arg(box)};
+        boxes[static_cast<std::size_t>(box - 1)] = true;
+    }
+    QStringList marked;
+    for (int box = 1; box <= kMultiplierBoxCount; ++box) {
+        if (boxes[static_cast<std::size_t>(box - 1)])
+            marked << QString::number(box);
+    }
+    return marked.join(QLatin1Char(','));
+}
+
+DrawsBox drawsBoxOf(const QString &option, const QString &text)
+{
+    const int wanted = wholeNumber(option, text);
+    for (int c = 0; c < kDrawColumns; ++c) {
+        for (int r = 0; r < kDrawRows; ++r) {
+            if (kDrawValues[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] == wanted)
+                return DrawsBox{c + 1, r};
+        }
+    }
+    throw UsageError{QStringLiteral("%1 must be one of 2,3,4,5,6,10,20,50,100,200, not %2").arg(option).arg(wanted)};
 }
 
 } // namespace taru::cli
