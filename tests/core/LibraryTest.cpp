@@ -41,7 +41,7 @@ TEST(Library, CellsCompareNumbersAsNumbers)
         int order;
     };
     const Case cases[] = {
-        {"6", "20", -1},          {"9.50", "18.00", -1},   {"18.00", "18.50", -1}, {"A6122", "A10455", -1},
+        {"6", "20", -1},          {"9.50", "18.00", -1},   {"9,50", "18,00", -1},   {"18.00", "18.50", -1}, {"A6122", "A10455", -1},
         {"5άδες", "10άδες", -1}, {"1 από 2", "1 από 10", -1}, {"abc", "ABC", 0},     {"007", "7", 0},
         {"", "1", -1},            {"Z10", "A10", 1},       {"-", "1 από 2", -1},
     };
@@ -88,6 +88,10 @@ TEST(Library, ListOpensSortedByNumbersWithTheCellsInWindowOrder)
     EXPECT_EQ(LibraryListCells(listing.rows[2]).join(QLatin1Char('|')),
               QStringLiteral("Z1045512|10|4|5|36|18.00|22|8.73|5|1 από 2|3"));
     EXPECT_TRUE(LibraryList(dir.filePath(QStringLiteral("missing")), 0.5, 1).rows.empty());
+    // Money and percentages with the regional decimal separator.
+    const data::SystemListing greek = LibraryList(dir.path(), 0.5, 9, QLocale(QLocale::Greek, QLocale::Greece));
+    EXPECT_EQ(greek.rows[2].cells[data::kColEuro], QStringLiteral("18,00"));
+    EXPECT_EQ(greek.rows[2].cells[data::kColPercent], QStringLiteral("8,73"));
 }
 
 TEST(Library, OpeningTakesTheFirstFileThatHoldsTheName)

@@ -112,7 +112,7 @@ void TBiblioFrm::buildControls()
     LblHint->setPalette(hintPalette);
     LblHint->hide();
 
-    const int right = 568;
+    const int right = 560;
     LblMultiplier = caption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 36, 240, 22));
     Header1 = new BoxHeader(kReversedMultipliers, 27, this);
     Header1->setObjectName(QStringLiteral("Header1"));
@@ -280,7 +280,9 @@ void TBiblioFrm::SGrdKeyPress(QChar key)
         return;
     const int row = SGrd->currentRow();
     numberTyped(row);
-    if (row + 1 < SGrd->rowCount())
+    // An accepted number moves the cursor on; an emptied cell waits for another.
+    const bool accepted = row >= 0 && row < static_cast<int>(numbers_.size()) && numbers_[static_cast<std::size_t>(row)] != 0;
+    if (accepted && row + 1 < SGrd->rowCount())
         SGrd->setCurrentCell(row + 1, numberColumn());
 }
 

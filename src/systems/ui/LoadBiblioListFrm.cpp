@@ -228,9 +228,10 @@ void TLoadBiblioListFrm::glBBtnhELPClick()
 void TLoadBiblioListFrm::prepareSnapshot()
 {
     if (rows_.empty()) {
-        // No library beside the program: a few rows of the kind the shipped library holds.
-        for (const char *name : {"A10455_10_4_5_36_1800_36_1429_5.tbi", "A12566_12_5_6_132_6600_132_1429_6.tbi",
-                                 "Z1045512_10_4_5_22_1100_22_873_5_1$2.tbi", "A8344_8_3_4_14_700_14_2000_4.tbi"}) {
+        // No library beside the program: a few rows of the shipped library and a system with a condition.
+        for (const char *name : {"A10455_10_4_5_22_1100_22_873_5.tbi", "A12566_12_5_6_68_3400_68_736_6.tbi",
+                                 "Z1045512_10_4_5_22_1100_22_873_5_1$2.tbi", "A8344_8_3_4_14_700_14_2000_4.tbi",
+                                 "A20455_20_4_5_552_27600_552_356_5.tbi", "A15677_15_6_7_435_21750_435_676_7.tbi"}) {
             if (auto row = data::ParseSystemFileName(QString::fromUtf8(name)))
                 rows_.push_back(*row);
         }
