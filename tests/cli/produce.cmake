@@ -75,8 +75,6 @@ set_tests_properties(cli.replace_into_itself PROPERTIES PASS_REGULAR_EXPRESSION
   "^2~\n5~\n2~\n2~\n4~\n1,2,40,4,7~\n40,4,7,6,5~\n$")
 foreach(bad
     "twice|--map 1:9,2:9|ΛΑΘΟΣ ΤΙΜΗ \\(row 1: 1 -> '9'\\)"
-    "kept_clash|--map 1:2|ΛΑΘΟΣ ΤΙΜΗ \\(row 1: 1 -> '2'\\)"
-    "empty|--map 4:|ΛΑΘΟΣ ΤΙΜΗ \\(row 4: 4 -> ''\\)"
     "not_in_file|--map 9:1|--map: 9 is not a number of the file")
   string(REPLACE "|" ";" parts "${bad}")
   list(GET parts 0 name)

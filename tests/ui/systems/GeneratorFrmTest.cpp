@@ -219,11 +219,3 @@ TEST_F(Generator, AMillionCouponsStayLightInThePreview)
     EXPECT_EQ(saved.count('\n'), 1000000 + 5);
     EXPECT_TRUE(saved.endsWith(produced().line(999999) + "\r\n"));
 }
-
-TEST_F(Generator, HelpAndCalculator)
-{
-    gen.glBBtnhELPClick();
-    gen.LMDShapeButton1Click();
-    EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/gennhtria.htm")});
-    EXPECT_EQ(calculatorStarts, 1);
-}
