@@ -45,7 +45,7 @@ int runGenerate(const QStringList &args)
         const QString &option = args.at(i);
         const QString value = optionValue(args, i);
         if (option == QLatin1String("--mould")) {
-            mould = numberSet(option, value);
+            mould = parseNumbers(option, value);
         } else if (option == QLatin1String("--odd") || option == QLatin1String("--even")) {
             for (int decade : decades(option, value))
                 presses.append(Press{decade - 1, option == QLatin1String("--even")});

@@ -29,30 +29,6 @@ void takeCouponFile(const QString &arg, QString &couponPath)
     couponPath = arg;
 }
 
-std::array<bool, 80> numberSet(const QString &option, const QString &text)
-{
-    const auto number = [&option](const QString &item) {
-        bool ok = false;
-        const int value = item.trimmed().toInt(&ok);
-        if (!ok)
-            throw UsageError{QStringLiteral("%1: '%2' is not a number").arg(option, item)};
-        if (value < 1 || value > kNumbers)
-            throw UsageError{QStringLiteral("%1: %2 is outside 1..80").arg(option).arg(value)};
-        return value;
-    };
-    std::array<bool, 80> set{};
-    for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const qsizetype dash = item.indexOf(QLatin1Char('-'), 1);
-        const int first = number(dash < 0 ? item : item.left(dash));
-        const int last = dash < 0 ? first : number(item.mid(dash + 1));
-        if (last < first)
-            throw UsageError{QStringLiteral("%1: the range '%2' runs backwards").arg(option, item)};
-        for (int n = first; n <= last; ++n)
-            set[static_cast<std::size_t>(n - 1)] = true;
-    }
-    return set;
-}
-
 QString multiplierBoxList(const QString &option, const QString &text)
 {
     std::array<bool, kMultiplierBoxCount> boxes{};

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "game/Pricing.h"
+#include "systems/Conditions.h"
+#include "systems/Constructor.h"
+
 #include <QStringList>
 #include <QTextStream>
 
 #include <array>
-
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace taru::cli {
 
@@ -26,8 +31,6 @@ int wholeNumber(const QString &option, const QString &text);
 // A word that is no option of the command: an unknown "--x" is refused, else it is the one coupon
 // file the command reads (a second one is refused).
 void takeCouponFile(const QString &arg, QString &couponPath);
-// "1-20,33": numbers 1..80 and ranges of them, as flags [n - 1].
-std::array<bool, 80> numberSet(const QString &option, const QString &text);
 // "3,1": multiplier boxes 1..9, written back as the coupon file holds them ("1,3").
 QString multiplierBoxList(const QString &option, const QString &text);
 // The consecutive-draws box of a value (2..6, 10..200): its column 1..2 and row 0..4.
@@ -36,6 +39,31 @@ struct DrawsBox {
     int row = 0;
 };
 DrawsBox drawsBoxOf(const QString &option, const QString &text);
+
+// "1-20,33": single numbers and ranges 1..80, separated by commas; `option` names the flag in messages.
+std::array<bool, kNumbers> parseNumbers(const QString &option, const QString &text);
+// The grid cells of a conditions file, refused with the cell named when one is not a number.
+void checkConditionCells(const ConditionEntries &entries);
+// A conditions file read for its conditions; a file that cannot be read is refused.
+ConstructorSetup loadConditionsFile(const QString &path);
+
+// What construct and optimise build, from their shared options: --conditions, --numbers, --game,
+// --guarantee, --library-dir, --coupons. Other options go to `extra`, which returns false for one
+// it does not know either; it is given the option and the index, to take a value with optionValue.
+struct BuildRequest {
+    ConstructorSetup setup;
+    ColumnConditions conditions;
+    ConstructionSetup build;
+    QString guaranteeText;
+    std::optional<QString> libraryDir;
+    std::optional<QString> couponsPath;
+};
+BuildRequest parseBuildRequest(const QStringList &args, const std::function<bool(const QString &, int &)> &extra);
+// Columns one per line, numbers single-blank separated.
+void printColumns(const SystemColumns &columns);
+// The library system file and the coupon file of a build, when asked for (nothing for no columns).
+void writeBuildFiles(const BuildRequest &request, const SystemColumns &columns, bool built);
+ConstructionSummary summaryOf(const BuildRequest &request, std::int64_t columns);
 
 // A command takes its own arguments (without the command name) and returns the exit code.
 using CommandFunction = int (*)(const QStringList &args);

@@ -8,7 +8,6 @@ class QTextBrowser;
 
 namespace taru::ui {
 
-inline const QString kHelpFolder = QStringLiteral("help");
 inline const QString kHelpDefaultPage = QStringLiteral("index.htm");
 
 // The page a help topic names: "TARU.chm::/GAME0.htm" -> "GAME0.htm"; "TARU.chm" -> the default page.

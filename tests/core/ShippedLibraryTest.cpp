@@ -3,6 +3,7 @@
 #include "data/SystemFile.h"
 #include "game/Pricing.h"
 #include "systems/Constructor.h"
+#include "systems/GuaranteeCheck.h"
 #include "systems/Library.h"
 
 #include "TestValues.h"
@@ -121,6 +122,13 @@ TEST(ShippedLibrary, EveryFileKeepsItsGuaranteeForEverySubsetOfItsNumbers)
         }
         const std::uint32_t uncovered = firstUncovered(masks, n, s.game, s.guarantee);
         EXPECT_EQ(uncovered, 0u) << "positions " << std::bitset<32>(uncovered).to_string() << " are not covered";
+        // The program's own check agrees.
+        GuaranteeSetup setup;
+        for (int p = 1; p <= n; ++p)
+            setup.pool.push_back(static_cast<std::uint8_t>(p));
+        setup.game = s.game;
+        setup.threshold = s.guarantee;
+        EXPECT_TRUE(CheckGuarantee(columns, setup).holds());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "game/ui/NumberBoard.h"
 #include "print/ui/PrnPrevEGGYFrm.h"
 #include "systems/Constructor.h"
+#include "systems/ui/ConditionsGrid.h"
 #include "systems/ui/KataskeuhFrm.h"
 #include "systems/ui/StandardFrm.h"
 

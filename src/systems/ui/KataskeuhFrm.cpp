@@ -11,7 +11,11 @@
 #include "game/ui/NumberBoard.h"
 #include "print/ui/ProgramPrinter.h"
 #include "window/DigitKeys.h"
+#include "systems/ui/BuildProgress.h"
+#include "systems/ui/ConditionsGrid.h"
+#include "systems/ui/RequiredSetRows.h"
 #include "systems/ui/StandardFrm.h"
+#include "systems/ui/SystemResultsPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,7 +23,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,94 +61,14 @@ const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώσ�
 const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! Να το επανεγγράψω;");
 
 const QString kSelectedEmpty = QStringLiteral("Επιλεγμένοι Αριθμοί :");
-const QString kColumnsEmpty = QStringLiteral("Στήλες :");
-const QString kColumns = QStringLiteral("Στήλες : ");
-const QString kCostEmpty = QStringLiteral("Κόστος :");
-const QString kCost = QStringLiteral("Κόστος : ");
-const QString kEpityxia = QStringLiteral("ΕΠΙΤΥΧΙΑ");
-const QString kSe = QStringLiteral("ΣΕ");
-const QString kSeText = QStringLiteral("ΣΕ ");
-const QString kDeltia = QStringLiteral("Δελτία : ");
-const QString kPrevious = QStringLiteral("Προηγούμενο μέτρημα : ");
 const QString kFound = QStringLiteral("Στήλες που έχουν βρεθεί : ");
-const QString kOn = QStringLiteral("ON");
 
-constexpr int kGridColumns = 4;
-constexpr int kGridRows = kGridConditionCount + 1;
-constexpr std::array<int, kGridColumns> kGridWidths{130, 80, 80, 50};
-constexpr int kGridRowHeight = 24;
-// Past this many candidates the bar shows the share done on this scale.
-constexpr int kLargeProgressMaximum = 10'000'000;
-// The labels of a running build are redrawn at most this often; input is let through far more
-// often (after every accepted column and at least every 50 ms of searching).
-constexpr qint64 kProgressRepaintMs = 15;
 
 QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     QLabel *label = CaptionLabel(parent, text, geometry);
     label->setObjectName(QLatin1String(name));
     return label;
-}
-
-QLineEdit *edit(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *e = new QLineEdit(QStringLiteral("0"), parent);
-    e->setObjectName(QLatin1String(name));
-    e->setGeometry(geometry);
-    e->setAlignment(Qt::AlignRight);
-    return e;
-}
-
-// The grid's editors get the window's key rules before the delegate sees their keys (the view
-// makes the delegate the editors' first event filter, so it has to ask).
-class ConditionCellDelegate : public QStyledItemDelegate {
-public:
-    using KeyRule = std::function<bool(QObject *editor, QEvent *event)>;
-    ConditionCellDelegate(KeyRule keyRule, QObject *parent)
-        : QStyledItemDelegate(parent)
-        , keyRule_(std::move(keyRule))
-    {
-    }
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
-        editor->setProperty("conditionCellEditor", true);
-        return editor;
-    }
-
-protected:
-    bool eventFilter(QObject *editor, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress && keyRule_(editor, event))
-            return true;
-        return QStyledItemDelegate::eventFilter(editor, event);
-    }
-
-private:
-    KeyRule keyRule_;
-};
-
-// The character a key types, as the grid's key rule sees it; null for keys that type nothing.
-QChar typedCharacter(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QLatin1Char('\r');
-    case Qt::Key_Backspace:
-        return QLatin1Char('\b');
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return QLatin1Char('\t');
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const QString text = event.text();
-    return text.size() == 1 ? text.at(0) : QChar();
 }
 
 } // namespace
@@ -210,111 +133,47 @@ void TKataskeuhFrm::buildControls()
     CmbEggy->setObjectName(QStringLiteral("CmbEggy"));
     CmbEggy->setGeometry(10, boardBottom + 128, 350, 24);
 
-    // The conditions grid: row 0 holds the captions, rows 1..8 the conditions.
+    // The conditions grid and, under it, the four required-number sets.
     const int middle = 384;
-    SGrd = new QTableWidget(kGridRows, kGridColumns, this);
-    SGrd->setObjectName(QStringLiteral("SGrd"));
-    SGrd->horizontalHeader()->hide();
-    SGrd->verticalHeader()->hide();
-    SGrd->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
-    SGrd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGrd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGrd->setSelectionMode(QAbstractItemView::SingleSelection);
-    SGrd->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                          QAbstractItemView::EditKeyPressed);
-    SGrd->setItemDelegate(new ConditionCellDelegate(
-        [this](QObject *editor, QEvent *event) { return eventFilter(editor, event); }, SGrd));
-    SGrd->setGeometry(middle, 14, 344, kGridRows * kGridRowHeight + 4);
-    SGrd->installEventFilter(this);
-    const QStringList headings{QStringLiteral("ΟΡΟΙ"), QStringLiteral("ΑΠΟ"), QStringLiteral("ΕΩΣ"), kOn};
-    for (int column = 0; column < kGridColumns; ++column) {
-        auto *item = new QTableWidgetItem(headings.at(column));
-        item->setFlags(Qt::ItemIsEnabled);
-        QFont font = item->font();
-        font.setBold(true);
-        item->setFont(font);
-        item->setBackground(palette().color(QPalette::Button));
-        item->setTextAlignment(Qt::AlignCenter);
-        SGrd->setItem(0, column, item);
-    }
-
-    // The four required-number sets.
-    const int setsTop = SGrd->y() + SGrd->height() + 30;
-    caption(this, "LblSetApo", QStringLiteral("Από"), QRect(middle + 230, setsTop - 22, 50, 20));
-    caption(this, "LblSetEos", QStringLiteral("Έως"), QRect(middle + 288, setsTop - 22, 50, 20));
-    const auto setRowControls = [&](int i, const char *buttonName, const char *labelName, const char *fromName,
-                                    const char *toName, QToolButton *&b, QLabel *&label, QLineEdit *&from,
-                                    QLineEdit *&to) {
-        const int y = setsTop + i * 32;
-        b = new QToolButton(this);
-        b->setObjectName(QLatin1String(buttonName));
-        b->setText(QStringLiteral("Α"));
-        b->setToolTip(QStringLiteral("ΣΤΑΝΤΑΡ Ή ΖΗΤΟΥΜΕΝΟΙ ΑΡΙΘΜΟΙ"));
-        b->setGeometry(middle, y, 30, 26);
-        QFont font = b->font();
-        font.setBold(true);
-        b->setFont(font);
-        label = new QLabel(this);
-        label->setObjectName(QLatin1String(labelName));
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        label->setAutoFillBackground(true);
-        QPalette white = label->palette();
-        white.setColor(QPalette::Window, Qt::white);
-        label->setPalette(white);
-        label->setGeometry(middle + 36, y, 186, 26);
-        from = edit(this, fromName, QRect(middle + 230, y, 50, 26));
-        to = edit(this, toName, QRect(middle + 288, y, 50, 26));
+    SGrd = new ConditionsGrid(context_.prompts, this);
+    SGrd->setGeometry(middle, 14, 344, ConditionsGrid::kRows * ConditionsGrid::kRowHeight + 4);
+    SetRows = new RequiredSetRows({{{"LMDDockSpeedButton3", "LblNums", "Edit2", "Edit3"},
+                                    {"LMDDockSpeedButton1", "LblNums2", "EdtApo", "EdtEos"},
+                                    {"LMDDockSpeedButton2", "LblNums3", "EdtApo3", "EdtEos3"},
+                                    {"LMDDockSpeedButton4", "LblNums4", "EdtApo4", "EdtEos4"}}},
+                                  this);
+    SetRows->move(middle, SGrd->y() + SGrd->height() + 30 - RequiredSetRows::kHeadingHeight);
+    const auto take = [this](int set, QToolButton *&button, QLabel *&label, QLineEdit *&from, QLineEdit *&to) {
+        const RequiredSetRows::Row r = SetRows->row(set);
+        button = r.button;
+        label = r.label;
+        from = r.from;
+        to = r.to;
     };
-    setRowControls(0, "LMDDockSpeedButton3", "LblNums", "Edit2", "Edit3", LMDDockSpeedButton3, LblNums, Edit2, Edit3);
-    setRowControls(1, "LMDDockSpeedButton1", "LblNums2", "EdtApo", "EdtEos", LMDDockSpeedButton1, LblNums2, EdtApo,
-                   EdtEos);
-    setRowControls(2, "LMDDockSpeedButton2", "LblNums3", "EdtApo3", "EdtEos3", LMDDockSpeedButton2, LblNums3, EdtApo3,
-                   EdtEos3);
-    setRowControls(3, "LMDDockSpeedButton4", "LblNums4", "EdtApo4", "EdtEos4", LMDDockSpeedButton4, LblNums4, EdtApo4,
-                   EdtEos4);
+    take(0, LMDDockSpeedButton3, LblNums, Edit2, Edit3);
+    take(1, LMDDockSpeedButton1, LblNums2, EdtApo, EdtEos);
+    take(2, LMDDockSpeedButton2, LblNums3, EdtApo3, EdtEos3);
+    take(3, LMDDockSpeedButton4, LblNums4, EdtApo4, EdtEos4);
 
     // Counts and cost.
-    const int right = 744;
-    const int rightWidth = 246;
-    const auto group = [&](const char *name, const QString &title, int y, QLabel *&columns, QLabel *&cost,
-                           const char *columnsName, const char *costName) {
-        auto *box = new QGroupBox(title, this);
-        box->setObjectName(QLatin1String(name));
-        box->setGeometry(right, y, rightWidth, 72);
-        QFont font = box->font();
-        font.setBold(true);
-        box->setFont(font);
-        columns = new QLabel(kColumnsEmpty, box);
-        columns->setObjectName(QLatin1String(columnsName));
-        columns->setGeometry(12, 22, rightWidth - 20, 20);
-        cost = new QLabel(kCostEmpty, box);
-        cost->setObjectName(QLatin1String(costName));
-        cost->setGeometry(12, 44, rightWidth - 20, 20);
-        QPalette red = cost->palette();
-        red.setColor(QPalette::WindowText, QColor(160, 0, 0));
-        cost->setPalette(red);
-        return box;
-    };
-    GrpFull = group("GrpFull", QStringLiteral("ΠΛΗΡΕΣ ΣΥΣΤΗΜΑ"), 10, LblFullColumns, LblFullCost, "LblFullColumns",
-                    "LblFullCost");
-    GrpBuilt = group("GrpBuilt", QStringLiteral("ΕΓΓΥΗΜΕΝΗ"), 88, LblBuiltColumns, LblBuiltCost, "LblBuiltColumns",
-                     "LblBuiltCost");
-    LblEpityxia = caption(this, "LblEpityxia", kEpityxia, QRect(right, 170, rightWidth, 22));
-    LblSe = caption(this, "LblSe", kSe, QRect(right, 194, rightWidth, 22));
-    LblDeltia = caption(this, "LblDeltia", kDeltia, QRect(right, 226, rightWidth, 22));
-    LblPrevious = caption(this, "LblPrevious", kPrevious, QRect(right, 250, rightWidth, 22));
-    LblPercent = caption(this, "LblPercent", QString(), QRect(right, 274, rightWidth, 22));
+    Results = new SystemResultsPanel(this);
+    Results->move(744, 10);
+    LblFullColumns = Results->LblFullColumns;
+    LblFullCost = Results->LblFullCost;
+    LblBuiltColumns = Results->LblBuiltColumns;
+    LblBuiltCost = Results->LblBuiltCost;
+    LblEpityxia = Results->LblEpityxia;
+    LblSe = Results->LblSe;
+    LblDeltia = Results->LblDeltia;
+    LblPrevious = Results->LblPrevious;
+    LblPercent = Results->LblPercent;
 
     // The progress of a build.
     const int progressTop = 414;
-    LblFound = caption(this, "LblFound", QString(), QRect(10, progressTop, 500, 22));
-    PrgFill = new QProgressBar(this);
-    PrgFill->setObjectName(QStringLiteral("PrgFill"));
-    PrgFill->setGeometry(10, progressTop + 24, 980, 18);
-    PrgFill->setTextVisible(false);
-    PrgFill->setRange(0, 1);
-    PrgFill->setValue(0);
+    Progress = new BuildProgress(980, this);
+    Progress->move(10, progressTop);
+    LblFound = Progress->LblFound;
+    PrgFill = Progress->PrgFill;
 
     // Commands.
     const int row1 = 466;
@@ -428,15 +287,7 @@ void TKataskeuhFrm::WindowReset()
     CmbSysthma->setCurrentIndex(-1);
     ResetConditions();
     LblSelected->setText(kSelectedEmpty);
-    LblFullColumns->setText(kColumnsEmpty);
-    LblFullCost->setText(kCostEmpty);
-    LblBuiltColumns->setText(kColumnsEmpty);
-    LblBuiltCost->setText(kCostEmpty);
-    LblEpityxia->setText(kEpityxia);
-    LblSe->setText(kSe);
-    LblDeltia->setText(kDeltia);
-    LblPrevious->setText(kPrevious);
-    LblPercent->clear();
+    Results->reset();
     LblFound->clear();
     summary_ = ConstructionSummary{};
     SgrdA->refresh();
@@ -444,72 +295,26 @@ void TKataskeuhFrm::WindowReset()
 
 void TKataskeuhFrm::ResetConditions()
 {
-    for (int column = 0; column < kGridColumns; ++column)
-        SGrd->setColumnWidth(column, kGridWidths[static_cast<std::size_t>(column)]);
-    for (int row = 1; row <= kGridConditionCount; ++row) {
-        const ConditionDefinition &definition = ConditionOf(row);
-        const QStringList texts{definition.name, QString::number(definition.neutral.from),
-                                QString::number(definition.neutral.to), QString()};
-        for (int column = 0; column < kGridColumns; ++column) {
-            auto *item = new QTableWidgetItem(texts.at(column));
-            const bool editable = column == 1 || column == 2;
-            item->setFlags(editable ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                                    : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            if (column > 0)
-                item->setTextAlignment(Qt::AlignCenter);
-            if (column == 0) {
-                QFont font = item->font();
-                font.setBold(true);
-                item->setFont(font);
-            }
-            SGrd->setItem(row, column, item);
-        }
-    }
-    for (int set = 0; set < kRequiredSetCount; ++set) {
-        const SetRow r = setRow(set);
-        r.label->clear();
-        r.from->setText(QStringLiteral("0"));
-        r.to->setText(QStringLiteral("0"));
-    }
-}
-
-TKataskeuhFrm::SetRow TKataskeuhFrm::setRow(int set) const
-{
-    switch (set) {
-    case 0:
-        return {LblNums, Edit2, Edit3};
-    case 1:
-        return {LblNums2, EdtApo, EdtEos};
-    case 2:
-        return {LblNums3, EdtApo3, EdtEos3};
-    case 3:
-        return {LblNums4, EdtApo4, EdtEos4};
-    default:
-        throw RangeError(QStringLiteral("Required-number set %1 is outside 0..3").arg(set));
-    }
+    SGrd->reset();
+    SetRows->reset();
 }
 
 QString TKataskeuhFrm::cell(int row, int column) const
 {
-    const QTableWidgetItem *item = SGrd->item(row, column);
-    return item ? item->text() : QString();
+    return SGrd->cell(row, column);
 }
 
 void TKataskeuhFrm::setCell(int row, int column, const QString &text)
 {
-    if (QTableWidgetItem *item = SGrd->item(row, column))
-        item->setText(text);
+    SGrd->setCell(row, column, text);
 }
 
 ConditionEntries TKataskeuhFrm::conditionEntries() const
 {
     ConditionEntries entries;
-    for (int row = 1; row <= kGridConditionCount; ++row)
-        entries.row(row) = {cell(row, 1), cell(row, 2)};
-    for (int set = 0; set < kRequiredSetCount; ++set) {
-        const SetRow r = setRow(set);
-        entries.sets[static_cast<std::size_t>(set)] = {r.label->text(), r.from->text(), r.to->text()};
-    }
+    SGrd->readInto(entries);
+    for (int set = 0; set < kRequiredSetCount; ++set)
+        entries.sets[static_cast<std::size_t>(set)] = SetRows->values(set);
     return entries;
 }
 
@@ -538,21 +343,11 @@ void TKataskeuhFrm::applySetup(const ConstructorSetup &setup)
     // The expansion always follows the game.
     CmbSysthma->setCurrentIndex(CmbNums->currentIndex() >= 0 ? CmbNums->currentIndex()
                                                               : indexOf(CmbSysthma, setup.expansionText));
-    for (int set = 0; set < kRequiredSetCount; ++set) {
-        const SetRow r = setRow(set);
-        const RequiredNumberSet &values = setup.conditions.sets[static_cast<std::size_t>(set)];
-        r.label->setText(values.label);
-        r.from->setText(values.from);
-        r.to->setText(values.to);
-    }
-    for (int row = 1; row <= kGridConditionCount; ++row) {
-        setCell(row, 1, setup.conditions.row(row).from);
-        setCell(row, 2, setup.conditions.row(row).to);
-    }
-    if (CmbEggy->currentIndex() >= 0) {
-        LblEpityxia->setText(CmbEggy->currentText());
-        LblSe->setText(kSeText + CmbSysthma->currentText());
-    }
+    for (int set = 0; set < kRequiredSetCount; ++set)
+        SetRows->setValues(set, setup.conditions.sets[static_cast<std::size_t>(set)]);
+    SGrd->show(setup.conditions);
+    if (CmbEggy->currentIndex() >= 0)
+        Results->showGuarantee(CmbEggy->currentText(), CmbSysthma->currentText());
     SgrdA->refresh();
     RecountSystem();
 }
@@ -628,15 +423,14 @@ void TKataskeuhFrm::CmbNumsChange()
 
 void TKataskeuhFrm::CmbEggyChange()
 {
-    LblEpityxia->setText(CmbEggy->currentText());
-    LblSe->setText(kSeText + CmbSysthma->currentText());
+    Results->showGuarantee(CmbEggy->currentText(), CmbSysthma->currentText());
     RecountSystem();
 }
 
 void TKataskeuhFrm::CmbSysthmaChange()
 {
     CmbSysthma->setCurrentIndex(CmbNums->currentIndex());
-    LblSe->setText(kSeText + CmbSysthma->currentText());
+    LblSe->setText(QStringLiteral("ΣΕ ") + CmbSysthma->currentText());
 }
 
 void TKataskeuhFrm::RecountSystem()
@@ -650,79 +444,22 @@ void TKataskeuhFrm::RecountSystem()
     const ConstructionSummary counts =
         MakeConstructionSummary(numbers, game, size, CmbNums->currentText(), CmbEggy->currentText(),
                                 CmbSysthma->currentText(), systemColumnCount(), context_.state.columnPrice);
-    LblFullColumns->setText(kColumns + QString::number(counts.fullColumns));
-    LblFullCost->setText(kCost + FormatMoney(counts.fullCost));
-    LblBuiltColumns->setText(kColumns + QString::number(counts.builtColumns));
-    LblBuiltCost->setText(kCost + FormatMoney(counts.builtCost));
+    Results->showCounts(counts);
 }
 
 // ---- conditions grid -----------------------------------------------------------------------
 
 void TKataskeuhFrm::SGrdKeyPress(QChar key)
 {
-    if (key == QLatin1Char('\r'))
-        validateCurrentCell();
-}
-
-void TKataskeuhFrm::validateCurrentCell()
-{
-    const int row = SGrd->currentRow();
-    const int column = SGrd->currentColumn();
-    if (row < 1 || row > kGridConditionCount)
-        return;
-    QString from = cell(row, 1);
-    QString to = cell(row, 2);
-    if (column == 1 || column == 2)
-        ValidateConditionRow(row, column, from, to);
-    setCell(row, 1, from);
-    setCell(row, 2, to);
-    setCell(row, 3, IsConditionActive(row, from, to) ? kOn : QString());
-}
-
-bool TKataskeuhFrm::eventFilter(QObject *watched, QEvent *event)
-{
-    const bool isEditor = watched->property("conditionCellEditor").toBool();
-    if ((watched == SGrd || isEditor) && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const QChar typed = typedCharacter(*key);
-        // Keys that type nothing, and Tab, keep their meaning (moving between cells).
-        if (typed.isNull() || typed == QLatin1Char('\t'))
-            return QDialog::eventFilter(watched, event);
-        if (SGrd->currentColumn() == 0)
-            return true;
-        if (ClassifyDigitKey(*key) == DigitKey::Discard)
-            return true;
-        if (typed == QLatin1Char('\r')) {
-            if (isEditor) {
-                // The cell takes the typed text before the row is checked.
-                auto *editor = static_cast<QWidget *>(watched);
-                QAbstractItemDelegate *delegate = SGrd->itemDelegate();
-                // Closed here, so the delegate must not close it a second time when its focus goes.
-                editor->removeEventFilter(delegate);
-                Q_EMIT delegate->commitData(editor);
-                Q_EMIT delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-            }
-            runGuarded(context_.prompts, this, [&] { SGrdKeyPress(typed); });
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    SGrd->keyPress(key);
 }
 
 // ---- required-number sets ------------------------------------------------------------------
 
 void TKataskeuhFrm::editRequiredSet(int set)
 {
-    TStandardFrm *dialog = standardFrm_ ? standardFrm_() : nullptr;
-    if (!dialog)
-        return;
-    const SetRow r = setRow(set);
-    RequiredNumberSet values{r.label->text(), r.from->text(), r.to->text()};
-    if (!dialog->EditRequiredSet(values))
-        return;
-    r.label->setText(values.label);
-    r.from->setText(values.from);
-    r.to->setText(values.to);
+    if (TStandardFrm *dialog = standardFrm_ ? standardFrm_() : nullptr)
+        SetRows->edit(set, *dialog);
 }
 
 void TKataskeuhFrm::LMDDockSpeedButton3Click() { editRequiredSet(0); }
@@ -744,25 +481,8 @@ void TKataskeuhFrm::setBuilding(bool building)
 
 void TKataskeuhFrm::finishBuild()
 {
-    LblFound->clear();
+    Progress->clear();
     BBtnStop->setVisible(false);
-    PrgFill->setRange(0, 1); // an empty bar (a 0..0 range would show a busy bar)
-    PrgFill->setValue(0);
-}
-
-void TKataskeuhFrm::onProgress(const ConstructionProgress &progress, std::int64_t candidates)
-{
-    const qint64 now = progressClock_.elapsed();
-    if (now - progressLastUpdateMs_ >= kProgressRepaintMs || progress.processed >= candidates) {
-        progressLastUpdateMs_ = now;
-        LblFound->setText(kFound + QString::number(progress.accepted));
-        const std::int64_t done = std::min(progress.processed, candidates);
-        const int value = PrgFill->maximum() == kLargeProgressMaximum && candidates > kLargeProgressMaximum
-                              ? static_cast<int>(static_cast<long double>(done) * kLargeProgressMaximum / candidates)
-                              : static_cast<int>(done);
-        PrgFill->setValue(value);
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void TKataskeuhFrm::BBtnCalcClick()
@@ -771,8 +491,7 @@ void TKataskeuhFrm::BBtnCalcClick()
         return;
     stopRequested_ = false;
     BBtnStop->setVisible(true);
-    PrgFill->setRange(0, 1);
-    PrgFill->setValue(0);
+    Progress->clear();
     auto cleanUp = qScopeGuard([this] {
         setBuilding(false);
         finishBuild();
@@ -787,10 +506,7 @@ void TKataskeuhFrm::BBtnCalcClick()
     const std::vector<std::uint8_t> numbers = pool();
     const int n = static_cast<int>(numbers.size());
     const std::int64_t candidates = Combinations(n, size);
-    // At least 1: a 0..0 range would show a busy bar.
-    PrgFill->setRange(0, candidates <= std::numeric_limits<int>::max() ? std::max(1, static_cast<int>(candidates))
-                                                                         : kLargeProgressMaximum);
-    PrgFill->setValue(0);
+    Progress->start(candidates);
 
     ColumnConditions conditions;
     try {
@@ -807,25 +523,24 @@ void TKataskeuhFrm::BBtnCalcClick()
     const QString gameText = CmbNums->currentText();
 
     SharedState &state = context_.state;
-    LblPrevious->setText(kPrevious + QString::number(systemColumnCount()));
+    Results->showPrevious(systemColumnCount());
     state.systemColumns.clear();
 
     setBuilding(true);
-    progressClock_.start();
-    progressLastUpdateMs_ = -kProgressRepaintMs;
     ConstructionResult result;
     {
         SystemConstructor engine(setup, conditions);
         result = engine.EnumerateCandidates(
-            stopRequested_, [this, candidates](const ConstructionProgress &p) { onProgress(p, candidates); });
+            stopRequested_, [this](const ConstructionProgress &p) {
+                Progress->report(p.processed, kFound + QString::number(p.accepted));
+            });
     }
     if (stopRequested_)
         result.columns.clear();
     state.systemColumns = std::move(result.columns);
     const auto count = static_cast<std::int64_t>(state.systemColumns.size());
 
-    LblDeltia->setText(CouponCountText(count));
-    LblPercent->setText(PercentageText(gameText, count, candidates));
+    Results->showBuilt(count, PercentageText(gameText, count, candidates));
     summary_ = MakeConstructionSummary(numbers, game, size, gameText, CmbEggy->currentText(),
                                        CmbSysthma->currentText(), count, state.columnPrice);
     context_.prompts.info(this, ConstructionMessage(summary_), kCaptionProgram);
@@ -914,10 +629,10 @@ ConstructorReport TKataskeuhFrm::makeReport() const
     }
     const ConditionLimits limits = LoadConditionLimits(conditionEntries());
     for (int set = 0; set < kRequiredSetCount; ++set) {
-        const SetRow r = setRow(set);
+        const RequiredNumberSet values = SetRows->values(set);
         const auto i = static_cast<std::size_t>(kGridConditionCount + set);
-        const bool on = !r.label->text().trimmed().isEmpty() && (limits.from[i] != 0 || limits.to[i] != 0);
-        report.groups[static_cast<std::size_t>(set)] = ReportCondition{r.label->text(), r.from->text(), r.to->text(), on};
+        const bool on = !values.label.trimmed().isEmpty() && (limits.from[i] != 0 || limits.to[i] != 0);
+        report.groups[static_cast<std::size_t>(set)] = ReportCondition{values.label, values.from, values.to, on};
     }
     return report;
 }
@@ -1002,7 +717,7 @@ void TKataskeuhFrm::prepareSnapshot()
     CmbEggyChange();
     setCell(kOddRow, 1, QStringLiteral("2"));
     setCell(kOddRow, 2, QStringLiteral("4"));
-    setCell(kOddRow, 3, kOn);
+    setCell(kOddRow, 3, QStringLiteral("ON"));
     LblNums->setText(QStringLiteral("1,2,3"));
     Edit2->setText(QStringLiteral("1"));
     Edit3->setText(QStringLiteral("2"));
@@ -1019,9 +734,8 @@ void TKataskeuhFrm::prepareSnapshot()
         ConstructSystem(setup, ColumnConditions::fromEntries(conditionEntries()), stop);
     context_.state.systemColumns = result.columns;
     const auto count = static_cast<std::int64_t>(result.columns.size());
-    LblPrevious->setText(kPrevious + QStringLiteral("0"));
-    LblDeltia->setText(CouponCountText(count));
-    LblPercent->setText(PercentageText(CmbNums->currentText(), count, Combinations(12, 6)));
+    Results->showPrevious(0);
+    Results->showBuilt(count, PercentageText(CmbNums->currentText(), count, Combinations(12, 6)));
     summary_ = MakeConstructionSummary(setup.pool, 6, 6, CmbNums->currentText(), CmbEggy->currentText(),
                                        CmbSysthma->currentText(), count, context_.state.columnPrice);
     RecountSystem();

@@ -7,23 +7,24 @@
 #include "systems/Constructor.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
 
 #include <array>
 #include <functional>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
-class QTableWidget;
 class QToolButton;
 
 namespace taru::ui {
 
+class BuildProgress;
+class ConditionsGrid;
 class NumberBoard;
+class RequiredSetRows;
+class SystemResultsPanel;
 class TStandardFrm;
 
 // How the constructor hands its result to the produced-system print preview: the preview reads
@@ -98,7 +99,8 @@ public:
     QComboBox *CmbEggy = nullptr;
     QLabel *LblSysthma = nullptr;
     QComboBox *CmbSysthma = nullptr;
-    QTableWidget *SGrd = nullptr;
+    ConditionsGrid *SGrd = nullptr;
+    RequiredSetRows *SetRows = nullptr;   // holds the four rows below
     QToolButton *LMDDockSpeedButton3 = nullptr;
     QLabel *LblNums = nullptr;
     QLineEdit *Edit2 = nullptr;
@@ -115,10 +117,9 @@ public:
     QLabel *LblNums4 = nullptr;
     QLineEdit *EdtApo4 = nullptr;
     QLineEdit *EdtEos4 = nullptr;
-    QGroupBox *GrpFull = nullptr;            // "ΠΛΗΡΕΣ ΣΥΣΤΗΜΑ"
+    SystemResultsPanel *Results = nullptr;   // the labels below live in it
     QLabel *LblFullColumns = nullptr;
     QLabel *LblFullCost = nullptr;
-    QGroupBox *GrpBuilt = nullptr;           // "ΕΓΓΥΗΜΕΝΗ"
     QLabel *LblBuiltColumns = nullptr;
     QLabel *LblBuiltCost = nullptr;
     QLabel *LblEpityxia = nullptr;           // the guarantee text
@@ -126,6 +127,7 @@ public:
     QLabel *LblDeltia = nullptr;             // "Δελτία : "
     QLabel *LblPrevious = nullptr;           // "Προηγούμενο μέτρημα : "
     QLabel *LblPercent = nullptr;
+    BuildProgress *Progress = nullptr;       // holds the two below
     QLabel *LblFound = nullptr;              // "Στήλες που έχουν βρεθεί : "
     QProgressBar *PrgFill = nullptr;
     QPushButton *BBtnCalc = nullptr;
@@ -140,21 +142,12 @@ public:
     QToolButton *LMDShapeButton1 = nullptr;
     QPushButton *BtnBack = nullptr;
 
-    // The four required-number rows in condition order.
-    struct SetRow {
-        QLabel *label;
-        QLineEdit *from;
-        QLineEdit *to;
-    };
-    SetRow setRow(int set) const;
-
 public Q_SLOTS:
     void reject() override; // refused while a build runs
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -162,8 +155,6 @@ private:
     void editRequiredSet(int set);
     void setBuilding(bool building);
     void finishBuild();
-    void onProgress(const ConstructionProgress &progress, std::int64_t candidates);
-    void validateCurrentCell();
     void writeLibraryFile(const ConstructionSetup &setup);
     int gameSize() const;     // G, 0 when no game is chosen
     int columnSize() const;   // K, 0 when no expansion is chosen
@@ -176,8 +167,6 @@ private:
     bool building_ = false;
     QString systemName_;
     ConstructionSummary summary_;
-    QElapsedTimer progressClock_;
-    qint64 progressLastUpdateMs_ = 0;
     QList<QWidget *> lockedWhileBuilding_;
 };
 

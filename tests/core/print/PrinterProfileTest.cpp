@@ -265,3 +265,13 @@ TEST(LoadForPrinting, ReadsAProfileFile)
     EXPECT_TRUE(load.geometry->bold);
     EXPECT_EQ(load.geometry->markChar, QStringLiteral("#"));
 }
+
+TEST(PrinterProfile, TheShippedDefaultProfileIsTheDialogDefaultsSavedAsTheDefault)
+{
+    PrinterProfile expected;
+    expected.printerName = kDefaultProfileEntry;
+    expected.isDefault = true;
+    const QByteArray shipped =
+        test::readAll(QStringLiteral(TARU_TEST_DATA "/../../resources/") + kPrintersFolder + QLatin1Char('/') + kDefaultProfileFile);
+    EXPECT_EQ(shipped, SerialiseProfile(expected));
+}
