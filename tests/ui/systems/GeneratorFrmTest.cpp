@@ -28,9 +28,9 @@ const QString kConfirm = QStringLiteral("Επιβεβαίωση");
 const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώστε τον καθαρισμό του δελτίου");
 const QString kWelcomeStart = QStringLiteral("ΚΑΛΩΣ ΗΛΘΑΤΕ ΣΤΗΝ ΕΞΥΠΝΗ ΓΕΝΗΤΡΙΑ ΠΑΡΑΓΩΓΗΣ ΔΕΛΤΙΩΝ\nΓΙΑ ΤΙΣ ΑΝΑΓΚΕΣ");
 
-class Generator : public ProduceTest {
+class GeneratorWindow : public ProduceTest {
 protected:
-    Generator()
+    GeneratorWindow()
         : gen(context)
     {
         // Whatever another window left in the shared coupon is reset by the show.
@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(Generator, EveryShowStartsFromTheFullMouldGameTwelveAndAHundredCoupons)
+TEST_F(GeneratorWindow, EveryShowStartsFromTheFullMouldGameTwelveAndAHundredCoupons)
 {
     clearAll();
     mark({5});
@@ -87,7 +87,7 @@ TEST_F(Generator, EveryShowStartsFromTheFullMouldGameTwelveAndAHundredCoupons)
     EXPECT_EQ(gen.LblTotKostos->text(), QStringLiteral("Συνολική Αξία Δελτίου : 0.50"));
 }
 
-TEST_F(Generator, OddButtonOfTheThirdDecadeMarksAndReleasesItsOddNumbers)
+TEST_F(GeneratorWindow, OddButtonOfTheThirdDecadeMarksAndReleasesItsOddNumbers)
 {
     clearAll();
     QTest::mouseClick(gen.BtnOdd[2], Qt::LeftButton);
@@ -98,7 +98,7 @@ TEST_F(Generator, OddButtonOfTheThirdDecadeMarksAndReleasesItsOddNumbers)
     EXPECT_EQ(markedNumbers(context.state.board), (std::vector<int>{72, 74, 76, 78, 80}));
 }
 
-TEST_F(Generator, FullMouldProducesTwelveDistinctNumbersPerCouponIntoThePreview)
+TEST_F(GeneratorWindow, FullMouldProducesTwelveDistinctNumbersPerCouponIntoThePreview)
 {
     gen.Header1SectionClick(1);        // x3
     gen.SgrdDKMouseUp(3);              // 5 draws
@@ -120,7 +120,7 @@ TEST_F(Generator, FullMouldProducesTwelveDistinctNumbersPerCouponIntoThePreview)
     EXPECT_FALSE(context.state.slipMarks.numbers.contains(QLatin1Char('A')));
 }
 
-TEST_F(Generator, FiveAllowedNumbersForGameFiveAreEveryCoupon)
+TEST_F(GeneratorWindow, FiveAllowedNumbersForGameFiveAreEveryCoupon)
 {
     clearAll();
     mark({2, 19, 33, 47, 80});
@@ -135,7 +135,7 @@ TEST_F(Generator, FiveAllowedNumbersForGameFiveAreEveryCoupon)
     }
 }
 
-TEST_F(Generator, TheThreeRefusalsProduceNothing)
+TEST_F(GeneratorWindow, TheThreeRefusalsProduceNothing)
 {
     clearAll();
     prompts.expectMessage(kGeneratorNoMould, kInfo);
@@ -163,7 +163,7 @@ TEST_F(Generator, TheThreeRefusalsProduceNothing)
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
 }
 
-TEST_F(Generator, WithoutAGameTheMouldDecidesIt)
+TEST_F(GeneratorWindow, WithoutAGameTheMouldDecidesIt)
 {
     clearAll();
     mark({1, 2, 3, 4, 5, 6, 7});
@@ -175,7 +175,7 @@ TEST_F(Generator, WithoutAGameTheMouldDecidesIt)
     EXPECT_EQ(produced().size(), 3u);
 }
 
-TEST_F(Generator, CouponCountTakesDigitsOnly)
+TEST_F(GeneratorWindow, CouponCountTakesDigitsOnly)
 {
     gen.EdtNumDeltia->clear();
     QTest::keyClicks(gen.EdtNumDeltia, QStringLiteral("1a2-3 4"));
@@ -184,7 +184,7 @@ TEST_F(Generator, CouponCountTakesDigitsOnly)
     EXPECT_EQ(gen.EdtNumDeltia->text(), QStringLiteral("123"));
 }
 
-TEST_F(Generator, ClearingAsksFirstAndEmptiesEverything)
+TEST_F(GeneratorWindow, ClearingAsksFirstAndEmptiesEverything)
 {
     gen.Header1SectionClick(0);
     prompts.expectAsk(kAskClear, kConfirm, Button::No);
@@ -200,7 +200,7 @@ TEST_F(Generator, ClearingAsksFirstAndEmptiesEverything)
     EXPECT_EQ(gen.LblKostos->text(), QStringLiteral("Αξία Δελτίου :"));
 }
 
-TEST_F(Generator, AMillionCouponsStayLightInThePreview)
+TEST_F(GeneratorWindow, AMillionCouponsStayLightInThePreview)
 {
     gen.EdtNumDeltia->setText(QStringLiteral("1000000"));
     gen.BtnPrintClick();

@@ -32,9 +32,9 @@ const QString kInfo = QStringLiteral("Ενημέρωση");
 // Four positions, game 3: the columns 1 2 3, 1 3 4 and 2 4 (a short line).
 const QString kSystemFile = QStringLiteral("A4233_4_2_3_3_150_3_7500_3.tbi");
 
-class Library : public ProduceTest {
+class LibraryWindows : public ProduceTest {
 protected:
-    Library()
+    LibraryWindows()
     {
         for (const char *name : {"A8344_8_3_4_14_700_14_2000_4.tbi", "Z1045512_10_4_5_36_999_22_873_5_1$2.tbi",
                                  "A6233_6_2_3_4_200_4_2000_3.tbi"})
@@ -84,7 +84,7 @@ protected:
 
 } // namespace
 
-TEST_F(Library, ListOpensSortedByNumbersAndSortsByAnyHeading)
+TEST_F(LibraryWindows, ListOpensSortedByNumbersAndSortsByAnyHeading)
 {
     ui::TLoadBiblioListFrm list(context);
     list.show();
@@ -110,7 +110,7 @@ TEST_F(Library, ListOpensSortedByNumbersAndSortsByAnyHeading)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(Library, ABadNameStopsTheListingWithAWarning)
+TEST_F(LibraryWindows, ABadNameStopsTheListingWithAWarning)
 {
     writeAll(biblioPath(QStringLiteral("B_x_1.tbi")), "");
     ui::TLoadBiblioListFrm list(context);
@@ -120,7 +120,7 @@ TEST_F(Library, ABadNameStopsTheListingWithAWarning)
     EXPECT_EQ(prompts.lastIcon, ui::Icon::Warning);
 }
 
-TEST_F(Library, DoubleClickOpensTheSystemOrWarnsWhenItsFileIsGone)
+TEST_F(LibraryWindows, DoubleClickOpensTheSystemOrWarnsWhenItsFileIsGone)
 {
     ui::TLoadBiblioListFrm list(context);
     list.show();
@@ -136,7 +136,7 @@ TEST_F(Library, DoubleClickOpensTheSystemOrWarnsWhenItsFileIsGone)
     EXPECT_EQ(biblio.execs, 1);
 }
 
-TEST_F(Library, ListPrintsTheChosenRangeOnTheProgramsPrinter)
+TEST_F(LibraryWindows, ListPrintsTheChosenRangeOnTheProgramsPrinter)
 {
     ui::TLoadBiblioListFrm list(context);
     list.show();
@@ -172,7 +172,7 @@ TEST_F(Library, ListPrintsTheChosenRangeOnTheProgramsPrinter)
     EXPECT_FALSE(text.contains(QStringLiteral("A4233")));
 }
 
-TEST_F(Library, PositionsTakeOnlyFreeNumbersFromOneToEighty)
+TEST_F(LibraryWindows, PositionsTakeOnlyFreeNumbersFromOneToEighty)
 {
     openSystem();
     EXPECT_EQ(biblio.windowTitle(), QStringLiteral("BIB" "ΛΙΟΘΗΚΗ ΑΝΤΙΚΑΤΑΣΤΑΣΗ ΑΡΙΘΜΩΝ"));
@@ -199,7 +199,7 @@ TEST_F(Library, PositionsTakeOnlyFreeNumbersFromOneToEighty)
     EXPECT_EQ(biblio.playerNumbers(), (std::vector<int>{22, 15, 0, 0}));
 }
 
-TEST_F(Library, PositionsOneThreeFourBecomeThePlayersNumbersInThePreview)
+TEST_F(LibraryWindows, PositionsOneThreeFourBecomeThePlayersNumbersInThePreview)
 {
     openSystem();
     typeAll({7, 15, 22, 40});
@@ -217,7 +217,7 @@ TEST_F(Library, PositionsOneThreeFourBecomeThePlayersNumbersInThePreview)
     EXPECT_EQ(marks.drawRow, 1);
 }
 
-TEST_F(Library, CouponsAreRefusedUntilEveryUsedPositionIsFilled)
+TEST_F(LibraryWindows, CouponsAreRefusedUntilEveryUsedPositionIsFilled)
 {
     openSystem();
     typeAll({7, 15, 22});
@@ -239,7 +239,7 @@ TEST_F(Library, CouponsAreRefusedUntilEveryUsedPositionIsFilled)
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
 }
 
-TEST_F(Library, SavesTheBuiltCouponsWithTheWindowsOptions)
+TEST_F(LibraryWindows, SavesTheBuiltCouponsWithTheWindowsOptions)
 {
     openSystem();
     typeAll({7, 15, 22, 40});
@@ -253,7 +253,7 @@ TEST_F(Library, SavesTheBuiltCouponsWithTheWindowsOptions)
     EXPECT_EQ(readAll(path), QByteArray("3\r\n3\r\n1,3\r\n1\r\n2\r\n7,15,22\r\n7,22,40\r\n15,40\r\n"));
 }
 
-TEST_F(Library, DiceFillsTheEmptyPositionsWithFreeNumbers)
+TEST_F(LibraryWindows, DiceFillsTheEmptyPositionsWithFreeNumbers)
 {
     openSystem();
     type(1, QStringLiteral("15"));
@@ -269,7 +269,7 @@ TEST_F(Library, DiceFillsTheEmptyPositionsWithFreeNumbers)
     EXPECT_EQ(biblio.SGrd->text(3, 1), QString::number(numbers[3]));
 }
 
-TEST_F(Library, ReportPrintsTheSystemAndThePlayersNumbers)
+TEST_F(LibraryWindows, ReportPrintsTheSystemAndThePlayersNumbers)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";

@@ -17,9 +17,9 @@ namespace {
 const QString kProgram = QStringLiteral("TARU");
 const QByteArray kCoupons = "2\r\n5\r\n1,3\r\n2\r\n0\r\n1,2,3,4,5\r\n3,4,5,6,7\r\n";
 
-class Replace : public ProduceTest {
+class ReplaceWindow : public ProduceTest {
 protected:
-    Replace()
+    ReplaceWindow()
         : window(context)
     {
         loaded = deltiaPath(QStringLiteral("ΚΥΡΙΑΚΗ.tru"));
@@ -47,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_F(Replace, ListsTheFilesNumbersInOrderOfFirstAppearance)
+TEST_F(ReplaceWindow, ListsTheFilesNumbersInOrderOfFirstAppearance)
 {
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("ANTIKATA" "ΣΤΑΣΗ ΔΕΛΤΙΩΝ"));
@@ -61,7 +61,7 @@ TEST_F(Replace, ListsTheFilesNumbersInOrderOfFirstAppearance)
     EXPECT_TRUE(window.BBtnSave->isVisible());
 }
 
-TEST_F(Replace, TypingTakesDigitsOnlyAndTheBoardShowsTheNewNumbers)
+TEST_F(ReplaceWindow, TypingTakesDigitsOnlyAndTheBoardShowsTheNewNumbers)
 {
     window.show();
     typeInto(window.SGrd, 2, 2, QStringLiteral("4x0"));
@@ -71,7 +71,7 @@ TEST_F(Replace, TypingTakesDigitsOnlyAndTheBoardShowsTheNewNumbers)
     EXPECT_EQ(window.SGrd->currentRow(), 3); // Enter moved on
 }
 
-TEST_F(Replace, SavingRewritesEveryCouponInOnePass)
+TEST_F(ReplaceWindow, SavingRewritesEveryCouponInOnePass)
 {
     struct Case {
         std::vector<std::pair<int, const char *>> edits;
@@ -101,7 +101,7 @@ TEST_F(Replace, SavingRewritesEveryCouponInOnePass)
     EXPECT_EQ(readAll(loaded), kCoupons);
 }
 
-TEST_F(Replace, AWrongNewNumberIsRefusedAndNothingIsWritten)
+TEST_F(ReplaceWindow, AWrongNewNumberIsRefusedAndNothingIsWritten)
 {
     window.show();
     for (const auto &[row, text] : std::vector<std::pair<int, const char *>>{{5, "9"}, {3, ""}, {1, "0"}}) {
@@ -119,7 +119,7 @@ TEST_F(Replace, AWrongNewNumberIsRefusedAndNothingIsWritten)
     EXPECT_EQ(QDir(deltiaPath(QString())).entryList(QDir::Files).size(), 1);
 }
 
-TEST_F(Replace, TheLoadedFileChosenAsTheOutputLosesNothing)
+TEST_F(ReplaceWindow, TheLoadedFileChosenAsTheOutputLosesNothing)
 {
     window.show();
     setNew(2, "40");
@@ -127,7 +127,7 @@ TEST_F(Replace, TheLoadedFileChosenAsTheOutputLosesNothing)
     EXPECT_EQ(readAll(loaded), QByteArray("2\r\n5\r\n\r\n0\r\n0\r\n1,2,40,4,5\r\n40,4,5,6,7\r\n"));
 }
 
-TEST_F(Replace, DiceGivesEveryRowADifferentNumber)
+TEST_F(ReplaceWindow, DiceGivesEveryRowADifferentNumber)
 {
     window.show();
     window.BBtnDiceClick();
@@ -156,7 +156,7 @@ TEST_F(Replace, DiceGivesEveryRowADifferentNumber)
     EXPECT_EQ(window.SGrd->text(80, 2), QStringLiteral("81"));
 }
 
-TEST_F(Replace, ABadItemIsReportedAndTheNumbersBeforeItStay)
+TEST_F(ReplaceWindow, ABadItemIsReportedAndTheNumbersBeforeItStay)
 {
     writeAll(loaded, "2\r\n3\r\n\r\n0\r\n0\r\n4,8,2\r\n9,x,1\r\n");
     prompts.expectMessage(QStringLiteral("Η γραμμή 7 του αρχείου δελτίων έχει μη έγκυρο αριθμό «x»."), kProgram);
