@@ -1,6 +1,6 @@
 // The backtest checks every coupon of a file against every past draw: 10,000 columns against
 // 10,000 draws (10^8 pairs) must take under a second. The window runs it with a stop flag and
-// progress (RunBacktest); BM_BacktestInSlices shows what those cost.
+// progress (RunBacktest); BM_BacktestStoppable shows what those cost.
 //
 //   build/bin/bench_backtest
 #include "data/CouponFile.h"
@@ -55,9 +55,9 @@ void backtest(benchmark::State &state)
 } // namespace
 
 void BM_Backtest(benchmark::State &state) { backtest(state); }
-void BM_BacktestInSlices(benchmark::State &state) { backtest(state); }
+void BM_BacktestStoppable(benchmark::State &state) { backtest(state); }
 
 BENCHMARK(BM_Backtest)->Args({10'000, 10'000, 0})->Args({100, 10'000, 0})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BacktestInSlices)->Args({10'000, 10'000, 1})->Args({100, 10'000, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BacktestStoppable)->Args({10'000, 10'000, 1})->Args({100, 10'000, 1})->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
