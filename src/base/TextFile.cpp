@@ -99,20 +99,31 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-LineReader::LineReader(const QString &path, qsizetype maxLineBytes)
-    : maxLineBytes_(maxLineBytes)
+namespace {
+
+// Opens a file for reading, refusing anything but a regular file: a FIFO or a device would
+// block or never end. The reason goes to `why`.
+std::unique_ptr<QFile> openRegularFile(const QString &path, QString &why)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        error_ = QStringLiteral("\"%1\" is not a regular file").arg(path);
-        return;
+        why = QStringLiteral("\"%1\" is not a regular file").arg(path);
+        return nullptr;
     }
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file->errorString());
-        return;
+        why = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file->errorString());
+        return nullptr;
     }
-    file_ = file.release();
+    return file;
+}
+
+} // namespace
+
+LineReader::LineReader(const QString &path, qsizetype maxLineBytes)
+    : maxLineBytes_(maxLineBytes)
+{
+    file_ = openRegularFile(path, error_).release();
 }
 
 LineReader::~LineReader()
@@ -202,24 +213,26 @@ std::optional<QString> LineReader::next()
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return splitLines(decode(bytes));
+    QString why;
+    const std::optional<QByteArray> bytes = readBytes(path, &why);
+    if (!bytes)
+        throw FileError(why);
+    return splitLines(decode(*bytes));
 }
 
-std::optional<QByteArray> readBytes(const QString &path)
+std::optional<QByteArray> readBytes(const QString &path, QString *why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    QString reason;
+    const std::unique_ptr<QFile> file = openRegularFile(path, reason);
+    if (file) {
+        QByteArray bytes = file->readAll();
+        if (file->error() == QFileDevice::NoError)
+            return bytes;
+        reason = QStringLiteral("Cannot read file \"%1\". %2").arg(path, file->errorString());
+    }
+    if (why)
+        *why = reason;
+    return std::nullopt;
 }
 
 void writeAtomically(const QString &path, const std::function<void(QIODevice &)> &produce)
@@ -242,6 +255,69 @@ void writeAtomically(const QString &path, const std::function<void(QIODevice &)>
     }
     if (!file.commit())
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
+}
+
+namespace {
+constexpr qsizetype kChunkBytes = qsizetype{256} << 10;
+} // namespace
+
+ChunkWriter::ChunkWriter(QIODevice &out, const QString &path)
+    : out_(out)
+    , path_(path)
+{
+    buffer_.reserve(kChunkBytes + 64);
+}
+
+void ChunkWriter::spill()
+{
+    if (out_.write(buffer_) != buffer_.size())
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path_, out_.errorString()));
+    buffer_.clear();
+}
+
+void ChunkWriter::append(const QByteArray &bytes)
+{
+    buffer_ += bytes;
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::append(char c)
+{
+    buffer_ += c;
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::appendNumber(qint64 value)
+{
+    char digits[24];
+    int n = 0;
+    const bool negative = value < 0;
+    auto magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        buffer_ += '-';
+    while (n > 0)
+        buffer_ += digits[--n];
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::crlf()
+{
+    buffer_ += "\r\n";
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::finish()
+{
+    if (!buffer_.isEmpty())
+        spill();
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)
