@@ -43,11 +43,9 @@ int runPrint(const QStringList &argsIn)
     if (pdfPath.isEmpty() == !positions)
         throw UsageError{QStringLiteral("give either --pdf OUT.pdf or --positions")};
 
-    const data::CouponFileData file = data::ReadCouponFile(couponPath);
-    if (!file.valid) {
-        err() << file.error << '\n';
+    const data::CouponFileData file = ReadCouponFileOrReport(couponPath);
+    if (!file.valid)
         return 1;
-    }
     if (file.count <= 0) {
         err() << "the coupon file holds no coupons\n";
         return 1;

@@ -27,4 +27,15 @@ void takeCouponFile(const QString &arg, QString &couponPath)
     couponPath = arg;
 }
 
+data::CouponFileData ReadCouponFileOrReport(const QString &path)
+{
+    data::CouponFileData file = data::ReadCouponFile(path);
+    if (!file.valid) {
+        err() << file.error << '\n';
+        if (!file.reason.isEmpty())
+            err() << file.reason << '\n';
+    }
+    return file;
+}
+
 } // namespace taru::cli

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CouponFile.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -24,6 +26,10 @@ int wholeNumber(const QString &option, const QString &text);
 // A word that is no option of the command: an unknown "--x" is refused, else it is the one coupon
 // file the command reads (a second one is refused).
 void takeCouponFile(const QString &arg, QString &couponPath);
+
+// Reads a coupon file; when it cannot be read, writes the reader's message (and on a second
+// line what was wrong) to standard error. The result says whether it was read.
+data::CouponFileData ReadCouponFileOrReport(const QString &path);
 
 // A command takes its own arguments (without the command name) and returns the exit code.
 using CommandFunction = int (*)(const QStringList &args);

@@ -122,18 +122,32 @@ TEST(CouponFile, EmptyHeaderLineMeansNoBoxes)
     EXPECT_EQ(file.drawsColumn, 0);
     EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 0.5);
 
-    CouponFileData all = file;
-    all.multipliers = QStringLiteral("1,2,3,4,5,6,7,8,9");
-    all.drawsColumn = 2;
-    all.drawsRow = 4;
-    EXPECT_DOUBLE_EQ(CouponFileValue(all, 0.5), 7000.0); // 200 draws x 70
-    all.multipliers = QStringLiteral("10");
-    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
-    all.multipliers = QStringLiteral("x");
-    EXPECT_THROW(CouponFileValue(all, 0.5), ConversionError);
-    all.multipliers.clear();
-    all.drawsRow = 5;
-    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
+}
+
+TEST(CouponFile, ValueCountsOnlyTheBoxesTheSlipHas)
+{
+    struct Case {
+        const char *multipliers;
+        int drawsColumn;
+        int drawsRow;
+        double value;
+    };
+    const Case cases[] = {
+        {"1,2,3,4,5,6,7,8,9", 2, 4, 7000.0}, // 200 draws x 70
+        {"0", 0, 0, 0.5},                     // box 0 does not exist: left to printing
+        {"10,1", 0, 0, 1.0},
+        {"x,3", 0, 0, 2.0},
+        {"", 2, 5, 0.5},                      // no row 5
+        {"", 3, 0, 0.5},                      // no column 3
+        {"", 1, 2, 2.0},                      // 4 draws
+    };
+    CouponFileData file = parse("1\r\n5\r\n\r\n0\r\n0\r\n1,2,3,4,5\r\n");
+    for (const Case &c : cases) {
+        file.multipliers = QString::fromLatin1(c.multipliers);
+        file.drawsColumn = c.drawsColumn;
+        file.drawsRow = c.drawsRow;
+        EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), c.value) << c.multipliers << " " << c.drawsColumn << "," << c.drawsRow;
+    }
 }
 
 TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)

@@ -143,13 +143,7 @@ void TPrnPrevDeltiaFrm::BtnSortClick()
                                  refusal->caption == kCaptionError ? Icon::Error : Icon::Information);
         return;
     }
-    std::vector<std::vector<int>> columns;
-    columns.reserve(static_cast<std::size_t>(couponCount()));
-    for (int i = 0; i < couponCount(); ++i) {
-        const auto &numbers = file_.coupon(i).numbers;
-        columns.emplace_back(numbers.begin(), numbers.end());
-    }
-    const CheckResult result = CheckColumns(columns, file_.game, winning);
+    const CheckResult result = data::CheckCouponFile(file_, winning);
     auto *results = context_.window<TInfoDialDlg>(WindowId::InfoDialDlg);
     if (!results)
         return;
