@@ -92,13 +92,9 @@ int runConstruct(const QStringList &args)
     }
 
     ConstructorSetup setup;
-    if (conditionsPath) {
-        try {
-            setup = LoadConditions(*conditionsPath);
-        } catch (const FileError &e) {
-            throw UsageError{e.message()};
-        }
-    }
+    // A conditions file that cannot be read, or is damaged, is the reader's failure (exit 1).
+    if (conditionsPath)
+        setup = LoadConditions(*conditionsPath);
     if (numbers)
         setup.board = *numbers;
 
@@ -172,7 +168,7 @@ int runConstruct(const QStringList &args)
             err() << QStringLiteral("Δεν έχετε στήλες για αποθήκευση") << '\n';
         } else {
             // No slip here: no multiplier and no consecutive-draws box.
-            data::WriteCouponFile(*couponsPath, static_cast<int>(summary.builtColumns), build.columnSize, QString(), 0, 0,
+            data::WriteCouponFile(*couponsPath, summary.builtColumns, build.columnSize, QString(), 0, 0,
                                   result.columns);
         }
     }
