@@ -222,10 +222,15 @@ QStringList readLines(const QString &path)
 
 std::optional<QByteArray> readBytes(const QString &path, QString *why)
 {
+    return readBytes(path, -1, why);
+}
+
+std::optional<QByteArray> readBytes(const QString &path, qint64 maxBytes, QString *why)
+{
     QString reason;
     const std::unique_ptr<QFile> file = openRegularFile(path, reason);
     if (file) {
-        QByteArray bytes = file->readAll();
+        QByteArray bytes = maxBytes < 0 ? file->readAll() : file->read(maxBytes);
         if (file->error() == QFileDevice::NoError)
             return bytes;
         reason = QStringLiteral("Cannot read file \"%1\". %2").arg(path, file->errorString());

@@ -71,6 +71,8 @@ QStringList readLines(const QString &path);
 // The whole file as it is on disk, or nothing when it cannot be opened or read, or is not a
 // regular file (each reader words its own message; `why` gets the reason).
 std::optional<QByteArray> readBytes(const QString &path, QString *why = nullptr);
+// The first maxBytes bytes of the file (all of it when shorter), on the same terms.
+std::optional<QByteArray> readBytes(const QString &path, qint64 maxBytes, QString *why = nullptr);
 
 // Writes the lines, each followed by CR LF, whole and atomically: the file is replaced only once
 // everything has been written, so a failure leaves the previous file as it was.

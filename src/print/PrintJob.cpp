@@ -1,6 +1,5 @@
 #include "print/PrintJob.h"
 
-#include <QFile>
 
 namespace taru {
 
@@ -8,10 +7,10 @@ ProfileLoad LoadProfileForJob(const QString &profilePath, PrintCanvas &canvas, c
 {
     const int ppiX = canvas.ppiX();
     const int ppiY = canvas.ppiY();
-    QFile file(profilePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return LoadForPrinting(profilePath, ppiX, ppiY, 0, locale); // reports the missing file
-    const QByteArray bytes = file.read(kProfileSize);
+    const std::optional<QByteArray> read = ReadProfileBytes(profilePath);
+    if (!read)
+        return LoadForPrinting(profilePath, ppiX, ppiY, 0, locale); // reports why it cannot be read
+    const QByteArray &bytes = *read;
     // The page height depends on the orientation the profile asks for.
     if (const auto profile = ParseProfile(bytes))
         canvas.setOrientation(OrientationOf(profile->slipPosition));

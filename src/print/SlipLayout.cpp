@@ -176,8 +176,18 @@ QString ValueLineText(const ValueLine &line, const QString &siteLabel, const QLo
            amount;
 }
 
+int DevicePosition(double value)
+{
+    // A position no page can have (or no number at all) must never reach an integer conversion.
+    if (!std::isfinite(value) || std::fabs(value) > kMaxDevicePosition)
+        throw RangeError(QStringLiteral("Position %1 is outside any page").arg(value));
+    return static_cast<int>(value);
+}
+
 int RoundHalfEven(double value)
 {
+    if (!std::isfinite(value) || std::fabs(value) > kMaxDevicePosition)
+        return DevicePosition(value);
     const double lower = std::floor(value);
     const double diff = value - lower;
     double result = lower;
@@ -205,8 +215,8 @@ SlipItem textItem(SlipBlock block, double x, double y, int fontSize, const QStri
     item.block = block;
     item.exactX = x;
     item.exactY = y;
-    item.x = static_cast<int>(std::trunc(x));
-    item.y = static_cast<int>(std::trunc(y));
+    item.x = DevicePosition(std::trunc(x));
+    item.y = DevicePosition(std::trunc(y));
     item.fontSize = fontSize;
     item.text = text;
     return item;

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -168,6 +169,8 @@ TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
         {"non-numeric game", "1\r\nfive\r\n\r\n0\r\n0\r\n", 0},
         {"non-numeric draws column", "1\r\n5\r\n\r\nA\r\n0\r\n", 0},
         {"missing row line", "1\r\n5\r\n\r\n0\r\n", 0},
+        {"k above 80", "1\r\n81\r\n\r\n0\r\n0\r\n", 0},
+        {"k of two billion", "1\r\n2000000000\r\n\r\n0\r\n0\r\n1\r\n", 0},
         {"empty file", "", 0},
     };
     for (const Case &c : cases) {
@@ -179,8 +182,28 @@ TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
     // The numbers of the failing line read before the fault stay with it.
     const CouponFileData partial = parse("1\r\n2\r\n\r\n0\r\n0\r\n7,8,9\r\n");
     EXPECT_EQ(numbersOf(partial.coupon(0)), (std::vector<int>{7, 8}));
-    // 0 and 255 are still numbers the reader takes.
+    // 0 and 255 are still numbers the reader takes, and 80 numbers a column.
     EXPECT_TRUE(parse("1\r\n2\r\n\r\n0\r\n0\r\n0,255\r\n").valid);
+    EXPECT_TRUE(parse("1\r\n80\r\n\r\n0\r\n0\r\n").valid);
+}
+
+TEST(CouponFile, AHugeLineIsRefusedWithoutReadingIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.tru"));
+    // 200 MB on one line: refused after the first kilobytes past the limit.
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n5\r\n\r\n0\r\n0\r\n");
+        const QByteArray chunk(1 << 20, '1');
+        for (int i = 0; i < 200; ++i)
+            ASSERT_EQ(file.write(chunk), chunk.size());
+    }
+    const CouponFileData file = ReadCouponFile(path);
+    EXPECT_FALSE(file.valid);
+    EXPECT_EQ(file.error, kCouponReadErrorPrefix + QDir::toNativeSeparators(path));
+    EXPECT_EQ(file.reason, QStringLiteral("Line 6 of \"%1\" is longer than %2 bytes").arg(path).arg(kMaxCouponLineBytes));
 }
 
 TEST(CouponFile, MissingFileNamesTheFullPath)

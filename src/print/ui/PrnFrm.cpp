@@ -279,6 +279,7 @@ void TPrnFrm::fillControls(const PrinterProfile &p, bool currentLayout)
     EdtAksiaY->setText(shownDistance(p.valueY));
     selectSize(CmbMXar, p.messageSize);
     selectSize(CmbAXar, p.valueSize);
+    storedSlipPosition_ = p.slipPosition;
     setSlipPositionIndex(p.slipPosition <= 1 ? p.slipPosition : -1);
     RadioGroup1Click();
 }
@@ -302,7 +303,9 @@ PrinterProfile TPrnFrm::profileFromControls() const
     p.valueSize = toInt(CmbAXar->currentText());
     p.isDefault = Chkdefault->isChecked();
     p.bold = ChkBold->isChecked();
-    p.slipPosition = static_cast<std::uint8_t>(slipPositionIndex() == 1 ? kSlipLandscape : kSlipPortrait);
+    // A stored position the dialog does not offer stays as it was until an item is chosen.
+    const int index = slipPositionIndex();
+    p.slipPosition = index < 0 ? storedSlipPosition_ : static_cast<std::uint8_t>(index == 1 ? kSlipLandscape : kSlipPortrait);
     return p;
 }
 
@@ -319,10 +322,10 @@ void TPrnFrm::FormShow()
     for (const QFileInfo &info : files) {
         if (info.suffix().compare(kProfileExtension, Qt::CaseInsensitive) != 0)
             continue;
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> bytes = ReadProfileBytes(info.absoluteFilePath());
+        if (!bytes)
             continue;
-        const std::optional<PrinterProfile> profile = ParseProfile(file.read(kProfileSize));
+        const std::optional<PrinterProfile> profile = ParseProfile(*bytes);
         if (!profile)
             continue; // cannot be read whole
         const QString name = profile->printerName.trimmed();
@@ -348,8 +351,7 @@ void TPrnFrm::ComboBox2Change()
     const QString path = AppPaths::findEntry(folder, entry + QLatin1Char('.') + kProfileExtension, false);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(kProfileSize) : QByteArray();
+    const QByteArray bytes = ReadProfileBytes(path).value_or(QByteArray());
     if (const std::optional<PrinterProfile> profile = ParseProfile(bytes)) {
         fillControls(*profile, true);
         return;
@@ -386,21 +388,16 @@ void TPrnFrm::BBtnSaveClick()
     if (context_.prompts.ask(this, kConfirmProfileSave, kCaptionConfirmUpper, {Button::Ok, Button::Cancel}, Button::Ok,
                              Icon::Question) != Button::Ok)
         return;
+    ProfileSave saved = ProfileSave::Saved;
     try {
-        const PrinterProfile profile = profileFromControls();
-        const QString name = profile.printerName.trimmed();
-        if (name.isEmpty())
-            throw FileError(QStringLiteral("No printer name to save the profile under"));
-        const QByteArray bytes = SerialiseProfile(profile);
-        const auto target = [&folder](const QString &fileName) {
-            const QString existing = AppPaths::findEntry(folder, fileName, false);
-            return existing.isEmpty() ? folder + QLatin1Char('/') + fileName : existing;
-        };
-        textfile::writeBytes(target(name + QLatin1Char('.') + kProfileExtension), bytes);
-        if (profile.isDefault)
-            textfile::writeBytes(target(kDefaultProfileFile), bytes);
+        saved = SaveProfile(folder, profileFromControls());
     } catch (const std::exception &) {
         context_.prompts.error(this, kProfileSaveFailed);
+        return;
+    }
+    if (saved == ProfileSave::NoName) {
+        context_.prompts.error(this, kProfileNeedsName);
+        Edit9->setFocus();
         return;
     }
     context_.prompts.info(this, kProfileSaved);

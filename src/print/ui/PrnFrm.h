@@ -22,6 +22,9 @@ inline const QString kLandscapePicture = QStringLiteral("TARU_Landscape1.jpg");
 inline const QString kProfileDamaged = QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο.");
 inline const QString kConfirmProfileSave = QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση");
 inline const QString kProfileSaved = QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία.");
+inline const QString kProfileNeedsName = QStringLiteral(
+    "Συμπληρώστε το Όνομα Εκτυπωτή: με αυτό το όνομα αποθηκεύονται οι ρυθμίσεις. "
+    "(Με επιλεγμένο το «Προεπιλεγμένος εκτυπωτής» αποθηκεύονται και χωρίς όνομα, ως default.)");
 inline const QString kProfileSaveFailed = QStringLiteral(
     "Παρουσίαστηκε σφάλμα κατά την αποθήκευση.Βεβαιωθείτε ότι έχετε συμπληρώσει όλα τα αριθμητικά πεδία.");
 
@@ -86,6 +89,7 @@ private:
     QList<QLineEdit *> distanceFields() const;
 
     AppContext &context_;
+    std::uint8_t storedSlipPosition_ = kSlipPortrait; // of the profile last shown
 };
 
 } // namespace taru::ui

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace taru;
 
 namespace {
@@ -264,6 +266,12 @@ TEST(SlipLayout, MarksRoundHalfToEven)
 {
     for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {1.4999, 1}, {1.5001, 2}})
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+    // Nothing that is not a place on a page is ever converted to an integer.
+    for (const double bad : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(), 1e300, -3e9}) {
+        EXPECT_THROW(RoundHalfEven(bad), RangeError) << bad;
+        EXPECT_THROW(DevicePosition(bad), RangeError) << bad;
+    }
     SlipGeometry g = grid();
     g.slipLeft = 1000.5;
     g.slipTop = 2001.5;
