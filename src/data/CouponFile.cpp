@@ -43,6 +43,18 @@ QString headerText(std::int64_t count, int game, const QString &multipliers, int
 
 } // namespace
 
+std::array<QString, kTensGroups> CouponLine::groups() const
+{
+    std::array<QString, kTensGroups> groups;
+    for (const std::uint8_t number : numbers) {
+        QString &group = groups[static_cast<std::size_t>(tensGroup(number))];
+        if (!group.isEmpty())
+            group += QLatin1Char(',');
+        group += QString::number(number);
+    }
+    return groups;
+}
+
 const CouponLine &CouponFileData::coupon(int i) const
 {
     static const CouponLine empty;
@@ -136,10 +148,6 @@ private:
             if (*number < 0 || *number > 255)
                 return fail(QStringLiteral("line %1: %2 is outside 0..255").arg(lineNumber).arg(*number));
             coupon.numbers.push_back(static_cast<std::uint8_t>(*number));
-            QString &group = coupon.groups[static_cast<std::size_t>(tensGroup(*number))];
-            if (!group.isEmpty())
-                group += QLatin1Char(',');
-            group += QString::number(*number);
         }
         return true;
     }

@@ -28,9 +28,10 @@ inline constexpr qsizetype kMaxCouponLineBytes = qsizetype{64} << 10;
 struct CouponLine {
     // The numbers in file order, "A" placeholders left out; at most k of them.
     std::vector<std::uint8_t> numbers;
-    // The same numbers by tens for display and printing: groups[0] holds 1..10 (and every value
-    // outside 1..80), groups[7] holds 71..80; each a "," list in file order.
-    std::array<QString, kTensGroups> groups;
+    // The same numbers by tens for display and printing: group 0 holds 1..10 (and every value
+    // outside 1..80), group 7 holds 71..80; each a "," list in file order. Made when asked, so a
+    // file of a million coupons holds only their numbers.
+    std::array<QString, kTensGroups> groups() const;
 };
 
 // What a coupon file holds. The list has `count` coupons (line 1 of the file); only the lines

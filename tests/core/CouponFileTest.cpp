@@ -63,8 +63,8 @@ TEST(CouponFile, ReadsTheExampleWithHeaderGroupsAndValue)
     EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{3, 17, 25, 60, 77}));
     EXPECT_EQ(numbersOf(file.coupon(1)), (std::vector<int>{1, 2, 3, 4, 5}));
     const std::array<QString, kTensGroups> groups{"3", "17", "25", "", "", "60", "", "77"};
-    EXPECT_EQ(file.coupon(0).groups, groups);
-    EXPECT_EQ(file.coupon(1).groups[0], "1,2,3,4,5");
+    EXPECT_EQ(file.coupon(0).groups(), groups);
+    EXPECT_EQ(file.coupon(1).groups()[0], "1,2,3,4,5");
     // 10 draws x (2 + 4) x 0.50
     EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 30.0);
     EXPECT_EQ(readAll(path), kExample); // reading never touches the file
@@ -75,7 +75,7 @@ TEST(CouponFile, GroupsByTensAtTheBoundaries)
     const CouponFileData file = parse("1\r\n12\r\n\r\n0\r\n0\r\n10,11,20,21,70,71,80,81,0,255,1\r\n");
     ASSERT_TRUE(file.valid);
     const std::array<QString, kTensGroups> groups{"10,81,0,255,1", "11,20", "21", "", "", "", "70", "71,80"};
-    EXPECT_EQ(file.coupon(0).groups, groups);
+    EXPECT_EQ(file.coupon(0).groups(), groups);
     EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{10, 11, 20, 21, 70, 71, 80, 81, 0, 255, 1}));
 }
 
@@ -87,7 +87,7 @@ TEST(CouponFile, FirstLineSizesTheList)
     EXPECT_EQ(three.count, 3);
     EXPECT_EQ(numbersOf(three.coupon(1)), (std::vector<int>{3, 4}));
     EXPECT_TRUE(three.coupon(2).numbers.empty());
-    EXPECT_TRUE(three.coupon(2).groups[0].isEmpty());
+    EXPECT_TRUE(three.coupon(2).groups()[0].isEmpty());
 
     // Says 2, holds 3: refused, the two coupons read stay.
     const CouponFileData two = parse("2\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n5,6\r\n");
