@@ -34,6 +34,10 @@ struct SlipFlags {
 // is drawn.
 SlipFlags ParseSlipMarks(const SlipMarks &marks);
 
+// The marks a preview can show: entries that are not numbers, or not boxes of the slip, are
+// left out without a word (a coupon file may name them; printing refuses them).
+SlipFlags ParseShownSlipMarks(const SlipMarks &marks);
+
 // The value line: the site label, then a game label or the coupon's number in its set, then the
 // coupon's value.
 struct ValueLine {

@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "window/ErrorGuard.h"
+#include "print/ui/ProgramPrinter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -117,7 +118,10 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     BBtnBack->setObjectName(QStringLiteral("BBtnBack"));
     glBBtnhELP = new QPushButton(QStringLiteral("&ΒΟΗΘΕΙΑ"), this);
     glBBtnhELP->setObjectName(QStringLiteral("glBBtnhELP"));
-    for (QPushButton *button : {BBtnSave, BBtnBack, glBBtnhELP})
+    BtnChoosePrinter = new QPushButton(kChoosePrinterCaption, this);
+    BtnChoosePrinter->setObjectName(QStringLiteral("BtnChoosePrinter"));
+    LblPrinter = label(this, QString(), "LblPrinter");
+    for (QPushButton *button : {BBtnSave, BBtnBack, glBBtnhELP, BtnChoosePrinter})
         button->setAutoDefault(false);
 
     Image1 = label(this, QString(), "Image1");
@@ -175,6 +179,9 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     auto *top = new QHBoxLayout;
     top->addLayout(left, 1);
     top->addWidget(Image1);
+    auto *printerRow = new QHBoxLayout;
+    printerRow->addWidget(LblPrinter, 1);
+    printerRow->addWidget(BtnChoosePrinter);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(glBBtnhELP);
     buttons->addStretch(1);
@@ -182,6 +189,7 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     buttons->addWidget(BBtnBack);
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);
+    outer->addLayout(printerRow);
     outer->addLayout(buttons);
 
     for (QLineEdit *field : distanceFields())
@@ -192,6 +200,7 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     connectGuarded(radioButtons, &QButtonGroup::idClicked, this, prompts, [this] { RadioGroup1Click(); });
     connectGuarded(BBtnSave, &QPushButton::clicked, this, prompts, [this] { BBtnSaveClick(); });
     connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
+    connectGuarded(BtnChoosePrinter, &QPushButton::clicked, this, prompts, [this] { BtnChoosePrinterClick(); });
     connect(BBtnBack, &QPushButton::clicked, this, &QDialog::accept);
 
     RadioGroup1Click();
@@ -309,8 +318,15 @@ PrinterProfile TPrnFrm::profileFromControls() const
     return p;
 }
 
+void TPrnFrm::BtnChoosePrinterClick()
+{
+    ChoosePrinter(context_, this, ProgramPrinter());
+    LblPrinter->setText(PrinterText(ProgramPrinter()));
+}
+
 void TPrnFrm::FormShow()
 {
+    LblPrinter->setText(PrinterText(ProgramPrinter()));
     for (QComboBox *list : {ComboBox1, CmbMXar, CmbAXar})
         selectSize(list, 7);
     ComboBox2->clear();

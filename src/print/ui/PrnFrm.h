@@ -42,6 +42,8 @@ public:
     bool Edit8KeyPress(QChar key) const;
     void BBtnSaveClick();
     void glBBtnhELPClick();
+    // Chooses the program's printer (or a PDF file) with the print dialog.
+    void BtnChoosePrinterClick();
 
     // The slip position chosen: 0 portrait ("ΟΡΙΖΟΝΤΙΑ 1"), 1 landscape ("ΚΑΘΕΤΗ 1").
     int slipPositionIndex() const;
@@ -74,6 +76,8 @@ public:
     QPushButton *BBtnSave;
     QPushButton *BBtnBack;
     QPushButton *glBBtnhELP;
+    QPushButton *BtnChoosePrinter;
+    QLabel *LblPrinter;   // the printer jobs go to now
     QLabel *Image1;       // the slip position picture
     QLabel *LblEdit2, *LblEdit3, *LblEdit5, *LblEdit6;
     QLabel *LblHeadSide;  // over the "from the side" column of the message and value fields
