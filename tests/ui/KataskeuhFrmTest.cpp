@@ -486,6 +486,25 @@ TEST_F(KataskeuhFrmTest, AHugeFullSystemIsBuiltOnlyAfterTheQuestion)
     EXPECT_FALSE(frm->BBtnStop->isVisible());
 }
 
+TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
+{
+    // Games 11 and 12 have the longest texts ("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)").
+    for (int game = 1; game <= 12; ++game) {
+        chooseGame(game);
+        for (int index = 0; index < frm->CmbEggy->count(); ++index) {
+            chooseGuarantee(index);
+            EXPECT_EQ(frm->LblEpityxia->text(), GuaranteeItems(game).at(index));
+            for (const QLabel *label : {frm->LblEpityxia, frm->LblSe}) {
+                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+                    << label->text().toStdString();
+            }
+        }
+    }
+    // A short text gets the label's own font back.
+    chooseGame(1);
+    EXPECT_EQ(frm->LblEpityxia->font(), frm->LblDeltia->font());
+}
+
 TEST_F(KataskeuhFrmTest, SavesTheBuiltColumnsAsACouponFile)
 {
     prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για αποθήκευση"), kProgram);
