@@ -4,6 +4,7 @@
 #include "print/ui/QPainterCanvas.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QPrinter>
@@ -52,11 +53,12 @@ bool ProgramPrinterReady(const QPrinter &printer)
     return PrinterTarget(printer) != PrintTarget::None;
 }
 
-QString PrinterText(const QPrinter &printer)
+QString PrinterText(const QPrinter &printer, bool brief)
 {
     switch (PrinterTarget(printer)) {
     case PrintTarget::File:
-        return QStringLiteral("Εκτυπωτής: αρχείο PDF ") + QDir::toNativeSeparators(printer.outputFileName());
+        return QStringLiteral("Εκτυπωτής: αρχείο PDF ") +
+               (brief ? QFileInfo(printer.outputFileName()).fileName() : QDir::toNativeSeparators(printer.outputFileName()));
     case PrintTarget::Printer: {
         const QString name = printer.printerName().isEmpty() ? QPrinterInfo::defaultPrinterName() : printer.printerName();
         return QStringLiteral("Εκτυπωτής: ") + name;
@@ -64,7 +66,7 @@ QString PrinterText(const QPrinter &printer)
     case PrintTarget::None:
         break;
     }
-    return QStringLiteral("Εκτυπωτής: κανένας (επιλέξτε εκτυπωτή ή αρχείο PDF)");
+    return brief ? QStringLiteral("Εκτυπωτής: κανένας") : QStringLiteral("Εκτυπωτής: κανένας (επιλέξτε εκτυπωτή ή αρχείο PDF)");
 }
 
 void RememberPrinterChoice(const QPrinter &printer)

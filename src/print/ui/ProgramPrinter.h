@@ -28,8 +28,9 @@ PrintTarget PrinterTarget(const QPrinter &printer);
 // True when jobs can go somewhere: a printer is installed, or output was set to a file.
 bool ProgramPrinterReady(const QPrinter &printer);
 
-// The line the previews and the profile dialog show: which printer (or file) is current.
-QString PrinterText(const QPrinter &printer);
+// The line the previews and the profile dialog show: which printer (or file) is current. Brief:
+// a file by its name alone, no advice when there is none (for a narrow label).
+QString PrinterText(const QPrinter &printer, bool brief = false);
 
 // The print dialog for printer (PDF file output included). A confirmed choice is kept in the
 // settings when printer is the program's. True when the user confirmed.

@@ -8,6 +8,7 @@
 #include "print/ui/SlipPicture.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -66,9 +67,11 @@ void SlipPreviewWindow::showEvent(QShowEvent *event)
 
 void SlipPreviewWindow::refreshPrinter()
 {
-    const QString text = PrinterText(ProgramPrinter());
-    LblPrinter->setToolTip(text);
-    LblPrinter->setText(LblPrinter->fontMetrics().elidedText(text, Qt::ElideMiddle, LblPrinter->width()));
+    // The full line in the tip; on the label its brief form, fitted or cut in the middle.
+    LblPrinter->setToolTip(PrinterText(ProgramPrinter()));
+    const QString text = PrinterText(ProgramPrinter(), true);
+    SetFittedText(LblPrinter, text);
+    LblPrinter->setText(LblPrinter->fontMetrics().elidedText(text, Qt::ElideMiddle, LblPrinter->contentsRect().width()));
 }
 
 void SlipPreviewWindow::BtnChoosePrinterClick()

@@ -139,6 +139,7 @@ TEST_F(RealPrinting, EveryPreviewAndTheProfileDialogChooseThePrinter)
         prompts.expectPrintDialog(true, other);
         window->BtnChoosePrinter->click();
         EXPECT_EQ(window->LblPrinter->toolTip(), QStringLiteral("Εκτυπωτής: αρχείο PDF ") + QDir::toNativeSeparators(other));
+        EXPECT_EQ(window->LblPrinter->text(), QStringLiteral("Εκτυπωτής: αρχείο PDF other.pdf"));
         ui::ProgramPrinter().setOutputFormat(QPrinter::NativeFormat);
     }
     auto *profiles = ui::FeatureWindows::as<ui::TPrnFrm>(windows.PrnFrm);
