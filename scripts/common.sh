@@ -7,7 +7,8 @@ BUILD_DIR="${TARU_BUILD_DIR:-$ROOT/build}"
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang libclang-rt-14-dev ccache poppler-utils fonts-dejavu-core xvfb xauth)
+          libbenchmark-dev clang libclang-rt-14-dev ccache poppler-utils fonts-dejavu-core xvfb xauth
+          help2man librsvg2-bin lintian desktop-file-utils)
 
 install_packages() {
     local missing=()

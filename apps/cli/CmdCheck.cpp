@@ -44,11 +44,14 @@ WinningPlaces drawFromFile(const QString &path, const QString &rowText)
         throw UsageError{QStringLiteral("no draws file '%1'").arg(path)};
     const draws::DrawsFileData file = draws::ReadDrawsFile(path);
     if (!file.valid)
-        throw FileError(file.error);
-    if (row < 1 || row > static_cast<int>(file.rows.size()))
-        throw UsageError{QStringLiteral("--row must be from 1 to %1, not %2").arg(file.rows.size()).arg(row)};
+        throw FileError(file.message());
+    if (row < 1 || row > static_cast<int>(file.draws.size()))
+        throw UsageError{QStringLiteral("--row must be from 1 to %1, not %2").arg(file.draws.size()).arg(row)};
+    const draws::DrawEntry entry = file.draws.entry(static_cast<size_t>(row - 1));
+    if (const std::optional<QString> refusal = draws::DrawRefusal(entry))
+        throw FileError(QStringLiteral("line %1 of %2 is no draw to check against: %3").arg(row).arg(path, *refusal));
     WinningPlaces places;
-    const auto &numbers = file.rows[static_cast<size_t>(row - 1)].entry.numbers;
+    const auto &numbers = entry.numbers;
     for (int i = 0; i < kWinningSize; ++i)
         places[static_cast<size_t>(i)] = numbers[static_cast<size_t>(i)].trimmed().left(2);
     return places;

@@ -6,36 +6,36 @@
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
+#include "systems/GuaranteeCheck.h"
 
 #include <QDir>
-
-#include <optional>
 
 namespace taru::cli {
 
 namespace {
 
-int parseNumber(const QString &text)
+int parseNumber(const QString &option, const QString &text)
 {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok)
-        throw UsageError{QStringLiteral("--numbers: '%1' is not a number").arg(text)};
+        throw UsageError{QStringLiteral("%1: '%2' is not a number").arg(option, text)};
     if (value < 1 || value > kNumbers)
-        throw UsageError{QStringLiteral("--numbers: %1 is outside 1..80").arg(value)};
+        throw UsageError{QStringLiteral("%1: %2 is outside 1..80").arg(option).arg(value)};
     return value;
 }
 
-// "1-20,33": single numbers and ranges, separated by commas.
-std::array<bool, kNumbers> parseNumbers(const QString &text)
+} // namespace
+
+std::array<bool, kNumbers> parseNumbers(const QString &option, const QString &text)
 {
     std::array<bool, kNumbers> board{};
     for (const QString &item : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const qsizetype dash = item.indexOf(QLatin1Char('-'), 1);
-        const int first = parseNumber(dash < 0 ? item : item.left(dash));
-        const int last = dash < 0 ? first : parseNumber(item.mid(dash + 1));
+        const int first = parseNumber(option, dash < 0 ? item : item.left(dash));
+        const int last = dash < 0 ? first : parseNumber(option, item.mid(dash + 1));
         if (last < first)
-            throw UsageError{QStringLiteral("--numbers: the range '%1' runs backwards").arg(item)};
+            throw UsageError{QStringLiteral("%1: the range '%2' runs backwards").arg(option, item)};
         for (int number = first; number <= last; ++number)
             board[number - 1] = true;
     }
@@ -59,23 +59,29 @@ void checkConditionCells(const ConditionEntries &entries)
     }
 }
 
-} // namespace
+ConstructorSetup loadConditionsFile(const QString &path)
+{
+    // A conditions file that cannot be read, or is damaged, is the reader's failure: its
+    // FileError goes on to the tool's edge (exit 1), as every file a command reads.
+    return LoadConditions(path);
+}
 
-int runConstruct(const QStringList &args)
+BuildRequest parseBuildRequest(const QStringList &args, const std::function<bool(const QString &, int &)> &extra)
 {
     std::optional<QString> conditionsPath;
     std::optional<std::array<bool, kNumbers>> numbers;
     std::optional<int> game;
     std::optional<int> guarantee;
-    std::optional<QString> libraryDir;
-    std::optional<QString> couponsPath;
+    BuildRequest request;
     for (int i = 0; i < args.size(); ++i) {
         const QString &option = args.at(i);
+        if (extra && extra(option, i))
+            continue;
         const QString value = optionValue(args, i);
         if (option == QLatin1String("--conditions")) {
             conditionsPath = value;
         } else if (option == QLatin1String("--numbers")) {
-            numbers = parseNumbers(value);
+            numbers = parseNumbers(option, value);
         } else if (option == QLatin1String("--game")) {
             game = wholeNumber(option, value);
             if (*game < 1 || *game > kMaxGame)
@@ -83,18 +89,17 @@ int runConstruct(const QStringList &args)
         } else if (option == QLatin1String("--guarantee")) {
             guarantee = wholeNumber(option, value);
         } else if (option == QLatin1String("--library-dir")) {
-            libraryDir = value;
+            request.libraryDir = value;
         } else if (option == QLatin1String("--coupons")) {
-            couponsPath = value;
+            request.couponsPath = value;
         } else {
             throw UsageError{QStringLiteral("unknown option '%1'").arg(option)};
         }
     }
 
-    ConstructorSetup setup;
-    // A conditions file that cannot be read, or is damaged, is the reader's failure (exit 1).
+    ConstructorSetup &setup = request.setup;
     if (conditionsPath)
-        setup = LoadConditions(*conditionsPath);
+        setup = loadConditionsFile(*conditionsPath);
     if (numbers)
         setup.board = *numbers;
 
@@ -126,52 +131,80 @@ int runConstruct(const QStringList &args)
     }
 
     checkConditionCells(setup.conditions);
-    const ColumnConditions conditions = ColumnConditions::fromEntries(setup.conditions);
+    request.conditions = ColumnConditions::fromEntries(setup.conditions);
+    request.build.pool = PoolOf(setup.board);
+    request.build.game = *game;
+    request.build.columnSize = *game; // the expansion always follows the game
+    request.build.threshold = GuaranteeThreshold(*game, index);
+    request.guaranteeText = items.at(index);
+    return request;
+}
 
-    ConstructionSetup build;
-    build.pool = PoolOf(setup.board);
-    build.game = *game;
-    build.columnSize = *game; // the expansion always follows the game
-    build.threshold = GuaranteeThreshold(*game, index);
-
-    bool stop = false;
-    const ConstructionResult result = ConstructSystem(build, conditions, stop);
-
-    const double price = LoadColumnPrice();
-    const QString gameText = QString::number(*game);
-    const QString expansionText = ColumnSizeItems().at(*game - 1);
-    const ConstructionSummary summary =
-        MakeConstructionSummary(build.pool, build.game, build.columnSize, gameText, items.at(index), expansionText,
-                                static_cast<std::int64_t>(result.columns.size()), price);
-
-    for (const auto &column : result.columns) {
+void printColumns(const SystemColumns &columns)
+{
+    for (const auto &column : columns) {
         QStringList texts;
         for (const std::uint8_t number : column)
             texts.append(QString::number(number));
         out() << texts.join(QLatin1Char(' ')) << '\n';
     }
-    err() << ConstructionMessage(summary) << '\n';
-    out().flush();
-    err().flush();
+}
 
-    // A stopped build or one without columns stores nothing, as in the window.
-    const bool built = !result.stopped && !result.columns.empty();
-    if (libraryDir && built) {
-        if (!QDir().mkpath(*libraryDir))
-            throw FileError(QStringLiteral("Cannot create the folder \"%1\"").arg(*libraryDir));
+ConstructionSummary summaryOf(const BuildRequest &request, std::int64_t columns)
+{
+    const ConstructionSetup &build = request.build;
+    return MakeConstructionSummary(build.pool, build.game, build.columnSize, QString::number(build.game),
+                                   request.guaranteeText, ColumnSizeItems().at(build.game - 1), columns,
+                                   LoadColumnPrice());
+}
+
+void writeBuildFiles(const BuildRequest &request, const SystemColumns &columns, bool built)
+{
+    const ConstructionSetup &build = request.build;
+    const ConstructionSummary summary = summaryOf(request, static_cast<std::int64_t>(columns.size()));
+    if (request.libraryDir && built) {
+        if (!QDir().mkpath(*request.libraryDir))
+            throw FileError(QStringLiteral("Cannot create the folder \"%1\"").arg(*request.libraryDir));
         const QString name = LibrarySystemFileName(summary, build.threshold, build.game, build.columnSize,
-                                                   setup.conditions.sets[0], price);
-        data::WriteSystemFile(QDir(*libraryDir).filePath(name), result.columns);
+                                                   request.setup.conditions.sets[0], LoadColumnPrice());
+        data::WriteSystemFile(QDir(*request.libraryDir).filePath(name), columns);
     }
-    if (couponsPath) {
+    if (request.couponsPath) {
         if (!built) {
             err() << QStringLiteral("Δεν έχετε στήλες για αποθήκευση") << '\n';
         } else {
             // No slip here: no multiplier and no consecutive-draws box.
-            data::WriteCouponFile(*couponsPath, summary.builtColumns, build.columnSize, QString(), 0, 0,
-                                  result.columns);
+            data::WriteCouponFile(*request.couponsPath, summary.builtColumns, build.columnSize, QString(), 0, 0,
+                                  columns);
         }
     }
+}
+
+int runConstruct(const QStringList &args)
+{
+    bool verify = false;
+    const BuildRequest request = parseBuildRequest(args, [&](const QString &option, int &) {
+        if (option != QLatin1String("--verify"))
+            return false;
+        verify = true;
+        return true;
+    });
+    const ConstructionSetup &build = request.build;
+
+    bool stop = false;
+    const ConstructionResult result = ConstructSystem(build, request.conditions, stop);
+    printColumns(result.columns);
+    err() << ConstructionMessage(summaryOf(request, static_cast<std::int64_t>(result.columns.size()))) << '\n';
+    if (verify) {
+        const GuaranteeCheckResult check =
+            CheckGuarantee(result.columns, GuaranteeSetup{build.pool, build.game, build.threshold}, request.conditions);
+        err() << GuaranteeCheckText(check) << '\n';
+    }
+    out().flush();
+    err().flush();
+
+    // A stopped build or one without columns stores nothing, as in the window.
+    writeBuildFiles(request, result.columns, !result.stopped && !result.columns.empty());
     return 0;
 }
 
@@ -183,7 +216,8 @@ const CommandRegistration registration{QStringLiteral("construct"), 40, CommandN
         game, guarantee and conditions of the conditions file, overridden by the flags
         (I is the index in the game's guarantee list, 0 = the full system). Prints one
         built column per line and the summary message on standard error; writes the
-        library system file into DIR and the coupon file when asked.
+        library system file into DIR and the coupon file when asked. --verify adds the
+        check of the guarantee on standard error ("Έλεγχος εγγύησης: 100%").
 )"};
 } // namespace
 

@@ -1,11 +1,17 @@
 #pragma once
 
 #include "data/CouponFile.h"
+#include "game/Pricing.h"
+#include "systems/Conditions.h"
+#include "systems/Constructor.h"
 
 #include <QStringList>
 #include <QTextStream>
 
+#include <array>
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace taru::cli {
 
@@ -30,6 +36,32 @@ void takeCouponFile(const QString &arg, QString &couponPath);
 // Reads a coupon file; when it cannot be read, writes the reader's message (and on a second
 // line what was wrong) to standard error. The result says whether it was read.
 data::CouponFileData ReadCouponFileOrReport(const QString &path);
+
+// "1-20,33": single numbers and ranges 1..80, separated by commas; `option` names the flag in messages.
+std::array<bool, kNumbers> parseNumbers(const QString &option, const QString &text);
+// The grid cells of a conditions file, refused with the cell named when one is not a number.
+void checkConditionCells(const ConditionEntries &entries);
+// A conditions file read for its conditions; one that cannot be read, or is damaged, raises the
+// reader's FileError (exit 1).
+ConstructorSetup loadConditionsFile(const QString &path);
+
+// What construct and optimise build, from their shared options: --conditions, --numbers, --game,
+// --guarantee, --library-dir, --coupons. Other options go to `extra`, which returns false for one
+// it does not know either; it is given the option and the index, to take a value with optionValue.
+struct BuildRequest {
+    ConstructorSetup setup;
+    ColumnConditions conditions;
+    ConstructionSetup build;
+    QString guaranteeText;
+    std::optional<QString> libraryDir;
+    std::optional<QString> couponsPath;
+};
+BuildRequest parseBuildRequest(const QStringList &args, const std::function<bool(const QString &, int &)> &extra);
+// Columns one per line, numbers single-blank separated.
+void printColumns(const SystemColumns &columns);
+// The library system file and the coupon file of a build, when asked for (nothing for no columns).
+void writeBuildFiles(const BuildRequest &request, const SystemColumns &columns, bool built);
+ConstructionSummary summaryOf(const BuildRequest &request, std::int64_t columns);
 
 // A command takes its own arguments (without the command name) and returns the exit code.
 using CommandFunction = int (*)(const QStringList &args);

@@ -50,7 +50,8 @@ QString usageText()
 Options:
   --version     Print the program's version.
   --help        Print this text.
-  --data-dir    The program folder (default: TARU_HOME, else beside the executable).
+  --data-dir    The program folder (default: TARU_HOME, else beside the executable
+                when that holds the program's shipped files, else ~/.local/share/TARU).
 )");
     return text;
 }

@@ -10,9 +10,9 @@
 
 namespace taru {
 
-AppPaths::AppPaths(QString root, QString installDir)
+AppPaths::AppPaths(QString root, QString resourcesDir)
     : root_(QDir::cleanPath(QDir(root).absolutePath()))
-    , installDir_(installDir.isEmpty() ? root_ : QDir::cleanPath(QDir(installDir).absolutePath()))
+    , resourcesDir_(resourcesDir.isEmpty() ? root_ : QDir::cleanPath(QDir(resourcesDir).absolutePath()))
 {
 }
 
@@ -22,31 +22,59 @@ bool isWritableDir(const QString &dir)
     QTemporaryFile probe(dir + QStringLiteral("/.taru-write-test-XXXXXX"));
     return probe.open();
 }
+
+// Takes --data-dir DIR or --data-dir=DIR out of args; empty when neither is there.
+QString takeDataDirOption(QStringList &args)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--data-dir") && i + 1 < args.size()) {
+            const QString dir = args.at(i + 1);
+            args.remove(i, 2);
+            return dir;
+        }
+        if (args.at(i).startsWith(QLatin1String("--data-dir="))) {
+            const QString dir = args.at(i).mid(11);
+            args.remove(i);
+            return dir;
+        }
+    }
+    return QString();
+}
 } // namespace
 
 AppPaths AppPaths::fromEnvironment(QStringList &args)
 {
-    const QString exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    QString root;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--data-dir") && i + 1 < args.size()) {
-            root = args.at(i + 1);
-            args.remove(i, 2);
-            break;
-        }
-        if (args.at(i).startsWith(QLatin1String("--data-dir="))) {
-            root = args.at(i).mid(11);
-            args.remove(i);
-            break;
-        }
+    PathEnvironment env;
+    env.exeDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    env.taruHome = qEnvironmentVariable("TARU_HOME");
+    env.userDataDir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/TARU");
+    return resolve(args, env);
+}
+
+QString AppPaths::resourcesDirFor(const QString &exeDir)
+{
+    // A folder with the help pages beside the executable is a whole program folder (the build
+    // folder, a copied program); otherwise an installed program reads them from its prefix.
+    if (!findEntry(exeDir, kHelpFolder, true).isEmpty())
+        return exeDir;
+    const QString installed = QDir::cleanPath(exeDir + QLatin1Char('/') + kInstalledResources);
+    return QFileInfo(installed).isDir() ? installed : exeDir;
+}
+
+AppPaths AppPaths::resolve(QStringList &args, const PathEnvironment &env)
+{
+    const QString resources = resourcesDirFor(env.exeDir);
+    QString root = takeDataDirOption(args);
+    if (root.isEmpty())
+        root = env.taruHome;
+    if (root.isEmpty()) {
+        // An installed program never keeps data beside its executable, even when run by a user
+        // who could write there.
+        const bool programFolder = QDir(resources) == QDir(env.exeDir);
+        root = programFolder && isWritableDir(env.exeDir) ? env.exeDir : env.userDataDir;
     }
-    if (root.isEmpty())
-        root = qEnvironmentVariable("TARU_HOME");
-    if (root.isEmpty())
-        root = isWritableDir(exeDir) ? exeDir
-                                     : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/TARU");
     QDir().mkpath(root);
-    return AppPaths(root, exeDir);
+    return AppPaths(root, resources);
 }
 
 QString AppPaths::findEntry(const QString &dir, const QString &name, bool wantDir)
@@ -90,7 +118,7 @@ QString AppPaths::file(const QString &name) const
 
 QString AppPaths::shippedFile(const QString &folderName, const QString &fileName) const
 {
-    for (const QString &base : {root_, installDir_}) {
+    for (const QString &base : {root_, resourcesDir_}) {
         const QString dir = findEntry(base, folderName, true);
         if (dir.isEmpty())
             continue;

@@ -30,4 +30,60 @@ namespace taru::data {
 //   "\"x\"\"y\"" -> x"y                "\"a,b"     -> a,b  (unclosed quote)
 QStringList SplitCommaText(QStringView text);
 
+// The same rules over any run of characters (QChar, or the single-byte text of a file: every
+// separator is ASCII, so bytes split exactly as their decoded text does), without building a
+// list: visit(start, end, quoted) is called for each item in order, with [start, end) the item's
+// text, for a quoted item the text inside the quotes, where a doubled quote stands for one.
+// visit returns false to stop early.
+template <typename Char, typename Visit>
+void ForEachCommaItem(const Char *text, qsizetype n, Visit &&visit)
+{
+    const auto code = [text](qsizetype i) {
+        if constexpr (sizeof(Char) == 1)
+            return static_cast<char16_t>(static_cast<unsigned char>(text[i]));
+        else
+            return static_cast<char16_t>(QChar(text[i]).unicode());
+    };
+    const auto isBlank = [&code](qsizetype i) { return code(i) <= 0x20; };
+    qsizetype pos = 0;
+    while (pos < n && isBlank(pos))
+        ++pos;
+    while (pos < n) {
+        bool more = true;
+        if (code(pos) == u'"') {
+            const qsizetype start = ++pos;
+            while (pos < n) {
+                if (code(pos) == u'"') {
+                    if (pos + 1 < n && code(pos + 1) == u'"') {
+                        pos += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++pos;
+            }
+            more = visit(start, pos, true);
+            if (pos < n)
+                ++pos; // the closing quote
+        } else {
+            const qsizetype start = pos;
+            while (pos < n && !isBlank(pos) && code(pos) != u',')
+                ++pos;
+            more = visit(start, pos, false);
+        }
+        if (!more)
+            return;
+        while (pos < n && isBlank(pos))
+            ++pos;
+        if (pos < n && code(pos) == u',') {
+            ++pos;
+            while (pos < n && isBlank(pos))
+                ++pos;
+        }
+    }
+}
+
+// The text of a quoted item as ForEachCommaItem gives it: each doubled quote made one.
+QString UnquoteCommaItem(QStringView content);
+
 } // namespace taru::data

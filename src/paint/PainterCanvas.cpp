@@ -77,6 +77,22 @@ int PainterCanvas::textHeight(const QString &text) const
     return text.isEmpty() ? metrics.height() : metrics.boundingRect(text).height();
 }
 
+int PainterCanvas::textWidth(const QString &text) const
+{
+    return QFontMetrics(font_, &device_).horizontalAdvance(text);
+}
+
+void PainterCanvas::textClipped(int x, int y, const QRect &clip, const QString &text)
+{
+    ensureActive("text output");
+    painter_.save();
+    painter_.setClipRect(clip);
+    const QFontMetrics metrics(painter_.font(), &device_);
+    painter_.drawText(x, y + metrics.ascent(), text);
+    painter_.restore();
+    checkDevice("text output");
+}
+
 void PainterCanvas::ensureActive(const char *operation)
 {
     if (!painter_.isActive())

@@ -28,7 +28,9 @@ public:
     void setFontStyle(FontStyle style) override;
     FontStyle fontStyle() const override;
     int textHeight(const QString &text) const override;
+    int textWidth(const QString &text) const override;
     void textOut(int x, int y, const QString &text) override;
+    void textClipped(int x, int y, const QRect &clip, const QString &text) override;
     void line(int x1, int y1, int x2, int y2) override;
     void beginDocument() override;
     void newPage() override;

@@ -69,6 +69,17 @@ int RecordingCanvas::textHeight(const QString &) const
     return fontSize_ * ppiY_ * 12 / 720;
 }
 
+int RecordingCanvas::textWidth(const QString &text) const
+{
+    return static_cast<int>(text.size()) * fontSize_ * ppiX_ * 6 / 720;
+}
+
+void RecordingCanvas::textClipped(int x, int y, const QRect &clip, const QString &text)
+{
+    textOut(x, y, text);
+    calls.last().clip = clip;
+}
+
 void RecordingCanvas::textOut(int x, int y, const QString &text)
 {
     if (textCount_++ == failOnText_)

@@ -4,6 +4,7 @@
 #include "print/PrinterProfile.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -44,9 +45,13 @@ public:
     virtual FontStyle fontStyle() const = 0;
     // Height of text in the current font, in device units.
     virtual int textHeight(const QString &text) const = 0;
+    // Width of text in the current font, in device units.
+    virtual int textWidth(const QString &text) const = 0;
 
     // Text with the top-left of its cell at (x, y).
     virtual void textOut(int x, int y, const QString &text) = 0;
+    // The same, with nothing drawn outside clip (a table cell).
+    virtual void textClipped(int x, int y, const QRect &clip, const QString &text) = 0;
     virtual void line(int x1, int y1, int x2, int y2) = 0;
 
     virtual void beginDocument() = 0;
@@ -68,6 +73,7 @@ public:
         int fontSize = 0;     // the font size in force (Text) or set (FontSize)
         FontStyle style;      // the style in force (Text) or set (FontStyle)
         PageOrientation orientation = PageOrientation::Unchanged;
+        QRect clip;           // the clip of a clipped text, else null
     };
 
     // A portrait page; landscape swaps width and height.
@@ -82,7 +88,10 @@ public:
     void setFontStyle(FontStyle style) override;
     FontStyle fontStyle() const override { return style_; }
     int textHeight(const QString &text) const override;
+    // Every character as wide as 0.6 of the font size.
+    int textWidth(const QString &text) const override;
     void textOut(int x, int y, const QString &text) override;
+    void textClipped(int x, int y, const QRect &clip, const QString &text) override;
     void line(int x1, int y1, int x2, int y2) override;
     void beginDocument() override;
     void newPage() override;

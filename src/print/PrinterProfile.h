@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/AppPaths.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QString>
@@ -15,7 +17,6 @@ namespace taru {
 // copied to Printers\default.tpr, the only file print jobs read.
 inline constexpr int kProfileSize = 284;
 inline constexpr int kOldProfileSize = 260; // older layout, still read by the profile dialog
-inline const QString kDefaultProfileFile = QStringLiteral("default.tpr");
 inline const QString kDefaultProfileEntry = QStringLiteral("default");
 inline const QString kProfileExtension = QStringLiteral("tpr");
 

@@ -1,6 +1,14 @@
 #include "shell/FeatureWindows.h"
 
+#include "shell/DelFilesDlg.h"
 #include "shell/PlaceholderDlg.h"
+#include "draws/ui/NewNikFrm.h"
+#include "draws/ui/NikSthlhFrm.h"
+#include "draws/ui/NikToolDlg.h"
+#include "draws/ui/StatAllChartFrm.h"
+#include "draws/ui/StatAllFrm.h"
+#include "draws/ui/StatNikFrm.h"
+#include "import/ui/FrmInsertDeltia.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrintRangeDlg.h"
@@ -29,10 +37,10 @@ FeatureWindows::FeatureWindows(AppContext &context)
     InfoDialDlg = std::make_unique<TInfoDialDlg>(context);
     GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
     PrnPrevGenFrm = std::make_unique<TPrnPrevGenFrm>(context);
-    EditNikToolDlg = placeholder("TEditNikToolDlg", "ΔΙΟΡΘΩΣΗ ΝΙΚΗΤΡΙΑΣ");
+    EditNikToolDlg = std::make_unique<TEditNikToolDlg>(context);
     KatoxosDlg = std::make_unique<TKatoxosDlg>(context);
-    NewNikFrm = placeholder("TNewNikFrm", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ");
-    NewNikToolDlg = placeholder("TNewNikToolDlg", "ΝΕΑ ΝΙΚΗΤΡΙΑ");
+    NewNikFrm = std::make_unique<TNewNikFrm>(context);
+    NewNikToolDlg = std::make_unique<TNewNikToolDlg>(context);
     PrintRangeDlg = std::make_unique<TPrintRangeDlg>(context);
     ViewNikDlg = std::make_unique<TViewNikDlg>(context);
     PrnPrevEGGYFrm = std::make_unique<TPrnPrevEGGYFrm>(context);
@@ -46,12 +54,12 @@ FeatureWindows::FeatureWindows(AppContext &context)
                 preview->setSystem(columnSize, columnCount);
             PrnPrevEGGYFrm->exec();
         });
-    DelFilesDlg = placeholder("TDelFilesDlg", "ΕΠΙΛΕΞΤΕ ΑΡΧΕΙΑ ΓΙΑ ΔΙΑΓΡΑΦΗ");
-    StatAllFrm = placeholder("TStatAllFrm", "ΣΤΑΤΙΣΤΙΚΑ");
+    DelFilesDlg = std::make_unique<TDelFilesDlg>(context);
+    StatAllFrm = std::make_unique<TStatAllFrm>(context);
     StandardFrm = std::make_unique<TStandardFrm>(context);
-    StatAllChartFrm = placeholder("TStatAllChartFrm", "ΣΤΑΤΙΣΤΙΚΑ - ΓΡΑΦΗΜΑ");
-    NikSthlhFrm = placeholder("TNikSthlhFrm", "NIKHTΡΙΑ ΣΤΗΛΗ");
-    FrmInsertDeltia = placeholder("TFrmInsertDeltia", "EIΣΑΓΩΓΗ ΔΕΛΤΙΩΝ");
+    StatAllChartFrm = std::make_unique<TStatAllChartFrm>(context);
+    NikSthlhFrm = std::make_unique<TNikSthlhFrm>(context);
+    FrmInsertDeltia = std::make_unique<TFrmInsertDeltia>(context);
     FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
 }
 
@@ -116,7 +124,7 @@ void FeatureWindows::createLate()
 void FeatureWindows::createStatNikFrm()
 {
     if (!StatNikFrm)
-        StatNikFrm = placeholder("TStatNikFrm", "ΣΤΑΤΙΣΤΙΚΑ ΝΙΚΗΤΡΙΩΝ");
+        StatNikFrm = std::make_unique<TStatNikFrm>(context_);
 }
 
 QList<QDialog *> FeatureWindows::all() const

@@ -2,6 +2,7 @@
 
 #include "base/Errors.h"
 #include "game/Pricing.h"
+#include "systems/SubsetIndex.h"
 
 #include <algorithm>
 #include <array>
@@ -75,163 +76,15 @@ int ProgressBarMaximum(int markedCount, int columnSize)
 
 namespace {
 
-using Mask = unsigned __int128; // one bit per pool position (at most 80)
+using subsets::binomials;
+using subsets::Binomials;
+using subsets::bitOf;
+using subsets::CoveredSubsets;
+using subsets::Mask;
+using subsets::PrefixRanks;
 
-constexpr int kMaxPool = kNumbers;
-constexpr int kMaxK = kMaxGame;
-
-int popcount(Mask m)
-{
-    return std::popcount(static_cast<std::uint64_t>(m)) + std::popcount(static_cast<std::uint64_t>(m >> 64));
-}
-
-Mask bitOf(int position) { return Mask{1} << position; }
-
-// Exact binomials C(x, s) for x <= 80, s <= 12 (the largest, C(80,12), is below 2^46).
-struct Binomials {
-    std::array<std::array<std::uint64_t, kMaxK + 2>, kMaxPool + 1> c{};
-    Binomials()
-    {
-        for (int x = 0; x <= kMaxPool; ++x) {
-            c[x][0] = 1;
-            for (int s = 1; s <= kMaxK + 1; ++s)
-                c[x][s] = x == 0 ? 0 : c[x - 1][s - 1] + c[x - 1][s];
-        }
-    }
-    std::uint64_t operator()(int x, int s) const { return (x < 0 || s < 0) ? 0 : c[x][s]; }
-};
-
-const Binomials &binomials()
-{
-    static const Binomials table;
-    return table;
-}
-
-// One bit per T-subset of pool positions, addressed by its rank in the combinatorial number
-// system (colex): the subset x1 < x2 < ... < xT has rank C(x1,1) + C(x2,2) + ... + C(xT,T).
-class BitIndex {
-public:
-    // Zeroed on demand: a large index is not written through before the search starts, so the
-    // first progress call is not held up by it.
-    void reset(std::uint64_t bits)
-    {
-        const std::size_t words = static_cast<std::size_t>((bits + 63) / 64);
-        words_.reset(static_cast<std::uint64_t *>(std::calloc(std::max<std::size_t>(words, 1), sizeof(std::uint64_t))));
-        if (!words_)
-            throw std::bad_alloc();
-    }
-    bool contains(std::uint64_t rank) const { return (words_[rank >> 6] >> (rank & 63)) & 1u; }
-    void insert(std::uint64_t rank) { words_[rank >> 6] |= std::uint64_t{1} << (rank & 63); }
-
-private:
-    struct Free {
-        void operator()(std::uint64_t *p) const { std::free(p); }
-    };
-    std::unique_ptr<std::uint64_t[], Free> words_;
-};
-
-// Open-addressing set of ranks for pools where the bitset would be too large. It doubles as it
-// fills, and moves the entries of the previous table over a few at a time with each insertion
-// instead of all at once, so that no single step holds the search up. Its tables together stay
-// within the budget; once the largest table allowed is half full it refuses further entries.
-class HashIndex {
-public:
-    void reset(std::size_t budgetBytes)
-    {
-        // The largest table takes half the budget; with the previous one still being moved,
-        // both take three quarters.
-        maxSlots_ = std::bit_floor(std::max<std::size_t>(budgetBytes / 2 / sizeof(std::uint64_t), 2));
-        current_ = Table(std::min<std::size_t>(maxSlots_, 1024));
-        previous_ = Table();
-        moved_ = 0;
-        count_ = 0;
-    }
-    bool roomFor(std::size_t more) const { return count_ + more <= maxSlots_ / 2; }
-    bool contains(std::uint64_t rank) const
-    {
-        const std::uint64_t key = rank + 1;
-        return current_.find(key) || (previous_.size != 0 && previous_.find(key));
-    }
-    void insert(std::uint64_t rank)
-    {
-        const std::uint64_t key = rank + 1;
-        if (contains(rank))
-            return;
-        if ((count_ + 1) * 2 > current_.size)
-            grow();
-        current_.add(key);
-        ++count_;
-        moveSome();
-    }
-
-private:
-    struct Free {
-        void operator()(std::uint64_t *p) const { std::free(p); }
-    };
-    struct Table {
-        std::unique_ptr<std::uint64_t[], Free> slots; // key = rank + 1; 0 marks an empty slot
-        std::size_t size = 0;
-        std::size_t mask = 0;
-        int shift = 64;
-
-        Table() = default;
-        explicit Table(std::size_t slotCount) : size(slotCount), mask(slotCount - 1), shift(64 - std::countr_zero(slotCount))
-        {
-            // Zeroed on demand by the system: no pause to clear a large table up front.
-            slots.reset(static_cast<std::uint64_t *>(std::calloc(slotCount, sizeof(std::uint64_t))));
-            if (!slots)
-                throw std::bad_alloc();
-        }
-        std::size_t slotOf(std::uint64_t key) const { return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> shift); }
-        bool find(std::uint64_t key) const
-        {
-            for (std::size_t i = slotOf(key);; i = (i + 1) & mask) {
-                if (slots[i] == key)
-                    return true;
-                if (slots[i] == 0)
-                    return false;
-            }
-        }
-        void add(std::uint64_t key)
-        {
-            std::size_t i = slotOf(key);
-            while (slots[i] != 0) {
-                if (slots[i] == key)
-                    return;
-                i = (i + 1) & mask;
-            }
-            slots[i] = key;
-        }
-    };
-
-    void moveSome(std::size_t step = 16)
-    {
-        if (previous_.size == 0)
-            return;
-        const std::size_t end = std::min(previous_.size, moved_ + step);
-        for (; moved_ < end; ++moved_) {
-            if (previous_.slots[moved_] != 0)
-                current_.add(previous_.slots[moved_]);
-        }
-        if (moved_ == previous_.size)
-            previous_ = Table();
-    }
-    void grow()
-    {
-        // The previous table is long gone by now (it is moved 16 slots per insertion, and
-        // doubling again takes as many insertions as it had slots); finish it if not.
-        moveSome(previous_.size);
-        previous_ = std::move(current_);
-        current_ = Table(previous_.size * 2);
-        moved_ = 0;
-    }
-
-    Table current_;
-    Table previous_;
-    std::size_t moved_ = 0;
-    std::size_t count_ = 0; // distinct ranks held
-    std::size_t maxSlots_ = 0;
-};
+constexpr int kMaxPool = subsets::kMaxPool;
+constexpr int kMaxK = subsets::kMaxK;
 
 // The accepted columns, K numbers each, in blocks: a long build never has to move everything it
 // has found to a larger buffer (which would hold the search up for a noticeable moment). The
@@ -291,22 +144,16 @@ struct SystemConstructor::Engine {
     bool checkConditions = false;
     std::unique_ptr<ConditionBounds> bounds; // skips branches that no column can pass from
     IndexKind kind = IndexKind::None;
-    BitIndex bits;
-    HashIndex hash;
-    bool hashFull = false;
-    std::vector<Mask> direct; // columns accepted once the hash set was full
+    CoveredSubsets index; // columns accepted once the hash set was full are compared directly
     ColumnStore accepted;
     std::int64_t acceptedCount = 0;
 
-    // Search state. lists[d][s] holds the ranks of the s-subsets of the first d chosen positions,
-    // kept only for the sizes a deeper node still needs (s from T-K+d up to T-1).
+    // Search state.
     std::array<int, kMaxK> p{};
     std::array<std::uint8_t, kMaxK> numbers{};
     std::array<Mask, kMaxK + 1> prefixMask{};
     std::array<ColumnMeasures, kMaxK + 1> measures{}; // of the first d chosen numbers
-    std::size_t listStride = 0;
-    std::vector<std::uint64_t> listData;
-    std::array<std::array<int, kMaxK + 1>, kMaxK + 1> listLength{};
+    PrefixRanks prefixRanks;
     std::int64_t processed = 0;
     bool *stop = nullptr;
     const ProgressCallback *progress = nullptr;
@@ -341,46 +188,9 @@ struct SystemConstructor::Engine {
             bounds.reset();
 
         if (test) {
-            const std::uint64_t subsets = C(n, T);
-            if (options.allowBitset && subsets <= std::uint64_t{options.budgetBytes} * 8) {
-                kind = IndexKind::Bitset;
-                bits.reset(subsets);
-            } else {
-                kind = IndexKind::HashSet;
-                hash.reset(options.budgetBytes);
-            }
-            listStride = C(K, K / 2);
-            listData.assign((kMaxK + 1) * (kMaxK + 1) * listStride, 0);
-            list(0, 0)[0] = 0;
-            listLength[0][0] = 1;
-        }
-    }
-
-    std::uint64_t *list(int d, int s) { return listData.data() + (static_cast<std::size_t>(d) * (kMaxK + 1) + s) * listStride; }
-    int lowSize(int d) const { return std::max(0, T - K + d); }
-
-    // Ranks of the s-subsets of the first d positions, from those of the first d - 1 and the
-    // position x just placed (the largest so far, so it adds C(x, s) as the s-th element).
-    void buildLists(int d, int x)
-    {
-        const int high = std::min(T - 1, d);
-        for (int s = lowSize(d); s <= high; ++s) {
-            std::uint64_t *out = list(d, s);
-            int length = 0;
-            if (s <= d - 1) {
-                const std::uint64_t *in = list(d - 1, s);
-                const int count = listLength[d - 1][s];
-                std::copy(in, in + count, out);
-                length = count;
-            }
-            if (s >= 1) {
-                const std::uint64_t add = C(x, s);
-                const std::uint64_t *in = list(d - 1, s - 1);
-                const int count = listLength[d - 1][s - 1];
-                for (int i = 0; i < count; ++i)
-                    out[length++] = in[i] + add;
-            }
-            listLength[d][s] = length;
+            index.reset(n, T, options.budgetBytes, options.allowBitset);
+            kind = index.kind() == CoveredSubsets::Kind::Bitset ? IndexKind::Bitset : IndexKind::HashSet;
+            prefixRanks.reset(K, T);
         }
     }
 
@@ -388,12 +198,8 @@ struct SystemConstructor::Engine {
     {
         // A long list of directly compared columns makes each candidate dear: the work is
         // counted so that the progress clock is still read often enough.
-        work += static_cast<unsigned>(direct.size() / 256);
-        for (const Mask m : direct) {
-            if (popcount(m & candidate) >= T)
-                return true;
-        }
-        return false;
+        work += static_cast<unsigned>(index.direct().size() / 256);
+        return index.directlyCovered(candidate);
     }
 
     // Does the set of the first d positions, whose last one is x, hold a covered T-subset that
@@ -401,82 +207,29 @@ struct SystemConstructor::Engine {
     template <IndexKind Kind>
     bool coveredWith(int d, int x, Mask prefix) const
     {
-        const std::uint64_t *ranks = listData.data() + (static_cast<std::size_t>(d - 1) * (kMaxK + 1) + (T - 1)) * listStride;
-        const int count = listLength[d - 1][T - 1];
+        const std::span<const std::uint64_t> ranks = prefixRanks.belowThreshold(d - 1);
         const std::uint64_t add = C(x, T);
-        for (int i = 0; i < count; ++i) {
-            if constexpr (Kind == IndexKind::Bitset) {
-                if (bits.contains(ranks[i] + add))
-                    return true;
-            } else {
-                if (hash.contains(ranks[i] + add))
-                    return true;
-            }
+        constexpr auto kIndex = Kind == IndexKind::Bitset ? CoveredSubsets::Kind::Bitset : CoveredSubsets::Kind::HashSet;
+        for (const std::uint64_t rank : ranks) {
+            if (index.contains<kIndex>(rank + add))
+                return true;
         }
         if constexpr (Kind == IndexKind::HashSet)
-            return !direct.empty() && directlyCovered(prefix);
+            return !index.direct().empty() && directlyCovered(prefix);
         return false;
-    }
-
-    // All T-subset ranks of the sorted positions q.
-    template <typename Visit>
-    void forEachSubsetRank(std::span<const int> q, Visit &&visit) const
-    {
-        std::array<int, kMaxK> idx{};
-        for (int j = 0; j < T; ++j)
-            idx[j] = j;
-        const int size = static_cast<int>(q.size());
-        while (true) {
-            std::uint64_t rank = 0;
-            for (int j = 0; j < T; ++j)
-                rank += C(q[idx[j]], j + 1);
-            visit(rank);
-            int j = T - 1;
-            while (j >= 0 && idx[j] == size - T + j)
-                --j;
-            if (j < 0)
-                break;
-            ++idx[j];
-            for (int i = j + 1; i < T; ++i)
-                idx[i] = idx[i - 1] + 1;
-        }
     }
 
     void accept(std::span<const int> positions, std::span<const std::uint8_t> column)
     {
         accepted.append(column);
         ++acceptedCount;
-        if (!test)
-            return;
-        if (kind == IndexKind::Bitset) {
-            forEachSubsetRank(positions, [&](std::uint64_t rank) { bits.insert(rank); });
-            return;
-        }
-        if (!hashFull && !hash.roomFor(C(K, T)))
-            hashFull = true;
-        if (hashFull) {
-            Mask m = 0;
-            for (const int position : positions)
-                m |= bitOf(position);
-            direct.push_back(m);
-        } else {
-            forEachSubsetRank(positions, [&](std::uint64_t rank) { hash.insert(rank); });
-        }
+        if (test)
+            index.add(positions);
     }
 
     bool coveredWhole(std::span<const int> positions) const
     {
-        bool found = false;
-        forEachSubsetRank(positions, [&](std::uint64_t rank) {
-            if (!found)
-                found = kind == IndexKind::Bitset ? bits.contains(rank) : hash.contains(rank);
-        });
-        if (found || kind != IndexKind::HashSet)
-            return found;
-        Mask m = 0;
-        for (const int position : positions)
-            m |= bitOf(position);
-        return directlyCovered(m);
+        return index.coversAny(positions);
     }
 
     // The progress call; true when the stop request is set (by the call or before it), which
@@ -552,7 +305,7 @@ struct SystemConstructor::Engine {
                         return Flow::Stop;
                     continue;
                 }
-                buildLists(d, x);
+                prefixRanks.place(d, x);
             }
             const Flow flow = level<Kind>(e + 1, x + 1);
             if (flow == Flow::Stop)
@@ -650,7 +403,7 @@ SystemColumns SystemConstructor::acceptedColumns() const
 
 SystemConstructor::IndexKind SystemConstructor::indexKind() const { return engine_->kind; }
 
-std::int64_t SystemConstructor::directlyComparedColumns() const { return static_cast<std::int64_t>(engine_->direct.size()); }
+std::int64_t SystemConstructor::directlyComparedColumns() const { return static_cast<std::int64_t>(engine_->index.direct().size()); }
 
 ConstructionResult ConstructSystem(const ConstructionSetup &setup, const ColumnConditions &conditions, bool &stopRequested,
                                    const ProgressCallback &progress)

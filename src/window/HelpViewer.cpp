@@ -37,7 +37,7 @@ HelpViewerDlg *ShowHelpTopic(const AppPaths &paths, const QString &topic)
     auto *viewer = new HelpViewerDlg(parent);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
     if (path.isEmpty())
-        viewer->showMissingTopic(topic, QDir(paths.installDir()).filePath(kHelpFolder + QLatin1Char('/') + HelpPageFor(topic)));
+        viewer->showMissingTopic(topic, QDir(paths.resourcesDir()).filePath(kHelpFolder + QLatin1Char('/') + HelpPageFor(topic)));
     else
         viewer->openPage(path);
     viewer->show();

@@ -8,7 +8,6 @@ class QTextBrowser;
 
 namespace taru::ui {
 
-inline const QString kHelpFolder = QStringLiteral("help");
 inline const QString kHelpDefaultPage = QStringLiteral("index.htm");
 
 inline const QString kHelpTopicMissing = QStringLiteral("Η σελίδα βοήθειας του θέματος «%1» δεν βρέθηκε");

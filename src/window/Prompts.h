@@ -36,9 +36,11 @@ public:
     virtual std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                          const QString &preset) = 0;
 
-    // File choosers. filter is "Description|*.ext". folder is where the chooser opens.
+    // File choosers. filter is "Description|*.ext", or several such pairs joined by "|";
+    // selectedFilter is the pair shown first (0 for the first). folder is where the chooser opens.
     // saveFile asks before overwriting and adds defaultExtension to a name typed without one.
-    virtual std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter) = 0;
+    virtual std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter,
+                                            int selectedFilter = 0) = 0;
     virtual std::optional<QString> saveFile(QWidget *parent, const QString &folder, const QString &filter,
                                             const QString &defaultExtension) = 0;
 

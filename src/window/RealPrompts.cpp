@@ -101,9 +101,12 @@ std::optional<QString> RealPrompts::input(QWidget *parent, const QString &captio
     return text;
 }
 
-std::optional<QString> RealPrompts::openFile(QWidget *parent, const QString &folder, const QString &filter)
+std::optional<QString> RealPrompts::openFile(QWidget *parent, const QString &folder, const QString &filter,
+                                             int selectedFilter)
 {
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), folder, toQtFilter(filter));
+    const QString qtFilter = toQtFilter(filter);
+    QString selected = qtFilter.split(QStringLiteral(";;")).value(selectedFilter);
+    const QString path = QFileDialog::getOpenFileName(parent, QString(), folder, qtFilter, &selected);
     if (path.isEmpty())
         return std::nullopt;
     return path;

@@ -12,7 +12,8 @@ public:
                Button defaultButton, Icon icon) override;
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &preset) override;
-    std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter,
+                                    int selectedFilter = 0) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &folder, const QString &filter,
                                     const QString &defaultExtension) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
@@ -28,7 +29,7 @@ public:
         return buttons.contains(Button::Cancel) ? Button::Cancel : Button::No;
     }
     std::optional<QString> input(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    std::optional<QString> openFile(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> openFile(QWidget *, const QString &, const QString &, int = 0) override { return {}; }
     std::optional<QString> saveFile(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
 };

@@ -4,7 +4,9 @@
 #include "TempDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -78,4 +80,57 @@ TEST(AppPaths, DataDirOptionWinsOverTaruHomeAndIsTakenOutOfTheArguments)
     args = QStringList{QStringLiteral("taru")};
     EXPECT_EQ(AppPaths::fromEnvironment(args).root(), QDir(home.path()).absolutePath());
     qunsetenv("TARU_HOME");
+}
+
+TEST(AppPaths, TheLayoutBesideTheExecutableDecidesWhereDataAndShippedFilesLie)
+{
+    struct Case {
+        const char *layout;
+        bool helpBeside;     // prefix/bin/help
+        bool installedShare; // prefix/share/taru
+        bool taruHome;
+        const char *root;
+        const char *resources;
+    };
+    const Case cases[] = {
+        {"build folder", true, false, false, "prefix/bin", "prefix/bin"},
+        {"build folder inside an installation prefix", true, true, false, "prefix/bin", "prefix/bin"},
+        {"installed (bin writable, as for root)", false, true, false, "user/TARU", "prefix/share/taru"},
+        {"installed, TARU_HOME set", false, true, true, "home", "prefix/share/taru"},
+        {"a bare executable", false, false, false, "prefix/bin", "prefix/bin"},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        const QDir base(dir.path());
+        ASSERT_TRUE(base.mkpath(c.helpBeside ? QStringLiteral("prefix/bin/Help") : QStringLiteral("prefix/bin")));
+        if (c.installedShare) {
+            ASSERT_TRUE(base.mkpath(QStringLiteral("prefix/share/taru")));
+        }
+        const PathEnvironment env{base.filePath(QStringLiteral("prefix/bin")),
+                                  c.taruHome ? base.filePath(QStringLiteral("home")) : QString(),
+                                  base.filePath(QStringLiteral("user/TARU"))};
+        QStringList args{QStringLiteral("taru")};
+        const AppPaths paths = AppPaths::resolve(args, env);
+        EXPECT_EQ(paths.root(), base.filePath(QString::fromLatin1(c.root))) << c.layout;
+        EXPECT_EQ(paths.resourcesDir(), base.filePath(QString::fromLatin1(c.resources))) << c.layout;
+        EXPECT_TRUE(QDir(paths.root()).exists()) << c.layout;
+    }
+}
+
+TEST(AppPaths, AReadOnlyProgramFolderKeepsItsDataInTheUsersFolder)
+{
+    QTemporaryDir dir;
+    const QDir base(dir.path());
+    ASSERT_TRUE(base.mkpath(QStringLiteral("bin/help")));
+    const QString bin = base.filePath(QStringLiteral("bin"));
+    QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner);
+    if (QTemporaryFile(bin + QStringLiteral("/probe-XXXXXX")).open()) {
+        QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "permissions do not hold for this user";
+    }
+    QStringList args{QStringLiteral("taru")};
+    const AppPaths paths = AppPaths::resolve(args, {bin, QString(), base.filePath(QStringLiteral("user"))});
+    QFile::setPermissions(bin, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(paths.root(), base.filePath(QStringLiteral("user")));
+    EXPECT_EQ(paths.resourcesDir(), bin);
 }

@@ -75,12 +75,12 @@ TEST(DrawsFile, ReadsEveryLineWithItsFigures)
     const DrawsFileData file = ReadDrawsFile(path);
     ASSERT_TRUE(file.valid);
     EXPECT_TRUE(file.error.isEmpty());
-    ASSERT_EQ(file.rows.size(), 3u);
-    EXPECT_EQ(file.rows[2].entry.sequence, "7"); // as stored
-    EXPECT_EQ(file.rows[2].entry.date, "7/1/26");
-    EXPECT_EQ(file.rows[1].figures.sum, 360);
+    ASSERT_EQ(file.draws.size(), 3u);
+    EXPECT_EQ(file.draws.field(2, 0), "7"); // as stored
+    EXPECT_EQ(file.draws.field(2, 2), "7/1/26");
+    EXPECT_EQ(file.draws.figures(1)->sum, 360);
 
-    const QStringList cells = DrawListCells(file.rows[0].entry, file.rows[0].figures);
+    const QStringList cells = file.draws.cells(0);
     QStringList expected{"1", "1001", "05/01/2026"};
     for (int n : kOneToTwenty)
         expected.append(QString::number(n));
@@ -89,7 +89,7 @@ TEST(DrawsFile, ReadsEveryLineWithItsFigures)
     EXPECT_EQ(readAll(path), bytes); // reading never touches the file
 
     // A draw added since the read shows empty figures.
-    const QStringList fresh = DrawListCells(file.rows[0].entry, std::nullopt);
+    const QStringList fresh = DrawListCells(file.draws.entry(0), std::nullopt);
     ASSERT_EQ(fresh.size(), kDrawListColumns);
     EXPECT_TRUE(fresh.last().isEmpty());
     EXPECT_EQ(fresh.at(22), "20");
@@ -99,11 +99,11 @@ TEST(DrawsFile, ExtraFieldsAreDroppedAndFieldsSplitByCommaText)
 {
     const DrawsFileData file = ParseDrawsFile(line("1, 1001 ,\"5 \xC9\xE1\xED\"", kOneToTwenty).chopped(2) + ",x,y,z\n");
     ASSERT_TRUE(file.valid);
-    ASSERT_EQ(file.rows.size(), 1u);
-    EXPECT_EQ(file.rows[0].entry.drawNumber, "1001");
-    EXPECT_EQ(file.rows[0].entry.date, QStringLiteral("5 Ιαν"));
-    EXPECT_EQ(file.rows[0].entry.numbers[19], "20");
-    EXPECT_EQ(DrawListCells(file.rows[0].entry, file.rows[0].figures).at(23), "210");
+    ASSERT_EQ(file.draws.size(), 1u);
+    EXPECT_EQ(file.draws.field(0, 1), "1001");
+    EXPECT_EQ(file.draws.field(0, 2), QStringLiteral("5 Ιαν"));
+    EXPECT_EQ(file.draws.field(0, 22), "20");
+    EXPECT_EQ(file.draws.cells(0).at(23), "210");
 }
 
 TEST(DrawsFile, AFailureKeepsTheRowsBeforeIt)
@@ -124,8 +124,10 @@ TEST(DrawsFile, AFailureKeepsTheRowsBeforeIt)
         const DrawsFileData file = ParseDrawsFile(line("1,1001,05/01/2026", kOneToTwenty) + c.bad + line("3,1003,x", kEdges));
         EXPECT_FALSE(file.valid) << c.name;
         EXPECT_EQ(file.error, QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου των Νικητριών")) << c.name;
-        ASSERT_EQ(file.rows.size(), 1u) << c.name;
-        EXPECT_EQ(file.rows[0].entry.drawNumber, "1001") << c.name;
+        ASSERT_EQ(file.draws.size(), 1u) << c.name;
+        EXPECT_EQ(file.draws.field(0, 1), "1001") << c.name;
+        EXPECT_EQ(file.failure, DrawsReadFailure::Damaged) << c.name;
+        EXPECT_EQ(file.failedLine, 2) << c.name;
     }
     QTemporaryDir tmp;
     EXPECT_EQ(ReadDrawsFile(tmp.filePath(QStringLiteral("none.nik"))).error, kDrawsReadError);
@@ -150,12 +152,10 @@ TEST(DrawsFile, WritesExactly23FieldsPerLine)
     // What was read is written back unchanged, Greek included.
     const DrawsFileData again = ReadDrawsFile(path);
     ASSERT_TRUE(again.valid);
-    EXPECT_EQ(again.rows[0].entry, first);
-    EXPECT_EQ(again.rows[1].entry.date, QStringLiteral("Τρίτη"));
-    std::vector<DrawEntry> entries;
-    for (const DrawRow &row : again.rows)
-        entries.push_back(row.entry);
-    EXPECT_EQ(DrawsFileBytes(entries), expected);
+    EXPECT_EQ(again.draws.entry(0), first);
+    EXPECT_EQ(again.draws.field(1, 2), QStringLiteral("Τρίτη"));
+    ASSERT_TRUE(WriteDrawsFile(path, again.draws).isEmpty());
+    EXPECT_EQ(readAll(path), expected);
 
     // A row whose leading cells are empty starts with the first non-empty one; empty cells
     // further on keep their place.
@@ -169,12 +169,167 @@ TEST(DrawsFile, WritesExactly23FieldsPerLine)
 TEST(DrawsFile, FailedWriteGivesTheMessageAndKeepsTheOldFile)
 {
     QTemporaryDir tmp;
-    EXPECT_EQ(WriteDrawsFile(tmp.path(), {}), QStringLiteral("Παρουσιάστηκε σφάλμα στην αποθήκευση του αρχείου των Νικητριών"));
+    EXPECT_TRUE(WriteDrawsFile(tmp.path(), std::vector<DrawEntry>{})
+                    .startsWith(QStringLiteral("Παρουσιάστηκε σφάλμα στην αποθήκευση του αρχείου των Νικητριών\n")));
     EXPECT_EQ(kDrawsErrorCaption, QStringLiteral("ΣΦΑΛΜΑ"));
 
     const QString path = tmp.filePath(QString(246, QLatin1Char('n')) + QStringLiteral(".nik"));
     const QByteArray old = line("1,1001,05/01/2026", kOneToTwenty);
     ASSERT_TRUE(writeAll(path, old));
-    EXPECT_EQ(WriteDrawsFile(path, {}), kDrawsWriteError);
+    EXPECT_TRUE(WriteDrawsFile(path, std::vector<DrawEntry>{}).startsWith(kDrawsWriteError));
     EXPECT_EQ(readAll(path), old);
+}
+
+TEST(DrawsFile, EveryFieldReadsAndWritesBackAsItWas)
+{
+    // Numbers not written plainly keep their text; the figures still come from their values.
+    struct Case {
+        const char *name;
+        QByteArray line;
+        int field;
+        QString text;
+        std::int64_t sum;
+    };
+    const QByteArray tail = ",2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20";
+    const Case cases[] = {
+        {"plain", "1,1001,05/01/2026,1" + tail, 3, "1", 210},
+        {"leading zero", "1,1001,05/01/2026,01" + tail, 3, "01", 210},
+        {"plus sign", "1,1001,05/01/2026,+7" + tail, 3, "+7", 216},
+        {"outside 1..80", "1,1001,05/01/2026,100" + tail, 3, "100", 309},
+        {"negative", "1,1001,05/01/2026,-3" + tail, 3, "-3", 206},
+        {"zero", "1,1001,05/01/2026,0" + tail, 3, "0", 209},
+        {"undefined code page byte", "1,1001,05\x81" "01,1" + tail, 2, QStringLiteral("05") + QChar(0xF081) + "01", 210},
+        {"empty draw number", "1,,05/01/2026,1" + tail, 1, "", 210},
+    };
+    for (const Case &c : cases) {
+        const DrawsFileData file = ParseDrawsFile(c.line + "\r\n");
+        ASSERT_TRUE(file.valid) << c.name;
+        EXPECT_EQ(file.draws.field(0, c.field), c.text) << c.name;
+        EXPECT_EQ(file.draws.figures(0)->sum, c.sum) << c.name;
+        EXPECT_EQ(file.draws.line(0), c.line) << c.name;
+        EXPECT_EQ(file.draws.entry(0).fields().at(c.field), c.text) << c.name;
+    }
+}
+
+TEST(DrawsFile, AddedDrawsHaveNoFiguresAndCorrectedOnesKeepTheirs)
+{
+    DrawsFileData file = ParseDrawsFile(line("1,1001,05/01/2026", kOneToTwenty) + line("2,1002,06/01/2026", kLeftOnly));
+    ASSERT_TRUE(file.valid);
+    DrawList &list = file.draws;
+
+    DrawEntry added = list.entry(1);
+    added.sequence = "3";
+    added.numbers[0] = "80";
+    list.append(added);
+    EXPECT_FALSE(list.figures(2));
+    EXPECT_EQ(list.entry(2), added);
+
+    // A correction changes the texts, in the same place, and leaves the figures as they were.
+    DrawEntry corrected = list.entry(0);
+    corrected.numbers[0] = "07";
+    corrected.date = "5/1/2026";
+    list.replace(0, corrected);
+    EXPECT_EQ(list.entry(0), corrected);
+    EXPECT_EQ(list.figures(0)->sum, 210);
+    EXPECT_EQ(list.size(), 3u);
+    EXPECT_EQ(list.line(0), QByteArray("1,1001,5/1/2026,07,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20"));
+    list.replace(2, list.entry(1));
+    EXPECT_FALSE(list.figures(2));
+    EXPECT_EQ(list.entry(2), list.entry(1));
+}
+
+TEST(DrawsFile, AFileThatCannotBeOpenedIsToldApartFromADamagedOne)
+{
+    QTemporaryDir tmp;
+    const QString missing = tmp.filePath(QStringLiteral("Nikitries.nik"));
+    const QString damagedPath = tmp.filePath(QStringLiteral("damaged.nik"));
+    QByteArray bad = line("2,1002,06/01/2026", kLeftOnly);
+    bad.replace(",35\r\n", ",3x\r\n");
+    ASSERT_TRUE(writeAll(damagedPath, line("1,1001,05/01/2026", kOneToTwenty) + bad));
+
+    struct Case {
+        const char *name;
+        QString path;
+        DrawsReadFailure failure;
+        QString detail;
+    };
+    const Case cases[] = {
+        {"missing", missing, DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(missing)},
+        {"a folder", tmp.path(), DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(tmp.path())},
+        {"damaged", damagedPath, DrawsReadFailure::Damaged,
+         QStringLiteral("Το αρχείο «%1» είναι κατεστραμμένο στη γραμμή 2: το πεδίο 23 («3x») δεν είναι ακέραιος αριθμός.")
+             .arg(damagedPath)},
+    };
+    for (const Case &c : cases) {
+        for (DrawsSplit split : {DrawsSplit::CommaText, DrawsSplit::PlainCommas}) {
+            const DrawsFileData file = ReadDrawsFile(c.path, split);
+            if (split == DrawsSplit::PlainCommas && c.failure == DrawsReadFailure::Damaged) {
+                EXPECT_TRUE(file.valid) << c.name; // nothing is converted
+                EXPECT_EQ(file.draws.field(1, 22), "3x");
+                continue;
+            }
+            EXPECT_EQ(file.failure, c.failure) << c.name;
+            EXPECT_TRUE(file.detail.startsWith(c.detail)) << c.name << ": " << file.detail.toStdString();
+            if (c.failure == DrawsReadFailure::Unreadable) {
+                EXPECT_GT(file.detail.size(), c.detail.size()) << c.name; // the system's reason follows
+            }
+            EXPECT_TRUE(file.message().startsWith(kDrawsReadError + QLatin1Char('\n'))) << c.name;
+        }
+    }
+    EXPECT_TRUE(ReadDrawsFile(missing).detail.endsWith(QStringLiteral("No such file or directory")));
+}
+
+TEST(DrawsFile, ALineTooLongToBeADrawStopsTheReadThere)
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.filePath(QStringLiteral("Nikitries.nik"));
+    const QByteArray huge = "2,1002," + QByteArray(2 << 20, '9');
+    ASSERT_TRUE(writeAll(path, line("1,1001,05/01/2026", kOneToTwenty) + line(huge, kOneToTwenty) + line("3,1003,x", kEdges)));
+    const DrawsFileData file = ReadDrawsFile(path);
+    EXPECT_EQ(file.failure, DrawsReadFailure::Damaged);
+    EXPECT_EQ(file.failedLine, 2);
+    EXPECT_EQ(file.draws.size(), 1u);
+    EXPECT_TRUE(file.detail.contains(QStringLiteral("γραμμή 2: η γραμμή ξεπερνά")));
+}
+
+TEST(DrawsFile, CutAtCommasEveryLineIsARow)
+{
+    // The picker's reading: items cut at each ",", nothing converted, nothing refused.
+    const QByteArray bytes = "1,1001,\"5,1\",x\r\n\r\n" + line("3,1003, 7/1", kEdges) + "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25\r\n";
+    const DrawsFileData file = ParseDrawsFile(bytes, DrawsSplit::PlainCommas);
+    ASSERT_TRUE(file.valid);
+    ASSERT_EQ(file.draws.size(), 4u);
+    EXPECT_EQ(file.draws.entry(0).fields().mid(0, 5), (QStringList{"1", "1001", "\"5", "1\"", "x"}));
+    EXPECT_EQ(file.draws.field(0, 22), "");
+    EXPECT_EQ(file.draws.field(1, 0), "");
+    EXPECT_EQ(file.draws.field(2, 2), " 7/1");
+    EXPECT_EQ(file.draws.field(3, 22), "23"); // items past the 23rd are not kept
+    EXPECT_FALSE(file.draws.figures(0));
+}
+
+TEST(DrawsFile, ADrawToCheckAgainstHoldsTwentyDifferentNumbers)
+{
+    DrawEntry good;
+    for (int i = 0; i < kDrawNumbers; ++i)
+        good.numbers[static_cast<std::size_t>(i)] = QString::number(kEdges[static_cast<std::size_t>(i)]);
+    struct Case {
+        const char *name;
+        int place;
+        QString text;
+        std::optional<QString> refusal;
+    };
+    const Case cases[] = {
+        {"good", 0, "1", std::nullopt},
+        {"blanks around", 0, " 1 ", std::nullopt},
+        {"repeated", 19, "7",
+         QStringLiteral("ο αριθμός 7 υπάρχει δύο φορές· μια κλήρωση έχει 20 διαφορετικούς αριθμούς")},
+        {"81", 4, "81", QStringLiteral("ο 5ος αριθμός («81») δεν είναι αριθμός από 1 έως 80")},
+        {"0", 0, "0", QStringLiteral("ο 1ος αριθμός («0») δεν είναι αριθμός από 1 έως 80")},
+        {"letter", 0, "x", QStringLiteral("ο 1ος αριθμός («x») δεν είναι αριθμός από 1 έως 80")},
+    };
+    for (const Case &c : cases) {
+        DrawEntry entry = good;
+        entry.numbers[static_cast<std::size_t>(c.place)] = c.text;
+        EXPECT_EQ(DrawRefusal(entry), c.refusal) << c.name;
+    }
 }

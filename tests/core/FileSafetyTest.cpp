@@ -260,7 +260,7 @@ TEST(FileSafety, EveryReaderTakesLoneCarriageReturns)
     }
     const draws::DrawsFileData drawsFile = draws::ReadDrawsFile(file("Nikitries.nik", drawLines));
     ASSERT_TRUE(drawsFile.valid);
-    EXPECT_EQ(drawsFile.rows.size(), 3u);
+    EXPECT_EQ(drawsFile.draws.size(), 3u);
 }
 
 TEST(FileSafety, AFifoGivenAsAFileIsRefusedNotRead)

@@ -122,9 +122,11 @@ std::optional<QString> ScriptedPrompts::input(QWidget *, const QString &caption,
     return e ? e->value : std::nullopt;
 }
 
-std::optional<QString> ScriptedPrompts::openFile(QWidget *, const QString &folder, const QString &filter)
+std::optional<QString> ScriptedPrompts::openFile(QWidget *, const QString &folder, const QString &filter,
+                                                  int selectedFilter)
 {
     lastFolder = folder;
+    lastSelectedFilter = selectedFilter;
     const auto e = next(Kind::Open, filter, QString());
     return e ? e->value : std::nullopt;
 }

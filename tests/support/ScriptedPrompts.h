@@ -32,7 +32,8 @@ public:
                    ui::Button defaultButton, ui::Icon icon) override;
     std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                  const QString &preset) override;
-    std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter) override;
+    std::optional<QString> openFile(QWidget *parent, const QString &folder, const QString &filter,
+                                    int selectedFilter = 0) override;
     std::optional<QString> saveFile(QWidget *parent, const QString &folder, const QString &filter,
                                     const QString &defaultExtension) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
@@ -47,6 +48,7 @@ public:
     ui::Button lastDefault = ui::Button::Ok;
     ui::Icon lastIcon = ui::Icon::None;
     QString lastFolder;
+    int lastSelectedFilter = 0;
     QString lastPreset;
 
 private:

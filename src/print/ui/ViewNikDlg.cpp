@@ -1,12 +1,10 @@
 #include "print/ui/ViewNikDlg.h"
 
+#include "draws/DrawsTableModel.h"
 #include "window/ErrorGuard.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QShowEvent>
-#include <QTableWidget>
 
 #include <algorithm>
 #include <array>
@@ -37,36 +35,18 @@ TViewNikDlg::TViewNikDlg(AppContext &context, QWidget *parent)
     LblHint->setObjectName(QStringLiteral("LblHint"));
     LblHint->setGeometry(24, 20, 880, 18);
 
-    SGrd = new QTableWidget(0, draws::kDrawFields, this);
-    SGrd->setObjectName(QStringLiteral("SGrd"));
+    SGrd = new DrawsGrid(draws::kDrawFields, this);
     SGrd->setGeometry(6, 46, 948, 368);
-    SGrd->setSelectionBehavior(QAbstractItemView::SelectRows);
-    SGrd->setSelectionMode(QAbstractItemView::SingleSelection);
-    SGrd->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGrd->verticalHeader()->hide();
-    SGrd->verticalHeader()->setDefaultSectionSize(20);
-    SGrd->installEventFilter(this);
-    // Small enough for a draw number or a date to show whole in its narrow column.
-    QFont cells = SGrd->font();
-    cells.setPixelSize(10);
-    SGrd->setFont(cells);
-    SGrd->setTextElideMode(Qt::ElideNone);
-    SGrd->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { padding: 0px 1px; }"));
-
-    connect(SGrd, &QTableWidget::cellDoubleClicked, this,
-            [this] { runGuarded(context_.prompts, this, [this] { SGrdDblClick(); }); });
+    connect(SGrd, &DrawsGrid::rowChosen, this, [this] { runGuarded(context_.prompts, this, [this] { SGrdDblClick(); }); });
 }
 
 bool TViewNikDlg::LoadDrawsGrid(const QString &path)
 {
-    const draws::DrawsFileData data = draws::ReadDrawsFile(path);
-    std::vector<draws::DrawEntry> entries;
-    entries.reserve(data.rows.size());
-    for (const draws::DrawRow &row : data.rows)
-        entries.push_back(row.entry);
-    setDraws(entries);
+    draws::DrawsFileData data = draws::ReadDrawsFile(path, draws::DrawsSplit::PlainCommas);
+    SGrd->model().setDraws(std::move(data.draws));
+    SGrd->selectLastRow();
     if (!data.valid) {
-        context_.prompts.error(this, data.error, draws::kDrawsErrorCaption);
+        context_.prompts.error(this, data.message(), draws::kDrawsErrorCaption);
         return false;
     }
     return true;
@@ -74,19 +54,11 @@ bool TViewNikDlg::LoadDrawsGrid(const QString &path)
 
 void TViewNikDlg::setDraws(const std::vector<draws::DrawEntry> &entries)
 {
-    SGrd->clearContents();
-    SGrd->setRowCount(static_cast<int>(entries.size()));
-    int row = 0;
-    for (const draws::DrawEntry &entry : entries) {
-        const QStringList fields = entry.fields();
-        for (int column = 0; column < draws::kDrawFields; ++column) {
-            auto *item = new QTableWidgetItem(fields.value(column));
-            item->setTextAlignment(Qt::AlignCenter);
-            SGrd->setItem(row, column, item);
-        }
-        ++row;
-    }
-    selectLastRow();
+    draws::DrawList list;
+    for (const draws::DrawEntry &entry : entries)
+        list.append(entry);
+    SGrd->model().setDraws(std::move(list));
+    SGrd->selectLastRow();
 }
 
 void TViewNikDlg::showEvent(QShowEvent *event)
@@ -98,24 +70,8 @@ void TViewNikDlg::showEvent(QShowEvent *event)
 
 void TViewNikDlg::FormShow()
 {
-    QStringList headings{QStringLiteral("Α/Α"), QStringLiteral("ΚΛΗΡ"), QStringLiteral("ΗΜ/ΝΙΑ")};
-    for (int i = 1; i <= draws::kDrawNumbers; ++i)
-        headings << QString::number(i) + QStringLiteral("ος");
-    SGrd->setHorizontalHeaderLabels(headings);
-    SGrd->setColumnWidth(0, 30);
-    SGrd->setColumnWidth(1, 40);
-    SGrd->setColumnWidth(2, 85);
-    for (int column = 3; column < draws::kDrawFields; ++column)
-        SGrd->setColumnWidth(column, column < 12 ? 37 : 40);
-    selectLastRow();
-}
-
-void TViewNikDlg::selectLastRow()
-{
-    if (SGrd->rowCount() == 0)
-        return;
-    SGrd->selectRow(SGrd->rowCount() - 1);
-    SGrd->scrollToBottom();
+    SGrd->writeHeadings();
+    SGrd->selectLastRow();
 }
 
 void TViewNikDlg::SGrdDblClick()
@@ -131,24 +87,14 @@ bool TViewNikDlg::SGrdKeyPress(int key)
     return true;
 }
 
-bool TViewNikDlg::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == SGrd && event->type() == QEvent::KeyPress)
-        return SGrdKeyPress(static_cast<QKeyEvent *>(event)->key());
-    return QDialog::eventFilter(watched, event);
-}
-
 QStringList TViewNikDlg::selectedFields() const
 {
-    const QList<QTableWidgetSelectionRange> ranges = SGrd->selectedRanges();
-    if (ranges.isEmpty())
+    const int row = SGrd->currentRow();
+    if (row < 0)
         return {};
-    const int row = ranges.front().topRow();
     QStringList fields;
-    for (int column = 0; column < SGrd->columnCount(); ++column) {
-        const QTableWidgetItem *item = SGrd->item(row, column);
-        fields << (item ? item->text() : QString());
-    }
+    for (int column = 0; column < SGrd->columnCount(); ++column)
+        fields << SGrd->cell(row, column);
     return fields;
 }
 

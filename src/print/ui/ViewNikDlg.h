@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/DrawsGrid.h"
 #include "window/SnapshotContent.h"
 #include "draws/DrawsFile.h"
 
@@ -9,15 +10,15 @@
 #include <vector>
 
 class QLabel;
-class QTableWidget;
 
 namespace taru::ui {
 
 inline const QString kViewNikCaption = QStringLiteral("ΕΠΙΛΕΞΤΕ ΝΙΚΗΤΡΙΑ ΑΠΟ ΑΡΧΕΙΟ ΝΙΚΗΤΡΙΩΝ");
 inline const QString kViewNikHint = QStringLiteral("Με διπλό αριστερό κλικ πάνω σε μια γραμμή επιλέγετε Νικήτρια Στήλη.");
 
-// The draws picker: every draw of the draws file as a row (sequence, draw number, date, the 20
-// numbers); a double click or Enter on a row closes it with OK.
+// The draws picker: every line of the draws file as a row (sequence, draw number, date, the 20
+// numbers), cut at its commas without converting anything, so every row is listed whatever it
+// holds; a double click or Enter on a row closes it with OK.
 class TViewNikDlg : public QDialog, public SnapshotContent {
     Q_OBJECT
 public:
@@ -25,9 +26,10 @@ public:
 
     QLabel *LblInfo;
     QLabel *LblHint;
-    QTableWidget *SGrd;
+    DrawsGrid *SGrd;
 
-    // Fills the grid from the draws file; false (after the reader's message) when it cannot be read.
+    // Fills the grid from the draws file; false (after the reader's message, naming the file and
+    // the reason) when it cannot be read.
     bool LoadDrawsGrid(const QString &path);
     void setDraws(const std::vector<draws::DrawEntry> &entries);
     void FormShow();
@@ -42,11 +44,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void selectLastRow();
-
     AppContext &context_;
 };
 

@@ -333,3 +333,13 @@ TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DEFAULT.TPR")});
     EXPECT_EQ(test::readAll(dir.filePath(QStringLiteral("DEFAULT.TPR"))), SerialiseProfile(p));
 }
+
+TEST(PrinterProfile, TheShippedDefaultProfileIsTheDialogDefaultsSavedAsTheDefault)
+{
+    PrinterProfile expected;
+    expected.printerName = kDefaultProfileEntry;
+    expected.isDefault = true;
+    const QByteArray shipped =
+        test::readAll(QStringLiteral(TARU_TEST_DATA "/../../resources/") + kPrintersFolder + QLatin1Char('/') + kDefaultProfileFile);
+    EXPECT_EQ(shipped, SerialiseProfile(expected));
+}

@@ -1,0 +1,309 @@
+#include "TestValues.h"
+
+#include "base/Errors.h"
+#include "systems/Conditions.h"
+#include "systems/Constructor.h"
+#include "systems/GuaranteeCheck.h"
+#include "systems/SubsetIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include <numeric>
+#include <random>
+
+using namespace taru;
+using taru::test::range;
+
+namespace {
+
+// Every G-subset of the pool in lexicographic order, compared number by number with every column.
+GuaranteeCheckResult bruteForce(const SystemColumns &columns, const GuaranteeSetup &setup, const ColumnConditions &conditions)
+{
+    GuaranteeCheckResult result;
+    result.holes = SystemColumns(setup.game);
+    const int n = static_cast<int>(setup.pool.size());
+    const int g = setup.game;
+    if (n < g)
+        return result;
+    std::vector<int> p(g);
+    std::iota(p.begin(), p.end(), 0);
+    while (true) {
+        std::vector<std::uint8_t> subset(g);
+        for (int i = 0; i < g; ++i)
+            subset[i] = setup.pool[p[i]];
+        bool scratch = false;
+        if (ColumnPassesConditions(conditions, subset, scratch)) {
+            ++result.total;
+            bool covered = false;
+            for (const auto column : columns) {
+                int shared = 0;
+                for (const std::uint8_t x : subset)
+                    shared += std::find(column.begin(), column.end(), x) != column.end() ? 1 : 0;
+                covered = covered || shared >= setup.threshold;
+            }
+            if (covered)
+                ++result.covered;
+            else
+                result.holes.append(subset);
+        }
+        int i = g - 1;
+        while (i >= 0 && p[i] == n - g + i)
+            --i;
+        if (i < 0)
+            break;
+        ++p[i];
+        for (int j = i + 1; j < g; ++j)
+            p[j] = p[j - 1] + 1;
+    }
+    return result;
+}
+
+SystemColumns greedy(const GuaranteeSetup &setup, const ColumnConditions &conditions = {})
+{
+    bool stop = false;
+    return ConstructSystem({setup.pool, setup.game, setup.game, setup.threshold}, conditions, stop).columns;
+}
+
+// The holes as lines, the brute force's cut to the limit.
+QStringList holeLines(const SystemColumns &holes, std::size_t limit = 1000)
+{
+    QStringList lines;
+    for (std::size_t i = 0; i < std::min(limit, holes.size()); ++i)
+        lines.append(HoleText(holes[i]));
+    return lines;
+}
+
+void expectSame(const GuaranteeCheckResult &actual, const GuaranteeCheckResult &expected)
+{
+    EXPECT_EQ(actual.total, expected.total);
+    EXPECT_EQ(actual.covered, expected.covered);
+    EXPECT_EQ(holeLines(actual.holes), holeLines(expected.holes));
+    EXPECT_FALSE(actual.stopped);
+}
+
+ColumnConditions conditionsWith(const std::function<void(ConditionEntries &)> &edit)
+{
+    ConditionEntries entries;
+    edit(entries);
+    return ColumnConditions::fromEntries(entries);
+}
+
+} // namespace
+
+TEST(GuaranteeCheck, GreedySystemsHoldTheirPromise)
+{
+    const ColumnConditions sumAndSet = conditionsWith([](ConditionEntries &e) {
+        e.row(kSumRow) = {"60", "110"};
+        e.sets[0] = {"1,5,9,13,17,21", "1", "2"};
+    });
+    struct Case {
+        int first, last, game, threshold;
+        bool conditions;
+    } cases[] = {
+        {1, 30, 6, 5, false}, // 18,655 columns
+        {1, 30, 8, 6, false},
+        {41, 60, 5, 3, false},
+        {1, 24, 6, 4, true},
+        {1, 80, 3, 2, false},
+        {1, 12, 6, 6, false}, // the full system
+    };
+    for (const Case &c : cases) {
+        const GuaranteeSetup setup{range(c.first, c.last), c.game, c.threshold};
+        const ColumnConditions conditions = c.conditions ? sumAndSet : ColumnConditions();
+        const GuaranteeCheckResult result = CheckGuarantee(greedy(setup, conditions), setup, conditions);
+        EXPECT_TRUE(result.holds()) << c.last << " " << c.game << " " << c.threshold;
+        EXPECT_EQ(result.total, c.conditions ? bruteForce({}, setup, conditions).total
+                                             : Combinations(c.last - c.first + 1, c.game));
+        EXPECT_EQ(GuaranteeCheckText(result), "Έλεγχος εγγύησης: 100%");
+    }
+}
+
+// Each column of a small system left out in turn, with every kind of index behind the check.
+TEST(GuaranteeCheck, RemovingAColumnLeavesTheHolesABruteForceFinds)
+{
+    const GuaranteeSetup setup{range(3, 16), 5, 3};
+    const SystemColumns full = greedy(setup);
+    ASSERT_GT(full.size(), 3u);
+    const IndexOptions indexes[] = {{}, {kIndexBudgetBytes, false}, {64, false}, {0, false}};
+    for (std::size_t left = 0; left < full.size(); ++left) {
+        SystemColumns rest(5);
+        for (std::size_t i = 0; i < full.size(); ++i) {
+            if (i != left)
+                rest.append(full[i]);
+        }
+        const GuaranteeCheckResult expected = bruteForce(rest, setup, {});
+        ASSERT_GT(expected.holeCount(), 0);
+        for (const IndexOptions &index : indexes) {
+            GuaranteeCheckOptions options;
+            options.index = index;
+            SCOPED_TRACE(testing::Message() << "without column " << left << ", budget " << index.budgetBytes);
+            expectSame(CheckGuarantee(rest, setup, {}, options), expected);
+        }
+    }
+}
+
+// Random pools, conditions and columns (some wider than the game, some with numbers outside the pool).
+TEST(GuaranteeCheck, RandomSystemsAndConditionsAgreeWithTheBruteForce)
+{
+    std::mt19937 rng(1405);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
+    for (int round = 0; round < 150; ++round) {
+        std::vector<int> all(80);
+        std::iota(all.begin(), all.end(), 1);
+        std::shuffle(all.begin(), all.end(), rng);
+        const int n = pick(4, 16);
+        std::vector<std::uint8_t> pool(all.begin(), all.begin() + n);
+        std::sort(pool.begin(), pool.end());
+        const int g = pick(1, std::min(n, 7));
+        const GuaranteeSetup setup{pool, g, pick(1, g)};
+        ConditionEntries entries;
+        if (pick(0, 1)) {
+            entries.row(kOddRow) = {QString::number(pick(0, 2)), QString::number(pick(2, 6))};
+            entries.sets[1] = {QString::number(pool[0]) + "," + QString::number(pool[n / 2]), "0", QString::number(pick(0, 1))};
+        }
+        const ColumnConditions conditions = ColumnConditions::fromEntries(entries);
+        SystemColumns columns(g + 2);
+        for (int c = pick(0, 12); c > 0; --c) {
+            std::vector<std::uint8_t> column;
+            for (int i = pick(1, g + 2); i > 0; --i)
+                column.push_back(static_cast<std::uint8_t>(pick(0, 1) ? pool[pick(0, n - 1)] : all[pick(0, 79)]));
+            columns.append(column);
+        }
+        SCOPED_TRACE(testing::Message() << "round " << round << " n=" << n << " g=" << g << " t=" << setup.threshold);
+        expectSame(CheckGuarantee(columns, setup, conditions), bruteForce(columns, setup, conditions));
+    }
+}
+
+TEST(GuaranteeCheck, ConditionsShrinkTheTotal)
+{
+    const GuaranteeSetup setup{range(1, 20), 6, 4};
+    const SystemColumns columns = greedy(setup);
+    const ColumnConditions conditions[] = {
+        conditionsWith([](ConditionEntries &e) { e.row(kSumRow) = {"50", "70"}; }),
+        conditionsWith([](ConditionEntries &e) { e.row(kDecadesRow) = {"2", "2"}; }),
+        conditionsWith([](ConditionEntries &e) { e.sets[2] = {"2,4,6,8,10", "2", "3"}; }),
+        conditionsWith([](ConditionEntries &e) { e.row(kRangeRow) = {"0", "4"}; }), // no 6 of 1..20 within 4
+    };
+    for (const ColumnConditions &c : conditions) {
+        const GuaranteeCheckResult result = CheckGuarantee(columns, setup, c);
+        EXPECT_LT(result.total, Combinations(20, 6));
+        EXPECT_EQ(result.total, bruteForce({}, setup, c).total);
+        EXPECT_TRUE(result.holds());
+    }
+    EXPECT_EQ(GuaranteeCheckText(CheckGuarantee(columns, setup, conditions[3])),
+              "Έλεγχος εγγύησης: κανένας συνδυασμός για έλεγχο");
+}
+
+TEST(GuaranteeCheck, HolesComeFirstInLexicographicOrderUpToTheLimit)
+{
+    const GuaranteeSetup setup{{2, 4, 6, 8, 10, 12}, 3, 2};
+    const SystemColumns columns{{2, 4, 6}};
+    GuaranteeCheckOptions options;
+    options.holeLimit = 3;
+    const GuaranteeCheckResult result = CheckGuarantee(columns, setup, {}, options);
+    EXPECT_EQ(result.total, 20);
+    EXPECT_EQ(result.covered, 10); // the column itself and 3 pairs x 3 others
+    EXPECT_EQ(result.holes, (SystemColumns{{2, 8, 10}, {2, 8, 12}, {2, 10, 12}}));
+    EXPECT_EQ(HoleText(result.holes[0]), "2 8 10");
+    options.holeLimit = 0;
+    EXPECT_TRUE(CheckGuarantee(columns, setup, {}, options).holes.empty());
+}
+
+TEST(GuaranteeCheck, AStopFromTheProgressCallbackEndsTheCheck)
+{
+    const GuaranteeSetup setup{range(1, 50), 8, 7}; // C(50,8) = 536,878,650: far longer than one interval
+    std::atomic<bool> stop{false};
+    int calls = 0;
+    GuaranteeCheckOptions options;
+    options.stop = &stop;
+    options.progress = [&](const GuaranteeCheckProgress &progress) {
+        ++calls;
+        EXPECT_EQ(progress.candidates, Combinations(50, 8));
+        stop = true;
+    };
+    const GuaranteeCheckResult result = CheckGuarantee(SystemColumns{{1, 2, 3, 4, 5, 6, 7}}, setup, {}, options);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.holds());
+    EXPECT_EQ(calls, 2); // the one that stopped, and the last report
+    EXPECT_LT(result.total, Combinations(50, 8));
+    EXPECT_EQ(GuaranteeCheckText(result), "Έλεγχος εγγύησης: διακόπηκε");
+}
+
+TEST(GuaranteeCheck, BadSetupsAreRefused)
+{
+    const std::vector<GuaranteeSetup> bad = {
+        {range(1, 10), 5, 0}, {range(1, 10), 5, 6}, {range(1, 20), 13, 5}, {range(1, 10), 0, 0},
+        {{3, 2, 5}, 2, 1},    {{1, 1, 5}, 2, 1},    {{0, 1, 5}, 2, 1},
+    };
+    for (const GuaranteeSetup &setup : bad)
+        EXPECT_THROW(CheckGuarantee({}, setup), RangeError);
+    // Fewer numbers than the game: nothing to check, nothing refused.
+    EXPECT_EQ(CheckGuarantee({}, {range(1, 4), 5, 3}).total, 0);
+}
+
+TEST(GuaranteeCheck, TextCutsTheShareAndCountsTheHoles)
+{
+    const QLocale greek(QLocale::Greek, QLocale::Greece);
+    struct Case {
+        std::int64_t covered, total;
+        const char *text;
+    } cases[] = {
+        {99999, 100000, "Έλεγχος εγγύησης: 99,99% (1 ακάλυπτος συνδυασμός)"},
+        {1, 3, "Έλεγχος εγγύησης: 33,33% (2 ακάλυπτοι συνδυασμοί)"},
+        {0, 7, "Έλεγχος εγγύησης: 0,00% (7 ακάλυπτοι συνδυασμοί)"},
+        {7, 7, "Έλεγχος εγγύησης: 100%"},
+    };
+    for (const Case &c : cases) {
+        GuaranteeCheckResult result;
+        result.covered = c.covered;
+        result.total = c.total;
+        EXPECT_EQ(GuaranteeCheckText(result, greek), QString::fromUtf8(c.text));
+    }
+}
+
+TEST(GuaranteeCheck, NumbersUsedIgnoresPaddingAndNumbersOutsideTheBoard)
+{
+    EXPECT_EQ(NumbersUsed(SystemColumns{{5, 3, 0}, {80, 81, 3}, {200}}), (std::vector<std::uint8_t>{3, 5, 80}));
+}
+
+// The enumeration behind the optimiser's exchanges: each set Q + R ranked as a sorted set would be.
+TEST(SubsetIndex, UnionRanksMatchTheRanksOfTheSortedSets)
+{
+    std::mt19937 rng(16);
+    subsets::UnionRanks unions;
+    for (int round = 0; round < 200; ++round) {
+        std::vector<int> all(30);
+        std::iota(all.begin(), all.end(), 0);
+        std::shuffle(all.begin(), all.end(), rng);
+        const int qn = std::uniform_int_distribution<int>(0, 6)(rng);
+        const int on = std::uniform_int_distribution<int>(0, 12)(rng);
+        std::vector<int> q(all.begin(), all.begin() + qn);
+        std::vector<int> o(all.begin() + qn, all.begin() + qn + on);
+        std::sort(q.begin(), q.end());
+        std::sort(o.begin(), o.end());
+        const int r = std::uniform_int_distribution<int>(0, std::min(on, 5))(rng);
+        std::vector<std::uint64_t> expected;
+        std::vector<int> idx(r);
+        std::iota(idx.begin(), idx.end(), 0);
+        while (true) {
+            std::vector<int> set = q;
+            for (const int i : idx)
+                set.push_back(o[i]);
+            std::sort(set.begin(), set.end());
+            expected.push_back(subsets::rankOf(set));
+            int j = r - 1;
+            while (j >= 0 && idx[j] == on - r + j)
+                --j;
+            if (j < 0)
+                break;
+            ++idx[j];
+            for (int k = j + 1; k < r; ++k)
+                idx[k] = idx[k - 1] + 1;
+        }
+        std::vector<std::uint64_t> actual;
+        unions.run(q, o, r, [&](std::uint64_t rank) { actual.push_back(rank); });
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}

@@ -1,0 +1,181 @@
+#include "TestValues.h"
+
+#include "base/Errors.h"
+#include "systems/Conditions.h"
+#include "systems/Constructor.h"
+#include "systems/GuaranteeCheck.h"
+#include "systems/Optimiser.h"
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+using taru::test::range;
+
+namespace {
+
+SystemColumns greedy(const GuaranteeSetup &setup, const ColumnConditions &conditions = {})
+{
+    bool stop = false;
+    return ConstructSystem({setup.pool, setup.game, setup.game, setup.threshold}, conditions, stop).columns;
+}
+
+// A fixed amount of work: the same result on any machine, and the budget only as a safety net.
+OptimiserOptions fixedWork(std::int64_t work, std::uint64_t seed = 7)
+{
+    OptimiserOptions options;
+    options.workLimit = work;
+    options.seed = seed;
+    options.budget = std::chrono::seconds(60);
+    return options;
+}
+
+// Checked here again, on its own: complete, every column G numbers of the pool that pass.
+void expectKeepsThePromise(const OptimiserResult &result, const GuaranteeSetup &setup, const ColumnConditions &conditions)
+{
+    EXPECT_TRUE(result.check.holds());
+    EXPECT_TRUE(CheckGuarantee(result.columns, setup, conditions).holds());
+    for (const auto column : result.columns) {
+        bool stop = false;
+        EXPECT_TRUE(ColumnPassesConditions(conditions, column, stop));
+        EXPECT_TRUE(std::is_sorted(column.begin(), column.end()));
+        for (const std::uint8_t number : column)
+            EXPECT_TRUE(std::binary_search(setup.pool.begin(), setup.pool.end(), number));
+    }
+    EXPECT_LE(result.columns.size(), static_cast<std::size_t>(result.startColumns));
+}
+
+} // namespace
+
+TEST(Optimiser, ReachesTheKnownOptimaOfSmallCases)
+{
+    struct Case {
+        int numbers, game, threshold;
+        std::size_t optimum;
+    } cases[] = {
+        {10, 5, 3, 2},
+        {12, 6, 3, 2},
+        {10, 6, 4, 3},
+    };
+    for (const Case &c : cases) {
+        const GuaranteeSetup setup{range(1, c.numbers), c.game, c.threshold};
+        const OptimiserResult result = OptimiseSystem(greedy(setup), setup, {}, fixedWork(std::int64_t{1} << 22));
+        SCOPED_TRACE(testing::Message() << c.numbers << " numbers, game " << c.game << ", T " << c.threshold);
+        EXPECT_EQ(result.columns.size(), c.optimum);
+        expectKeepsThePromise(result, setup, {});
+    }
+}
+
+TEST(Optimiser, KeepsThePromiseUnderConditionsAndRequiredSets)
+{
+    const auto with = [](const std::function<void(ConditionEntries &)> &edit) {
+        ConditionEntries entries;
+        edit(entries);
+        return ColumnConditions::fromEntries(entries);
+    };
+    struct Case {
+        int first, last, game, threshold;
+        ColumnConditions conditions;
+    };
+    const std::vector<Case> cases = {
+        {1, 16, 5, 3, with([](ConditionEntries &e) { e.row(kSumRow) = {"30", "55"}; })},
+        {11, 28, 6, 4, with([](ConditionEntries &e) { e.sets[0] = {"11,13,17,19,23", "1", "3"}; })},
+        {1, 14, 6, 4, with([](ConditionEntries &e) {
+             e.row(kOddRow) = {"2", "4"};
+             e.sets[1] = {"1,2,3", "1", "2"};
+         })},
+        {21, 40, 5, 4, with([](ConditionEntries &e) { e.row(kDecadesRow) = {"2", "2"}; })},
+    };
+    for (const Case &c : cases) {
+        const GuaranteeSetup setup{range(c.first, c.last), c.game, c.threshold};
+        const SystemColumns start = greedy(setup, c.conditions);
+        const OptimiserResult result = OptimiseSystem(start, setup, c.conditions, fixedWork(std::int64_t{1} << 23));
+        SCOPED_TRACE(testing::Message() << c.first << ".." << c.last << ", game " << c.game << ", T " << c.threshold);
+        EXPECT_EQ(result.startColumns, static_cast<std::int64_t>(start.size()));
+        EXPECT_LT(result.columns.size(), start.size());
+        expectKeepsThePromise(result, setup, c.conditions);
+    }
+}
+
+// Large "G or G-1" systems start from a residue class and its patches instead of the greedy one.
+TEST(Optimiser, LargeSystemsFromAResidueClassKeepThePromise)
+{
+    ConditionEntries entries;
+    entries.row(kSumRow) = {"40", "120"};
+    entries.sets[0] = {"2,3,5,7,11,13,17,19,23", "1", "4"};
+    const ColumnConditions conditions[] = {ColumnConditions(), ColumnConditions::fromEntries(entries)};
+    for (const ColumnConditions &c : conditions) {
+        const GuaranteeSetup setup{range(1, 25), 6, 5};
+        const SystemColumns start = greedy(setup, c);
+        ASSERT_GE(start.size(), 2000u);
+        const OptimiserResult result = OptimiseSystem(start, setup, c, fixedWork(std::int64_t{1} << 16));
+        EXPECT_LT(result.columns.size(), start.size()); // the class, after very little search
+        expectKeepsThePromise(result, setup, c);
+    }
+}
+
+TEST(Optimiser, AStopReturnsACompleteSystem)
+{
+    const GuaranteeSetup setup{range(1, 25), 6, 3};
+    std::atomic<bool> stop{false};
+    int reports = 0;
+    OptimiserOptions options;
+    options.stop = &stop;
+    options.progress = [&](const OptimiserProgress &progress) {
+        ++reports;
+        EXPECT_GT(progress.bestColumns, 0);
+        EXPECT_GE(progress.uncovered, 0);
+        stop = true; // at once, at the first report
+    };
+    const OptimiserResult result = OptimiseSystem(greedy(setup), setup, {}, options);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(reports, 1);
+    EXPECT_LT(result.seconds, 5.0);
+    expectKeepsThePromise(result, setup, {});
+}
+
+TEST(Optimiser, TheSameSeedAndWorkGiveTheSameSystem)
+{
+    const GuaranteeSetup setup{range(1, 18), 6, 4};
+    const SystemColumns start = greedy(setup);
+    const OptimiserResult first = OptimiseSystem(start, setup, {}, fixedWork(std::int64_t{1} << 22, 99));
+    const OptimiserResult again = OptimiseSystem(start, setup, {}, fixedWork(std::int64_t{1} << 22, 99));
+    EXPECT_EQ(first.columns, again.columns);
+    EXPECT_EQ(first.moves, again.moves);
+}
+
+TEST(Optimiser, StartsItCannotImproveOrRefuses)
+{
+    // The full system, and a single column: returned as they are.
+    const GuaranteeSetup full{range(1, 8), 5, 5};
+    EXPECT_EQ(OptimiseSystem(greedy(full), full).columns, greedy(full));
+    const GuaranteeSetup one{range(1, 6), 5, 4};
+    EXPECT_EQ(OptimiseSystem(greedy(one), one).columns.size(), 1u);
+    // Too many G-subsets to hold: the start, marked.
+    const GuaranteeSetup wide{range(1, 80), 6, 1};
+    const OptimiserResult tooLarge = OptimiseSystem(greedy(wide), wide);
+    EXPECT_TRUE(tooLarge.tooLarge);
+    EXPECT_EQ(tooLarge.columns, greedy(wide));
+    EXPECT_TRUE(tooLarge.check.holds());
+
+    const GuaranteeSetup setup{range(1, 10), 5, 3};
+    EXPECT_THROW(OptimiseSystem(SystemColumns{{1, 2, 3, 4, 5}}, setup), RangeError); // holes
+    EXPECT_THROW(OptimiseSystem(SystemColumns{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 11}}, setup), RangeError); // 11
+    EXPECT_THROW(OptimiseSystem(SystemColumns{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10, 1}}, setup), RangeError); // 6 numbers
+    EXPECT_THROW(OptimiseSystem(greedy(setup), {range(1, 10), 5, 0}), RangeError);
+}
+
+TEST(Optimiser, LowerBoundAndTexts)
+{
+    EXPECT_EQ(CoverLowerBound(10, 5, 3), 2);  // 252 / 126
+    EXPECT_EQ(CoverLowerBound(30, 6, 5), 4095); // 593,775 / 145
+    EXPECT_EQ(CoverLowerBound(6, 6, 6), 1);
+    EXPECT_EQ(CoverLowerBound(5, 6, 3), 0);
+
+    OptimiserResult result;
+    result.startColumns = 78;
+    result.columns = SystemColumns{{1, 2, 3}, {4, 5, 6}};
+    result.check.total = result.check.covered = 20;
+    EXPECT_EQ(OptimiserMessage(result), "Αρχικό σύστημα: 78 στήλες\nΒελτιστοποιημένο σύστημα: 2 στήλες\nΈλεγχος εγγύησης: 100%");
+    EXPECT_EQ(OptimiserProgressText({30, 29, 4, 1000, 1.5}),
+              "Βελτιστοποίηση: 30 στήλες, τρέχουσα αναζήτηση 29 στήλες με 4 ακάλυπτους συνδυασμούς");
+}

@@ -1,0 +1,180 @@
+#include "print/ListPrint.h"
+
+#include <gtest/gtest.h>
+
+using namespace taru;
+using Op = RecordingCanvas::Op;
+
+namespace {
+
+const ListHeader kHeader{{QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210")},
+                         QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ")};
+
+// Draws 1001, 1002, ... with plain ascending numbers.
+draws::DrawList drawList(int count)
+{
+    draws::DrawList list;
+    for (int d = 1; d <= count; ++d) {
+        draws::DrawEntry entry;
+        entry.sequence = QString::number(d);
+        entry.drawNumber = QString::number(1000 + d);
+        entry.date = QStringLiteral("05/01/2026");
+        for (int i = 0; i < draws::kDrawNumbers; ++i)
+            entry.numbers[static_cast<std::size_t>(i)] = QString::number(i + 1 + (d % 3));
+        list.append(entry, draws::ComputeRowFigures(entry));
+    }
+    return list;
+}
+
+// The draw numbers printed, in order.
+QStringList printedDraws(const RecordingCanvas &canvas)
+{
+    QStringList numbers;
+    for (const RecordingCanvas::Call &call : canvas.texts()) {
+        if (call.text.size() == 4 && call.text.startsWith(QLatin1String("10")) && call.text.at(3).isDigit())
+            numbers << call.text;
+    }
+    return numbers;
+}
+
+} // namespace
+
+TEST(ListPrint, CellWidths)
+{
+    struct Case {
+        int screen;
+        double perPixel;
+        int dpi;
+        int device;
+    };
+    const Case cases[] = {
+        {40, 0.092, 600, 240}, {85, 0.092, 600, 480}, {37, 0.092, 600, 180}, {40, 0.104, 600, 240},
+        {88, 0.104, 600, 540}, {70, 0.104, 600, 420}, {37, 0.092, 96, 29}, {37, 0.092, 75, 22}, // 22.5: to even
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ListPrinter::cellWidth(ListColumn{c.screen, c.perPixel}, c.dpi), c.device)
+            << c.screen << " × " << c.perPixel << " at " << c.dpi;
+}
+
+TEST(ListPrint, RangeOfRows)
+{
+    struct Case {
+        const char *name;
+        PrintRange range;
+        QStringList printed;
+    };
+    const Case cases[] = {
+        {"all", {-1, -1}, {"1001", "1002", "1003", "1004", "1005", "1006"}},
+        {"3 to 5", {3, 5}, {"1003", "1004", "1005"}},
+        {"5 to 3: the first row only", {5, 3}, {"1005"}},
+        {"5 to the end", {5, -1}, {"1005", "1006"}},
+        {"to past the end", {4, 40}, {"1004", "1005", "1006"}},
+        {"from the heading row", {0, 2}, {"1001", "1002"}},
+        {"from past the end", {7, 9}, {}},
+    };
+    const draws::DrawList list = drawList(6);
+    for (const Case &c : cases) {
+        RecordingCanvas canvas;
+        int rows = 0;
+        PrintDraws(canvas, list, kHeader, c.range, [&rows] { ++rows; });
+        EXPECT_EQ(printedDraws(canvas), c.printed) << c.name;
+        EXPECT_EQ(rows, c.printed.size()) << c.name;
+        EXPECT_EQ(canvas.calls.last().op, Op::End) << c.name;
+    }
+}
+
+TEST(ListPrint, PagesOfTheDrawsList)
+{
+    // 600 dpi: LineGap 60, "X" at 7 points 70 high, LineHeight 130; landscape page 4960 high.
+    RecordingCanvas canvas;
+    PrintDraws(canvas, drawList(40), kHeader, {});
+    EXPECT_EQ(canvas.calls.first().orientation, PageOrientation::Landscape);
+
+    const QList<RecordingCanvas::Call> texts = canvas.texts();
+    // First page: five header lines 190 apart, a gap, the headings at 1140 in bold underlined
+    // type, then rows 120 apart.
+    const QStringList header{"ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ", "Οδός 1", "Τηλ. 210", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ", kListBanner};
+    for (int i = 0; i < header.size(); ++i) {
+        EXPECT_EQ(texts.at(i).text, header.at(i));
+        EXPECT_EQ(texts.at(i).y, 190 * i);
+        EXPECT_EQ(texts.at(i).fontSize, 12);
+        EXPECT_EQ(texts.at(i).x, (7015 - static_cast<int>(header.at(i).size()) * 12 * 600 * 6 / 720) / 2); // centred
+    }
+    const RecordingCanvas::Call heading = texts.at(5);
+    EXPECT_EQ(heading.text, QStringLiteral("ΚΛΗΡ")); // the sequence column is never printed
+    EXPECT_EQ(heading.y, 1140);
+    EXPECT_EQ(heading.fontSize, 7);
+    EXPECT_EQ(heading.style, (FontStyle{true, true}));
+    EXPECT_EQ(texts.at(5 + 30).text, QStringLiteral("1001"));
+    EXPECT_EQ(texts.at(5 + 30).y, 1260);
+    EXPECT_EQ(texts.at(5 + 30).style, FontStyle{});
+    // The date cell: 85 pixels give 8 tenths, 480 device pixels from x = 240; text centred and
+    // clipped to the cell.
+    const RecordingCanvas::Call date = texts.at(5 + 31);
+    EXPECT_EQ(date.clip, QRect(240, 1260, 480, 130));
+    EXPECT_EQ(date.x, 240 + (480 - canvas.textWidth(date.text)) / 2);
+
+    // Lines of the first row: a vertical line at each cell's left edge, then the rule under the
+    // row across all 30 cells (6480 wide) at PosY + 90.
+    QList<RecordingCanvas::Call> lines;
+    for (const RecordingCanvas::Call &call : canvas.calls) {
+        if (call.op == Op::Line && call.y == 1260)
+            lines << call;
+    }
+    ASSERT_EQ(lines.size(), 60); // the first row of each page
+    EXPECT_EQ(lines.at(1).x, 240);
+    EXPECT_EQ(lines.at(1).y2, 1260 + 130);
+    const auto rule = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                   [](const RecordingCanvas::Call &c) { return c.op == Op::Line && c.y == 1350; });
+    ASSERT_NE(rule, canvas.calls.end());
+    EXPECT_EQ(rule->x, 0);
+    EXPECT_EQ(rule->x2, 6480);
+
+    // 30 rows fill the first page (the 30th ends at 4860, and 4860 + 130 > 4960); the second
+    // page repeats the header with the gap before the banner.
+    const auto newPage = std::find_if(canvas.calls.begin(), canvas.calls.end(),
+                                      [](const RecordingCanvas::Call &c) { return c.op == Op::NewPage; });
+    ASSERT_NE(newPage, canvas.calls.end());
+    EXPECT_EQ(std::count_if(canvas.calls.begin(), canvas.calls.end(), [](const auto &c) { return c.op == Op::NewPage; }), 1);
+    const auto next = std::find_if(newPage, canvas.calls.end(), [](const auto &c) { return c.op == Op::Text; });
+    EXPECT_EQ(next->text, header.first());
+    EXPECT_EQ(next->y, 0);
+    const auto banner = std::find_if(newPage, canvas.calls.end(), [](const auto &c) { return c.text == kListBanner; });
+    EXPECT_EQ(banner->y, 190 * 5);
+    EXPECT_EQ(printedDraws(canvas).size(), 40) << printedDraws(canvas).join(',').toStdString();
+    const auto row31 = std::find_if(newPage, canvas.calls.end(), [](const auto &c) { return c.text == "1031"; });
+    EXPECT_EQ(row31->y, 1260);
+}
+
+TEST(ListPrint, StatisticsTable)
+{
+    draws::StatisticsBuilder builder;
+    const int draw[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    builder.add(draw, 20);
+    RecordingCanvas canvas(600, 600, 4960, 7015);
+    PrintStatisticsTable(canvas, builder.finish(), kHeader);
+    EXPECT_EQ(canvas.calls.first().orientation, PageOrientation::Portrait);
+    EXPECT_EQ(canvas.calls.last().op, Op::Orientation);
+    EXPECT_EQ(canvas.calls.last().orientation, PageOrientation::Portrait);
+
+    const QList<RecordingCanvas::Call> texts = canvas.texts();
+    EXPECT_EQ(texts.at(5).text, QStringLiteral("ΨΗΦΙΑ"));
+    EXPECT_EQ(texts.last().text, QStringLiteral("ΣΥΝΟΛΟ ΚΛΗΡΩΣΕΩΝ :1"));
+    EXPECT_EQ(texts.last().fontSize, 12);
+    // The first row: 42 pixels give 4 tenths, 75 give 8: the share cell starts at 240 + 480.
+    const auto share = std::find_if(texts.begin(), texts.end(), [](const auto &c) { return c.text == "100 %"; });
+    ASSERT_NE(share, texts.end());
+    EXPECT_EQ(share->clip.left(), 720);
+    int rows = 0;
+    for (const auto &call : texts)
+        rows += call.clip.isValid() && call.clip.left() == 0 && call.style == FontStyle{} ? 1 : 0;
+    EXPECT_EQ(rows, 80);
+}
+
+TEST(ListPrint, APrinterFailureAbortsTheDocument)
+{
+    RecordingCanvas canvas;
+    canvas.failOnText(40);
+    EXPECT_THROW(PrintDraws(canvas, drawList(6), kHeader, {}), PrinterError);
+    EXPECT_EQ(canvas.calls.last().op, Op::Abort);
+}

@@ -1,0 +1,462 @@
+#include "draws/DrawsFile.h"
+#include "draws/DrawsTableModel.h"
+#include "draws/ui/DrawsTexts.h"
+#include "draws/ui/NewNikFrm.h"
+#include "draws/ui/NikSthlhFrm.h"
+#include "draws/ui/NikToolDlg.h"
+#include "draws/ui/StatAllChartFrm.h"
+#include "draws/ui/StatAllFrm.h"
+#include "draws/ui/StatNikFrm.h"
+#include "game/ui/NumberBoard.h"
+#include "print/ui/PrintRangeDlg.h"
+#include "print/ui/ProgramPrinter.h"
+#include "print/ui/QPainterCanvas.h"
+#include "print/ui/ViewNikDlg.h"
+#include "shell/FeatureWindows.h"
+
+#include "../ShellFixture.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QValueAxis>
+
+namespace taru::test {
+
+namespace {
+
+const QByteArray kThree = "1,1001,05/01/2026,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\r\n"
+                          "2,1002,06/01/2026,1,2,3,4,5,11,12,13,14,15,21,22,23,24,25,31,32,33,34,35\r\n"
+                          "3,1003,07/01/2026,1,2,3,4,5,6,7,8,9,10,71,72,73,74,75,76,77,78,79,80\r\n";
+const QByteArray kOneToTwenty = "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20";
+
+// Runs what the next modal window should do once it is up.
+void whenModal(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, action);
+}
+
+} // namespace
+
+class DrawsWindows : public ShellTest {
+protected:
+    DrawsWindows()
+        : windows(context)
+        , list(ui::FeatureWindows::as<ui::TNewNikFrm>(windows.NewNikFrm))
+        , newDialog(ui::FeatureWindows::as<ui::TNewNikToolDlg>(windows.NewNikToolDlg))
+        , editDialog(ui::FeatureWindows::as<ui::TEditNikToolDlg>(windows.EditNikToolDlg))
+        , board(ui::FeatureWindows::as<ui::TNikSthlhFrm>(windows.NikSthlhFrm))
+        , stats(ui::FeatureWindows::as<ui::TStatAllFrm>(windows.StatAllFrm))
+        , chart(ui::FeatureWindows::as<ui::TStatAllChartFrm>(windows.StatAllChartFrm))
+        , range(ui::FeatureWindows::as<ui::TPrintRangeDlg>(windows.PrintRangeDlg))
+    {
+        windows.createLate();
+        windows.createStatNikFrm();
+        statNik = ui::FeatureWindows::as<ui::TStatNikFrm>(windows.StatNikFrm);
+    }
+    ~DrawsWindows() override { QLocale::setDefault(locale_); }
+
+    QString drawsPath() const { return data.path() + QStringLiteral("/Nikitries.nik"); }
+    void writeDraws(const QByteArray &bytes) { ASSERT_TRUE(writeAll(drawsPath(), bytes)); }
+    QStringList rowOf(ui::DrawsListFrm *window, int row) const
+    {
+        QStringList cells;
+        for (int column = 0; column < window->SGrd->columnCount(); ++column)
+            cells << window->SGrd->cell(row, column);
+        return cells;
+    }
+    // Marks numbers on the board by clicking their boxes.
+    void mark(std::initializer_list<int> numbers)
+    {
+        for (int n : numbers)
+            QTest::mouseClick(board->SgrdA, Qt::LeftButton, {}, board->SgrdA->numberRect(n).center());
+    }
+
+    QLocale locale_;
+    ui::FeatureWindows windows;
+    ui::TNewNikFrm *list;
+    ui::TNewNikToolDlg *newDialog;
+    ui::TEditNikToolDlg *editDialog;
+    ui::TNikSthlhFrm *board;
+    ui::TStatAllFrm *stats;
+    ui::TStatAllChartFrm *chart;
+    ui::TPrintRangeDlg *range;
+    ui::TStatNikFrm *statNik = nullptr;
+};
+
+TEST_F(DrawsWindows, BothListsShowTheFileWithItsFigures)
+{
+    list->show();
+    EXPECT_EQ(list->SGrd->rowCount(), 0); // no file: no rows, no message
+    list->hide();
+    writeDraws(kThree);
+    for (ui::DrawsListFrm *window : {static_cast<ui::DrawsListFrm *>(list), static_cast<ui::DrawsListFrm *>(statNik)}) {
+        window->show();
+        ASSERT_EQ(window->SGrd->rowCount(), 3);
+        EXPECT_EQ(window->SGrd->columnCount(), 31);
+        EXPECT_EQ(window->SGrd->currentRow(), 2);
+        EXPECT_EQ(rowOf(window, 1).mid(23), (QStringList{"360", "12", "8", "20", "0", "5", "4", "34"}));
+        EXPECT_EQ(window->SGrd->model().headerData(30, Qt::Horizontal).toString(), QStringLiteral("ΕΥΡ"));
+        EXPECT_EQ(window->SGrd->columnWidth(2), 85);
+        window->hide();
+    }
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ"));
+    EXPECT_EQ(statNik->windowTitle(), QStringLiteral("ΣΤΑΤΙΣΤΙΚΑ ΝΙΚΗΤΡΙΩΝ ΣΤΗΛΩΝ"));
+
+    // The per-draw statistics change nothing on a double click or Enter.
+    statNik->show();
+    QTest::keyClick(statNik->SGrd, Qt::Key_Return);
+    QTest::mouseDClick(statNik->SGrd->viewport(), Qt::LeftButton, {}, statNik->SGrd->visualRect(statNik->SGrd->model().index(0, 3)).center());
+    EXPECT_EQ(readAll(drawsPath()), kThree);
+    EXPECT_TRUE(prompts.done());
+}
+
+TEST_F(DrawsWindows, AfterAFailedReadTheListKeepsItsRowsAndRefusesToSave)
+{
+    QByteArray damaged = kThree;
+    damaged.replace(",35\r\n", ",3x\r\n");
+    writeDraws(damaged);
+    prompts.expectMessage(draws::kDrawsReadError + QStringLiteral("\nΤο αρχείο «%1» είναι κατεστραμμένο στη γραμμή 2: "
+                                                                  "το πεδίο 23 («3x») δεν είναι ακέραιος αριθμός.")
+                                                       .arg(drawsPath()),
+                          QStringLiteral("ΣΦΑΛΜΑ"));
+    list->show();
+    EXPECT_EQ(list->SGrd->rowCount(), 1);
+    EXPECT_TRUE(list->readFailed());
+
+    prompts.expectMessage(ui::kPartialListRefused, QStringLiteral("ΣΦΑΛΜΑ"));
+    prompts.expectMessage(ui::kPartialListRefused, QStringLiteral("ΣΦΑΛΜΑ"));
+    prompts.expectMessage(ui::kPartialListRefused, QStringLiteral("ΣΦΑΛΜΑ"));
+    QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
+    QTest::keyClick(list->SGrd, Qt::Key_Return);
+    QTest::mouseClick(list->BtnImport, Qt::LeftButton);
+    EXPECT_EQ(readAll(drawsPath()), damaged);
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, AFileThatCannotBeOpenedIsNamedWithItsReason)
+{
+    ASSERT_TRUE(QDir().mkpath(drawsPath())); // a folder where the file should be
+    const QString expected = draws::kDrawsReadError +
+        QStringLiteral("\nΤο αρχείο «%1» δεν ανοίγει: \"%1\" is not a regular file").arg(drawsPath());
+    prompts.expectMessage(expected, QStringLiteral("ΣΦΑΛΜΑ"));
+    list->show();
+    EXPECT_TRUE(list->readFailed());
+    auto *picker = ui::FeatureWindows::as<ui::TViewNikDlg>(windows.ViewNikDlg);
+    prompts.expectMessage(expected, QStringLiteral("ΣΦΑΛΜΑ"));
+    EXPECT_FALSE(picker->LoadDrawsGrid(drawsPath()));
+}
+
+TEST_F(DrawsWindows, ThePickerListsEveryRowWhateverItHolds)
+{
+    QByteArray odd = kThree;
+    odd.replace(",35\r\n", ",3x\r\n");
+    odd.replace("3,1003,", "3,\"1003,x\",");
+    writeDraws(odd);
+    auto *picker = ui::FeatureWindows::as<ui::TViewNikDlg>(windows.ViewNikDlg);
+    ASSERT_TRUE(picker->LoadDrawsGrid(drawsPath())); // no message
+    ASSERT_EQ(picker->SGrd->rowCount(), 3);
+    EXPECT_EQ(picker->SGrd->columnCount(), 23);
+    EXPECT_EQ(picker->SGrd->cell(1, 22), QStringLiteral("3x"));
+    EXPECT_EQ(picker->SGrd->cell(2, 1), QStringLiteral("\"1003")); // cut at each comma
+    EXPECT_EQ(picker->selectedFields().at(0), QStringLiteral("3"));
+}
+
+TEST_F(DrawsWindows, ANewDrawFromTheBoard)
+{
+    writeDraws(kThree);
+    list->show();
+    QString boardLines;
+    QStringList lists;
+    QString presetNumber;
+    // The board comes first: 21 marks (the 20th and the 21st bring the message), then OK.
+    whenModal([&] {
+        boardLines = board->Label1->text() + "|" + board->Label2->text() + "|" + board->Label3->text();
+        presetNumber = newDialog->Edit1->text();
+        mark({80, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40});
+        whenModal([&] {
+            for (QComboBox *box : newDialog->ComboBoxes)
+                lists << box->currentText();
+            QTest::mouseClick(newDialog->BBtnSave, Qt::LeftButton);
+        });
+        QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
+    });
+    prompts.expectMessage(ui::kBoardFull, QStringLiteral("Ενημέρωση"));
+    prompts.expectMessage(ui::kBoardFull, QStringLiteral("Ενημέρωση"));
+    QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
+
+    EXPECT_EQ(boardLines, QStringLiteral("Αριθμός Κλήρωσης ΒΕΛΜΑ :  4|Ημερομηνία :  08/01/2026| "));
+    EXPECT_EQ(presetNumber, "4");
+    // The first 20 marked numbers in board order.
+    EXPECT_EQ(lists.first(), "2");
+    EXPECT_EQ(lists.last(), "40");
+    ASSERT_EQ(list->SGrd->rowCount(), 4);
+    EXPECT_EQ(list->SGrd->currentRow(), 3);
+    EXPECT_EQ(list->SGrd->cell(3, 23), QString()); // figures wait for the next reading
+    EXPECT_EQ(readAll(drawsPath()),
+              kThree + "4,4,08/01/2026,2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40\r\n");
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, TheFirstDrawStartsFromTodayAndACancelledBoardLeavesTheListsEmpty)
+{
+    list->show();
+    QString date;
+    int chosen = -1;
+    whenModal([&] {
+        board->reject();
+        whenModal([&] {
+            date = newDialog->DatePick->date().toString(QStringLiteral("dd/MM/yyyy"));
+            chosen = static_cast<int>(std::count_if(newDialog->ComboBoxes.begin(), newDialog->ComboBoxes.end(),
+                                                    [](QComboBox *box) { return box->currentIndex() >= 0; }));
+            newDialog->reject();
+        });
+    });
+    QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
+    EXPECT_EQ(date, QStringLiteral("05/12/2026"));
+    EXPECT_EQ(chosen, 0);
+    EXPECT_FALSE(QFile::exists(drawsPath())); // cancelled: nothing written
+}
+
+TEST_F(DrawsWindows, ACorrectedDrawKeepsItsPlaceItsFiguresAndItsListOrder)
+{
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    writeDraws(kThree);
+    list->show();
+    list->SGrd->selectRow(1);
+    QString number;
+    QString date;
+    QStringList lists;
+    whenModal([&] {
+        number = editDialog->Edit1->text();
+        date = editDialog->DatePick->date().toString(Qt::ISODate);
+        for (QComboBox *box : editDialog->ComboBoxes)
+            lists << box->currentText();
+        editDialog->ComboBoxes[0]->setCurrentIndex(79); // 80 first: not ascending
+        editDialog->Edit1->setText(QStringLiteral("2002"));
+        QTest::mouseClick(editDialog->BBtnSave, Qt::LeftButton);
+    });
+    QTest::keyClick(list->SGrd, Qt::Key_Return);
+    EXPECT_EQ(number, "1002");
+    EXPECT_EQ(date, "2026-01-06");
+    EXPECT_EQ(lists.join(','), "1,2,3,4,5,11,12,13,14,15,21,22,23,24,25,31,32,33,34,35");
+    EXPECT_EQ(rowOf(list, 1).mid(0, 4), (QStringList{"2", "2002", "6/1/2026", "80"}));
+    EXPECT_EQ(list->SGrd->cell(1, 23), "360"); // the figures as they were
+    QByteArray expected = kThree;
+    expected.replace("2,1002,06/01/2026,1,", "2,2002,6/1/2026,80,");
+    EXPECT_EQ(readAll(drawsPath()), expected);
+}
+
+TEST_F(DrawsWindows, TheEntryChecks)
+{
+    newDialog->show();
+    // Nothing chosen: the question, whatever the answer the dialog stays open.
+    for (ui::Button answer : {ui::Button::Yes, ui::Button::No}) {
+        prompts.expectAsk(ui::kNewNotAll, QStringLiteral("Ενημέρωση"), answer);
+        newDialog->Edit1->setText(QStringLiteral("5"));
+        newDialog->SaveClick();
+        EXPECT_TRUE(newDialog->isVisible());
+    }
+    for (int i = 0; i < 20; ++i)
+        newDialog->ComboBoxes[static_cast<std::size_t>(i)]->setCurrentIndex(i);
+    newDialog->Edit1->clear();
+    prompts.expectAsk(ui::kNewNotAll, QStringLiteral("Ενημέρωση"), ui::Button::Yes);
+    newDialog->SaveClick();
+    // The same number in the 1st and the 20th list.
+    newDialog->Edit1->setText(QStringLiteral("5"));
+    newDialog->ComboBoxes[19]->setCurrentIndex(0);
+    prompts.expectMessage(QStringLiteral("Διορθωστε τη νικήτρια στήλη!"), QString());
+    newDialog->SaveClick();
+    EXPECT_TRUE(newDialog->isVisible());
+    EXPECT_EQ(newDialog->result(), 0);
+
+    // The edit dialog's own wording (a blank after "!").
+    editDialog->show();
+    prompts.expectAsk(ui::kEditNotAll, QStringLiteral("Ενημέρωση"), ui::Button::No);
+    editDialog->SaveClick();
+    EXPECT_NE(ui::kEditNotAll, ui::kNewNotAll);
+
+    // Keys: letters never reach the draw number, Enter and Escape move between boxes.
+    newDialog->Edit1->clear();
+    newDialog->Edit1->setFocus();
+    QTest::keyClicks(newDialog->Edit1, QStringLiteral("1a2-"));
+    EXPECT_EQ(newDialog->Edit1->text(), "12");
+    QApplication::setActiveWindow(newDialog);
+    newDialog->Edit1->setFocus();
+    QTest::keyClick(newDialog->Edit1, Qt::Key_Return);
+    QWidget *focus = QApplication::focusWidget();
+    EXPECT_TRUE(focus == newDialog->DatePick || newDialog->DatePick->isAncestorOf(focus));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), newDialog->Edit1);
+    EXPECT_TRUE(newDialog->isVisible()); // Escape did not close it
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, TheBoard)
+{
+    context.state.board[4] = true; // left over from the game screen: cleared on opening
+    board->show();
+    EXPECT_EQ(context.state.countMarked(), 0);
+    mark({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
+    prompts.expectMessage(QStringLiteral("Έχετε συμπληρώσει 19 αριθμούς ,παρακαλώ συμπληρώστε και τους 20 αριθμούς της νικήτριας"),
+                          QStringLiteral("Ενημέρωση"));
+    QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
+    EXPECT_TRUE(board->isVisible());
+    prompts.expectMessage(QStringLiteral("Εχετε συμπληρώσει τη νικήτρια στήλη!Πατήστε ΟΚ για να συνεχίσετε"),
+                          QStringLiteral("Ενημέρωση"));
+    mark({80});
+    mark({80}); // unmarked again: 19, no message
+    prompts.expectMessage(ui::kBoardFull, QStringLiteral("Ενημέρωση"));
+    mark({79});
+    QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
+    EXPECT_EQ(board->result(), QDialog::Accepted);
+    EXPECT_EQ(board->PickedNumbers, "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,79");
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, PrintingAskedForARangeAndAPrinter)
+{
+    writeDraws(kThree);
+    statNik->show();
+    QStringList preset;
+    whenModal([&] {
+        preset << range->Edit1->text() << range->Edit2->text() << (range->ChkAll->isChecked() ? "all" : "range");
+        range->reject();
+    });
+    QTest::mouseClick(statNik->BtnPrint, Qt::LeftButton); // the range dialog closed: nothing more
+    EXPECT_EQ(preset, (QStringList{"1", "4", "range"}));
+
+    // To a PDF file through the print dialog.
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("draws.pdf"));
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), pdf, 150);
+    whenModal([&] {
+        range->Edit1->setText(QStringLiteral("3"));
+        range->Edit2->setText(QStringLiteral("2"));
+        range->accept();
+    });
+    prompts.expectPrintDialog(true);
+    QTest::mouseClick(statNik->BtnPrint, Qt::LeftButton);
+    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    EXPECT_TRUE(statNik->isEnabled());
+    EXPECT_EQ(ui::ProgramPrinter().pageLayout().orientation(), QPageLayout::Portrait); // put back
+
+    // The print dialog cancelled: nothing printed.
+    QFile::remove(pdf);
+    whenModal([&] { range->accept(); });
+    prompts.expectPrintDialog(false);
+    QTest::mouseClick(list->BtnPrint, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(pdf));
+    ui::ProgramPrinter().setOutputFileName(QString());
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, ImportFromTheList)
+{
+    writeDraws(kThree);
+    list->show();
+    const QString source = data.path() + QStringLiteral("/results.csv");
+    ASSERT_TRUE(writeAll(source, "Κλήρωση;Ημερομηνία\r\n1004;08/01/2026;" + QByteArray(kOneToTwenty).replace(',', ';') +
+                                     "\r\n1003;07/01/2026;1;2\r\n"));
+    prompts.expectOpenFile(source, ui::kImportFilter);
+    prompts.expectMessage(QStringLiteral("Προστέθηκαν: 1\nΥπήρχαν ήδη: 0\nΑπορρίφθηκαν: 1\nΓραμμή 3: έχει 2 αριθμούς αντί για 20"),
+                          QStringLiteral("Ενημέρωση"));
+    QTest::mouseClick(list->BtnImport, Qt::LeftButton);
+    ASSERT_EQ(list->SGrd->rowCount(), 4);
+    EXPECT_EQ(rowOf(list, 3).mid(0, 3), (QStringList{"4", "1004", "08/01/2026"}));
+    EXPECT_EQ(list->SGrd->cell(3, 23), "210"); // read again, with figures
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(DrawsWindows, StatisticsAndTheirChart)
+{
+    writeDraws(kThree);
+    statNik->show();
+    QStringList cells;
+    QString total;
+    QString chartCaption;
+    int bars = 0;
+    qreal bar7 = 0;
+    whenModal([&] {
+        for (int column = 0; column < 5; ++column)
+            cells << stats->SGrd->item(6, column)->text();
+        total = stats->Label1->text();
+        whenModal([&] {
+            chartCaption = chart->windowTitle();
+            bars = chart->barCount();
+            bar7 = chart->barValues().at(6);
+            chart->reject();
+        });
+        stats->shBtnStat->click();
+        stats->reject();
+    });
+    QTest::mouseClick(statNik->glBitBtn1, Qt::LeftButton);
+    EXPECT_EQ(cells, (QStringList{"7", "2", "67 %", "1", "0"}));
+    EXPECT_EQ(total, QStringLiteral("ΣΥΝΟΛΟ ΚΛΗΡΩΣΕΩΝ :3"));
+    EXPECT_EQ(chartCaption, QStringLiteral("ΔΙΑΓΡΑΜΜΑ ΕΜΦΑΝΙΣΕΩΝ ΑΡΙΘΜΩΝ ΣΕ ΣΥΝΟΛΟ ΚΛΗΡΩΣΕΩΝ :3"));
+    EXPECT_EQ(bars, 80);
+    EXPECT_EQ(bar7, 2);
+    EXPECT_EQ(chart->chart()->title(), QStringLiteral("TARU  ΕΜΦΑΝΙΣΕΙΣ ΑΡΙΘΜΩΝ"));
+    EXPECT_EQ(chart->chart()->axes(Qt::Horizontal).at(0)->titleText(), QStringLiteral("ΑΡΙΘΜΟΙ"));
+    EXPECT_EQ(chart->chart()->axes(Qt::Vertical).at(0)->titleText(), QStringLiteral("ΕΜΦΑΝΙΣΕΙΣ"));
+    const auto *series = qobject_cast<QBarSeries *>(chart->chart()->series().at(0));
+    EXPECT_EQ(series->barSets().at(0)->color(), QColor(Qt::red));
+    EXPECT_TRUE(series->isLabelsVisible());
+    EXPECT_EQ(stats->SGrd->item(0, 2)->background().color(), QColor(234, 199, 94));
+    EXPECT_EQ(stats->shBtnStat->toolTip(), QStringLiteral("ΚΛΙΚ ΓΙΑ ΔΙΑΓΡΑΜΜΑ ΕΜΦΑΝΙΣΕΩΝ ΑΡΙΘΜΩΝ"));
+
+    // Opened again on a file that is gone: everything afresh, all counts 0.
+    QFile::remove(drawsPath());
+    stats->prepare(drawsPath());
+    EXPECT_EQ(stats->SGrd->item(6, 1)->text(), "0");
+    EXPECT_EQ(stats->Label1->text(), QStringLiteral("ΣΥΝΟΛΟ ΚΛΗΡΩΣΕΩΝ :0"));
+}
+
+} // namespace taru::test
+
+namespace taru::test {
+
+TEST_F(DrawsWindows, TheTableAndTheChartPrintToAPdf)
+{
+    writeDraws(kThree);
+    stats->prepare(drawsPath());
+    QTemporaryDir out;
+    const QString tablePdf = out.filePath(QStringLiteral("table.pdf"));
+    const QString chartPdf = out.filePath(QStringLiteral("chart.pdf"));
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), tablePdf, 150);
+    prompts.expectPrintDialog(true);
+    QTest::mouseClick(stats->BtnPrint, Qt::LeftButton);
+    EXPECT_GT(QFileInfo(tablePdf).size(), 1000);
+
+    whenModal([&] {
+        ui::ConfigurePdfPrinter(ui::ProgramPrinter(), chartPdf, 150);
+        QTest::mouseClick(chart->BtnPrint, Qt::LeftButton);
+        chart->reject();
+    });
+    prompts.expectPrintDialog(true);
+    stats->shBtnStat->click();
+    EXPECT_GT(QFileInfo(chartPdf).size(), 1000);
+    EXPECT_EQ(ui::ProgramPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+
+    // No print confirmed: nothing printed.
+    QFile::remove(tablePdf);
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), tablePdf, 150);
+    prompts.expectPrintDialog(false);
+    QTest::mouseClick(stats->BtnPrint, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(tablePdf));
+    ui::ProgramPrinter().setOutputFileName(QString());
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+} // namespace taru::test
