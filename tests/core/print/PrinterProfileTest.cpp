@@ -324,14 +324,6 @@ TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
         for (const QString &file : c.files)
             EXPECT_EQ(test::readAll(dir.filePath(file)), SerialiseProfile(p)) << c.name;
     }
-    // An existing file of another letter case is the one rewritten.
-    QTemporaryDir dir;
-    ASSERT_TRUE(test::writeAll(dir.filePath(QStringLiteral("DEFAULT.TPR")), "old"));
-    PrinterProfile p;
-    p.isDefault = true;
-    SaveProfile(dir.path(), p);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DEFAULT.TPR")});
-    EXPECT_EQ(test::readAll(dir.filePath(QStringLiteral("DEFAULT.TPR"))), SerialiseProfile(p));
 }
 
 TEST(PrinterProfile, TheShippedDefaultProfileIsTheDialogDefaultsSavedAsTheDefault)
