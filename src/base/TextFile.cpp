@@ -7,6 +7,8 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace taru::textfile {
@@ -240,6 +242,20 @@ std::optional<QByteArray> readBytes(const QString &path, qint64 maxBytes, QStrin
     return std::nullopt;
 }
 
+namespace {
+
+// Why a write failed: the device's own words, or the system's (a full disk) when the device
+// only knows that it failed.
+QString writeFailure(const QIODevice &device, int systemError)
+{
+    const QString reason = device.errorString();
+    if (systemError != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return reason;
+}
+
+} // namespace
+
 void writeAtomically(const QString &path, const std::function<void(QIODevice &)> &produce)
 {
     QSaveFile file(path);
@@ -253,8 +269,9 @@ void writeAtomically(const QString &path, const std::function<void(QIODevice &)>
     }
     // A buffered write that failed (a full disk) must not be committed: Qt 6.4 can report a
     // successful commit after it, leaving a cut file in place of the old one.
+    errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        const QString reason = writeFailure(file, errno);
         file.cancelWriting();
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
     }
@@ -275,8 +292,9 @@ ChunkWriter::ChunkWriter(QIODevice &out, const QString &path)
 
 void ChunkWriter::spill()
 {
+    errno = 0;
     if (out_.write(buffer_) != buffer_.size())
-        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path_, out_.errorString()));
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path_, writeFailure(out_, errno)));
     buffer_.clear();
 }
 
@@ -328,8 +346,9 @@ void ChunkWriter::finish()
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     writeAtomically(path, [&](QIODevice &out) {
+        errno = 0;
         if (out.write(bytes) != bytes.size())
-            throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, out.errorString()));
+            throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, writeFailure(out, errno)));
     });
 }
 
