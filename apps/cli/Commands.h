@@ -32,6 +32,14 @@ int wholeNumber(const QString &option, const QString &text);
 // A word that is no option of the command: an unknown "--x" is refused, else it is the one coupon
 // file the command reads (a second one is refused).
 void takeCouponFile(const QString &arg, QString &couponPath);
+// "3,1": multiplier boxes 1..9, written back as the coupon file holds them ("1,3").
+QString multiplierBoxList(const QString &option, const QString &text);
+// The consecutive-draws box of a value (2..6, 10..200): its column 1..2 and row 0..4.
+struct DrawsBox {
+    int column = 0;
+    int row = 0;
+};
+DrawsBox drawsBoxOf(const QString &option, const QString &text);
 
 // Reads a coupon file; when it cannot be read, writes the reader's message (and on a second
 // line what was wrong) to standard error. The result says whether it was read.

@@ -1,7 +1,6 @@
 #include "shell/FeatureWindows.h"
 
 #include "shell/DelFilesDlg.h"
-#include "shell/PlaceholderDlg.h"
 #include "draws/ui/NewNikFrm.h"
 #include "draws/ui/NikSthlhFrm.h"
 #include "draws/ui/NikToolDlg.h"
@@ -18,24 +17,21 @@
 #include "print/ui/PrnPrevFrm.h"
 #include "print/ui/PrnPrevGenFrm.h"
 #include "print/ui/ViewNikDlg.h"
+#include "systems/ui/BiblioFrm.h"
+#include "systems/ui/FrmReplace_Deltia.h"
+#include "systems/ui/GeneratorFrm.h"
 #include "systems/ui/KataskeuhFrm.h"
+#include "systems/ui/LoadBiblioListFrm.h"
 #include "systems/ui/StandardFrm.h"
 
 namespace taru::ui {
-
-namespace {
-std::unique_ptr<QDialog> placeholder(const char *className, const char *caption)
-{
-    return std::make_unique<PlaceholderDlg>(QString::fromLatin1(className), QString::fromUtf8(caption));
-}
-} // namespace
 
 FeatureWindows::FeatureWindows(AppContext &context)
     : context_(context)
 {
     context.windows = this;
     InfoDialDlg = std::make_unique<TInfoDialDlg>(context);
-    GeneratorFrm = placeholder("TGeneratorFrm", "ΤΥΧΑΙΑ ΠΑΡΑΓΩΓΗ");
+    GeneratorFrm = std::make_unique<TGeneratorFrm>(context);
     PrnPrevGenFrm = std::make_unique<TPrnPrevGenFrm>(context);
     EditNikToolDlg = std::make_unique<TEditNikToolDlg>(context);
     KatoxosDlg = std::make_unique<TKatoxosDlg>(context);
@@ -45,8 +41,8 @@ FeatureWindows::FeatureWindows(AppContext &context)
     ViewNikDlg = std::make_unique<TViewNikDlg>(context);
     PrnPrevEGGYFrm = std::make_unique<TPrnPrevEGGYFrm>(context);
     PrnPrevDeltiaFrm = std::make_unique<TPrnPrevDeltiaFrm>(context);
-    BiblioFrm = placeholder("TBiblioFrm", "ΒΙΒΛΙΟΘΗΚΗ ΣΥΣΤΗΜΑΤΩΝ");
-    LoadBiblioListFrm = placeholder("TLoadBiblioListFrm", "Β&ΙΒΛΙΟΘΗΚΗ");
+    BiblioFrm = std::make_unique<TBiblioFrm>(context);
+    LoadBiblioListFrm = std::make_unique<TLoadBiblioListFrm>(context);
     KataskeuhFrm = std::make_unique<TKataskeuhFrm>(
         context, [this] { return as<TStandardFrm>(StandardFrm); },
         [this](int columnSize, int columnCount) {
@@ -60,7 +56,7 @@ FeatureWindows::FeatureWindows(AppContext &context)
     StatAllChartFrm = std::make_unique<TStatAllChartFrm>(context);
     NikSthlhFrm = std::make_unique<TNikSthlhFrm>(context);
     FrmInsertDeltia = std::make_unique<TFrmInsertDeltia>(context);
-    FrmReplace_Deltia = placeholder("TFrmReplace_Deltia", "ME ANTIKATAΣΤΑΣΗ");
+    FrmReplace_Deltia = std::make_unique<TFrmReplace_Deltia>(context);
 }
 
 FeatureWindows::~FeatureWindows()

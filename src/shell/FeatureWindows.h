@@ -14,7 +14,7 @@ namespace taru::ui {
 
 // The program's feature windows: one instance of each, created once at start-up and kept until
 // the program ends, so each keeps its state between openings unless its own show handler resets
-// it. The members are named after the windows' forms. A window not built yet is a placeholder.
+// it. The members are named after the windows' forms.
 class FeatureWindows : public WindowDirectory {
 public:
     explicit FeatureWindows(AppContext &context);

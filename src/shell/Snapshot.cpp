@@ -5,7 +5,6 @@
 #include "shell/FeatureWindows.h"
 #include "window/HelpViewer.h"
 #include "shell/MainFrm.h"
-#include "shell/PlaceholderDlg.h"
 #include "shell/Splash.h"
 
 #include <QApplication>
@@ -19,8 +18,6 @@ namespace taru::ui {
 
 QString SnapshotName(const QWidget *window)
 {
-    if (const auto *placeholder = qobject_cast<const PlaceholderDlg *>(window))
-        return placeholder->className();
     QString name = QString::fromLatin1(window->metaObject()->className());
     const qsizetype sep = name.lastIndexOf(QLatin1String("::"));
     return sep >= 0 ? name.mid(sep + 2) : name;

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace taru::ui {
 
-// The class name a window's picture is saved under: "TMainFrm", a placeholder's own class name.
+// The class name a window's picture is saved under: "TMainFrm".
 QString SnapshotName(const QWidget *window);
 
 // Shows the window (not modally), lets it settle, saves DIR/<class name>.png and hides it again.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppPaths.h"
+#include "base/Random.h"
 #include "base/Season.h"
 #include "window/Prompts.h"
 #include "window/SharedState.h"
@@ -19,6 +20,8 @@ struct AppContext {
     Prompts &prompts;
     SharedState state;
     Clock clock = systemClock();
+    // The seed of each random production (generated coupons, dice); fixed in tests.
+    SeedSource randomSeed = FreshSeed;
     // Opens a help topic, "TARU.chm" or "TARU.chm::/PAGE.htm".
     std::function<void(const QString &topic)> showHelp;
     // Starts the desktop's calculator.

@@ -2,7 +2,6 @@
 
 #include "base/AppPaths.h"
 #include "window/ErrorGuard.h"
-#include "data/CouponFile.h"
 
 #include <QPushButton>
 
@@ -28,37 +27,29 @@ TPrnPrevGenFrm::TPrnPrevGenFrm(AppContext &context, QWidget *parent)
     connectGuarded(BBtnSave, &QPushButton::clicked, this, context_.prompts, [this] { BBtnSaveClick(); });
 }
 
-void TPrnPrevGenFrm::setCoupons(int game, const QList<SlipMarks> &coupons, double couponValue)
+void TPrnPrevGenFrm::setCoupons(GeneratedCoupons coupons, double couponValue)
 {
-    game_ = game;
-    coupons_ = coupons;
+    coupons_ = std::move(coupons);
     value_ = couponValue;
 }
 
 void TPrnPrevGenFrm::BBtnSaveClick()
 {
-    if (coupons_.isEmpty())
+    if (coupons_.empty())
         return;
     const std::optional<QString> path =
         context_.prompts.saveFile(this, context_.paths.folder(kDeltiaFolder), kCouponFilter, kCouponExtension);
     if (!path)
         return;
-    // The options are shared by the set: the first coupon carries them.
-    const SlipMarks &first = coupons_.front();
-    std::vector<QStringList> lines;
-    lines.reserve(static_cast<std::size_t>(coupons_.size()));
-    for (const SlipMarks &coupon : coupons_)
-        lines.push_back(coupon.numbers.split(QLatin1Char(',')));
-    data::WriteCouponFile(*path, static_cast<int>(coupons_.size()), game_, first.multipliers, first.drawColumn,
-                          first.drawRow, lines);
+    WriteCouponFile(*path, coupons_);
 }
 
 void TPrnPrevGenFrm::prepareSnapshot()
 {
-    setCoupons(5,
-               {SlipMarks{QStringLiteral("8"), QStringLiteral("2"), false, QStringLiteral("7,A,15,12,A,A,44,A,A,A,79"), 0, 0},
-                SlipMarks{QStringLiteral("8"), QStringLiteral("2"), false, QStringLiteral("3,A,A,29,A,A,61,A,77"), 0, 0},
-                SlipMarks{QStringLiteral("8"), QStringLiteral("2"), false, QStringLiteral("A,18,A,33,A,50,A,A,70"), 0, 0}},
+    BoardMarks mould{};
+    mould.fill(true);
+    const std::vector<std::uint8_t> allowed = AllowedNumbers(mould);
+    setCoupons(GenerateCoupons(100, 5, allowed, SlipMarks{QStringLiteral("8"), QStringLiteral("2"), false, QString(), 0, 0}, 2026),
                1.5);
     FormShow();
     SBtnNextClick();

@@ -2,6 +2,7 @@
 
 #include "window/SnapshotContent.h"
 #include "print/ui/SlipPreview.h"
+#include "systems/Generator.h"
 
 class QPushButton;
 
@@ -10,29 +11,30 @@ namespace taru::ui {
 inline const QString kCouponSetPreviewCaption = QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ ΔΕΛΤΙΩΝ");
 
 // The coupons of the random generator. The generator hands them over with
-//     preview->setCoupons(game, coupons, couponValue);
-// each coupon's SlipMarks holding its numbers list in coupon-file form (numbers by decade, with
-// the "A" placeholders), the game box, the multiplier boxes and the consecutive-draws box shared
-// by the set. Printed in the single-game places; "&ΑΠΟΘΗΚΕΥΣΗ" writes the set as a coupon file.
+//     preview->setCoupons(std::move(coupons), couponValue);
+// the set keeps its numbers flat and makes each coupon's slip (its coupon-file line, with the
+// "A" placeholders, and the game, multiplier and consecutive-draws boxes shared by the set) only
+// when it is shown or printed, so a million coupons stay light. Printed in the single-game
+// places; "&ΑΠΟΘΗΚΕΥΣΗ" writes the set as a coupon file, streamed.
 class TPrnPrevGenFrm : public MultiCouponPreview, public SnapshotContent {
     Q_OBJECT
 public:
     TPrnPrevGenFrm(AppContext &context, QWidget *parent = nullptr);
 
-    void setCoupons(int game, const QList<SlipMarks> &coupons, double couponValue);
+    void setCoupons(GeneratedCoupons coupons, double couponValue);
+    const GeneratedCoupons &coupons() const { return coupons_; }
 
     QPushButton *BBtnSave;
     void BBtnSaveClick();
 
     int couponCount() const override { return static_cast<int>(coupons_.size()); }
-    SlipMarks couponMarks(int n) const override { return coupons_.at(n - 1); }
+    SlipMarks couponMarks(int n) const override { return coupons_.marks(static_cast<std::size_t>(n - 1)); }
     SlipVariant variant() const override { return SlipVariant::A; }
 
     void prepareSnapshot() override;
 
 private:
-    int game_ = 0;
-    QList<SlipMarks> coupons_;
+    GeneratedCoupons coupons_;
 };
 
 } // namespace taru::ui

@@ -171,4 +171,14 @@ bool PrintLibraryReportJob(AppContext &context, QWidget *parent, QPrinter &print
     });
 }
 
+bool PrintListJob(AppContext &context, QWidget *parent, QPrinter &printer, const ListPrintout &list)
+{
+    if (!ProgramPrinterReady(printer)) {
+        context.prompts.error(parent, kNoPrinter);
+        return false;
+    }
+    QPainterCanvas canvas(printer);
+    return PrintList(canvas, list);
+}
+
 } // namespace taru::ui

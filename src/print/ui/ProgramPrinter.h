@@ -1,6 +1,7 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "print/ListPrintout.h"
 #include "print/PrintJob.h"
 #include "print/ReportLayout.h"
 
@@ -58,5 +59,8 @@ PrintResult PrintSlipJobs(AppContext &context, QWidget *parent, QPrinter &printe
 // The two system reports, on the same terms.
 bool PrintConstructorReportJob(AppContext &context, QWidget *parent, QPrinter &printer, const ConstructorReport &report);
 bool PrintLibraryReportJob(AppContext &context, QWidget *parent, QPrinter &printer, const LibraryReport &report);
+
+// A list window's printout on the same terms (no profile needed); false when nothing was printed.
+bool PrintListJob(AppContext &context, QWidget *parent, QPrinter &printer, const ListPrintout &list);
 
 } // namespace taru::ui

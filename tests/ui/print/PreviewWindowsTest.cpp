@@ -42,10 +42,10 @@ protected:
     }
     void load(int count, double value = 1.5)
     {
-        QList<SlipMarks> coupons;
+        GeneratedCoupons coupons(1, SlipMarks{QStringLiteral("12"), QString(), false, QString(), 0, 0});
         for (int n = 1; n <= count; ++n)
-            coupons.append(SlipMarks{QStringLiteral("12"), QString(), false, QString::number(n), 0, 0});
-        gen->setCoupons(1, coupons, value);
+            coupons.append(col({n}));
+        gen->setCoupons(std::move(coupons), value);
         gen->show(); // shows the first coupon
     }
     void goTo(int n)
@@ -182,9 +182,10 @@ TEST_F(GeneratedPreview, AFailedJobStopsTheBatchWithItsMessage)
     // A coupon the slip cannot hold stops it too, before its job.
     calls.clear();
     outcomes.clear();
-    QList<SlipMarks> coupons{SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("4"), 0, 0},
-                             SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("81"), 0, 0}};
-    gen->setCoupons(1, coupons, 0.5);
+    GeneratedCoupons coupons(1, SlipMarks{QStringLiteral("12"), QString(), false, QString(), 0, 0});
+    coupons.append(col({4}));
+    coupons.append(col({81}));
+    gen->setCoupons(std::move(coupons), 0.5);
     gen->FormShow();
     prompts.expectAsk(kAskBatch, kConfirm, Button::No);
     prompts.expectMessage(kBatchFailed, QStringLiteral("Σφάλμα"));
@@ -224,9 +225,10 @@ TEST_F(GeneratedPreview, ABatchToAFileIsOneDocumentThatFollowsThePages)
 
 TEST_F(GeneratedPreview, ACouponThatCannotBeShownLeavesTheCaptionOnTheOneShown)
 {
-    QList<SlipMarks> coupons{SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("4"), 0, 0},
-                             SlipMarks{QStringLiteral("12"), QString(), false, QStringLiteral("81"), 0, 0}};
-    gen->setCoupons(1, coupons, 0.5);
+    GeneratedCoupons coupons(1, SlipMarks{QStringLiteral("12"), QString(), false, QString(), 0, 0});
+    coupons.append(col({4}));
+    coupons.append(col({81}));
+    gen->setCoupons(std::move(coupons), 0.5);
     gen->show();
     const QString caption = gen->windowTitle();
     prompts.expectMessage(QStringLiteral("Number 81 is out of range 1..80"), QStringLiteral("TARU"));
@@ -249,10 +251,10 @@ TEST_F(GeneratedPreview, AnEmptySetHasNothingToShowOrPrint)
 
 TEST_F(GeneratedPreview, SavesTheSetAsACouponFileInDeltia)
 {
-    QList<SlipMarks> coupons{
-        SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QStringLiteral("7,A,15,12"), 2, 0},
-        SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QStringLiteral("1,2,3"), 2, 0}};
-    gen->setCoupons(3, coupons, 3.0);
+    GeneratedCoupons coupons(3, SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QString(), 2, 0});
+    coupons.append(col({7, 15, 12}));
+    coupons.append(col({1, 2, 3}));
+    gen->setCoupons(std::move(coupons), 3.0);
     const QString path = deltia(QStringLiteral("ΤΥΧΑΙΑ.tru"));
     prompts.expectSaveFile(path, QStringLiteral("Αρχεία Δελτίων|*.tru"));
     QTest::mouseClick(gen->BBtnSave, Qt::LeftButton);

@@ -1,0 +1,267 @@
+#include "base/Errors.h"
+#include "base/Random.h"
+#include "data/CouponFile.h"
+#include "systems/Generator.h"
+
+#include "TempDir.h"
+#include "TestValues.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace taru;
+using namespace taru::test;
+
+namespace {
+
+BoardMarks mouldOf(std::initializer_list<int> numbers)
+{
+    BoardMarks mould{};
+    for (int n : numbers)
+        mould[static_cast<std::size_t>(n - 1)] = true;
+    return mould;
+}
+
+BoardMarks fullMould()
+{
+    BoardMarks mould{};
+    mould.fill(true);
+    return mould;
+}
+
+const SlipMarks kOptions{QStringLiteral("1"), QStringLiteral("1,3"), false, QString(), 2, 0};
+
+GeneratedCoupons generate(int count, int game, const BoardMarks &mould, std::uint64_t seed = 42)
+{
+    return GenerateCoupons(count, game, AllowedNumbers(mould), kOptions, seed);
+}
+
+// The numbers of a coupon line as the coupon-file reader sees them.
+std::vector<std::uint8_t> readBack(const QByteArray &line, int game)
+{
+    const QByteArray file = "1\r\n" + QByteArray::number(game) + "\r\n\r\n0\r\n0\r\n" + line + "\r\n";
+    const data::CouponFileData data = data::ParseCouponFile(file, QStringLiteral("line"));
+    EXPECT_TRUE(data.valid) << line.toStdString();
+    return data.valid ? data.coupon(0).numbers : std::vector<std::uint8_t>{};
+}
+
+} // namespace
+
+TEST(Generator, AllowedNumbersRunDownTheColumnsOfTheBoard)
+{
+    EXPECT_EQ(AllowedNumbers(mouldOf({80, 2, 11, 1, 71, 10})), col({1, 11, 71, 2, 10, 80}));
+    EXPECT_TRUE(AllowedNumbers(BoardMarks{}).empty());
+    EXPECT_EQ(AllowedNumbers(fullMould()).size(), 80u);
+}
+
+TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
+{
+    struct Case {
+        BoardMarks before;
+        int decade;
+        bool even;
+        bool down;
+        std::vector<int> after;
+    };
+    const Case cases[] = {
+        {BoardMarks{}, 2, false, true, {21, 23, 25, 27, 29}},
+        {mouldOf({21, 23, 25, 27, 29}), 2, false, false, {}},
+        {mouldOf({21, 22, 30}), 2, true, false, {21}},       // odd numbers keep their marks
+        {mouldOf({5}), 7, true, true, {5, 72, 74, 76, 78, 80}}, // other decades untouched
+        {BoardMarks{}, 0, false, true, {1, 3, 5, 7, 9}},
+    };
+    for (const Case &c : cases) {
+        BoardMarks mould = c.before;
+        SetDecadeParity(mould, c.decade, c.even, c.down);
+        EXPECT_EQ(markedNumbers(mould), c.after) << "decade " << c.decade << (c.even ? " even" : " odd");
+    }
+    BoardMarks mould{};
+    EXPECT_THROW(SetDecadeParity(mould, 8, false, true), RangeError);
+}
+
+TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
+{
+    struct Case {
+        std::vector<std::uint8_t> drawn;
+        const char *line;
+    };
+    const Case cases[] = {
+        {col({7, 15, 12}), "7,A,15,12"},
+        {col({44}), "A,A,A,A,44"},
+        {col({80, 1}), "1,A,A,A,A,A,A,A,80"},
+        {col({25, 3, 21}), "3,A,A,25,21"},
+        {col({10, 11, 20, 21}), "10,A,11,20,A,A,21"},
+    };
+    for (const Case &c : cases) {
+        GeneratedCoupons coupons(static_cast<int>(c.drawn.size()), kOptions);
+        coupons.append(c.drawn);
+        EXPECT_EQ(coupons.line(0), QByteArray(c.line));
+        // The reader skips the placeholders and keeps the decade order.
+        std::vector<std::uint8_t> sortedByDecade = c.drawn;
+        std::stable_sort(sortedByDecade.begin(), sortedByDecade.end(),
+                         [](std::uint8_t a, std::uint8_t b) { return (a - 1) / 10 < (b - 1) / 10; });
+        EXPECT_EQ(readBack(coupons.line(0), static_cast<int>(c.drawn.size())), sortedByDecade);
+        const SlipMarks marks = coupons.marks(0);
+        EXPECT_EQ(marks.numbers, QString::fromLatin1(c.line));
+        EXPECT_EQ(marks.multipliers, kOptions.multipliers);
+        EXPECT_EQ(marks.games, kOptions.games);
+        EXPECT_EQ(marks.drawColumn, 2);
+    }
+}
+
+TEST(Generator, FullMouldGameTwelveGivesTwelveDistinctNumbersPerCoupon)
+{
+    const GeneratedCoupons coupons = generate(100, 12, fullMould());
+    ASSERT_EQ(coupons.size(), 100u);
+    std::set<int> seen;
+    for (std::size_t i = 0; i < coupons.size(); ++i) {
+        const auto numbers = coupons.numbers(i);
+        const std::set<int> distinct(numbers.begin(), numbers.end());
+        EXPECT_EQ(distinct.size(), 12u);
+        EXPECT_GE(*distinct.begin(), 1);
+        EXPECT_LE(*distinct.rbegin(), 80);
+        EXPECT_EQ(readBack(coupons.line(i), 12).size(), 12u);
+        seen.insert(distinct.begin(), distinct.end());
+    }
+    EXPECT_GT(seen.size(), 70u) << "1200 draws from 80 numbers reach nearly all of them";
+}
+
+TEST(Generator, AMouldOfExactlyTheGameGivesThoseNumbersInDrawnOrder)
+{
+    const BoardMarks mould = mouldOf({3, 14, 15, 60, 61});
+    const GeneratedCoupons coupons = generate(200, 5, mould);
+    std::set<QByteArray> orders;
+    for (std::size_t i = 0; i < coupons.size(); ++i) {
+        std::vector<std::uint8_t> numbers(coupons.numbers(i).begin(), coupons.numbers(i).end());
+        orders.insert(coupons.line(i));
+        std::sort(numbers.begin(), numbers.end());
+        EXPECT_EQ(numbers, col({3, 14, 15, 60, 61}));
+    }
+    EXPECT_GT(orders.size(), 1u) << "the numbers come in random order";
+}
+
+TEST(Generator, TheSeedDecidesTheCoupons)
+{
+    const BoardMarks mould = fullMould();
+    const GeneratedCoupons a = generate(50, 6, mould, 7);
+    const GeneratedCoupons b = generate(50, 6, mould, 7);
+    const GeneratedCoupons c = generate(50, 6, mould, 8);
+    bool same = true;
+    bool differs = false;
+    for (std::size_t i = 0; i < 50; ++i) {
+        same = same && a.line(i) == b.line(i);
+        differs = differs || a.line(i) != c.line(i);
+    }
+    EXPECT_TRUE(same);
+    EXPECT_TRUE(differs);
+}
+
+TEST(Generator, FewerDistinctNumbersThanTheGameAreRefusedBeforeDrawing)
+{
+    const std::vector<std::uint8_t> repeated{4, 4, 4, 9};
+    EXPECT_THROW(GenerateCoupons(1, 3, repeated, kOptions, 1), RangeError);
+    EXPECT_THROW(GenerateCoupons(1, 13, AllowedNumbers(fullMould()), kOptions, 1), RangeError);
+    EXPECT_TRUE(GenerateCoupons(0, 2, repeated, kOptions, 1).empty());
+    GeneratedCoupons coupons(3, kOptions);
+    EXPECT_THROW(coupons.append(col({1, 2})), RangeError);
+}
+
+TEST(Generator, RefusalsAndTheGameOfAProduction)
+{
+    struct Case {
+        int mould;
+        int game;
+        QString refusal;
+    };
+    const Case cases[] = {
+        {0, 12, kGeneratorNoMould},
+        {0, 1, kGeneratorNoMould},
+        {4, 5, kGeneratorTooFewNumbers},
+        {5, 5, QString()},
+        {80, 12, QString()},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(GeneratorRefusal(c.mould, c.game), c.refusal) << c.mould << " numbers, game " << c.game;
+    EXPECT_EQ(GameForProduction(std::nullopt, 4), 4);
+    EXPECT_EQ(GameForProduction(std::nullopt, 13), 12);
+    EXPECT_EQ(GameForProduction(7, 40), 7);
+}
+
+TEST(Generator, CouponCountAsTyped)
+{
+    struct Case {
+        const char *text;
+        std::optional<int> count;
+        QString refusal;
+    };
+    const Case cases[] = {
+        {"100", 100, QString()},
+        {" 7 ", 7, QString()},
+        {"0", 0, QString()},
+        {"10000000", 10000000, QString()},
+        {"10000001", std::nullopt, kGeneratorTooManyCoupons},
+        {"99999999999999999999999", std::nullopt, kGeneratorTooManyCoupons},
+        {"", std::nullopt, kGeneratorNoCount},
+        {"12a", std::nullopt, kGeneratorNoCount},
+    };
+    for (const Case &c : cases) {
+        const CouponCountInput input = ParseCouponCount(QString::fromLatin1(c.text));
+        EXPECT_EQ(input.count, c.count) << c.text;
+        EXPECT_EQ(input.refusal, c.refusal) << c.text;
+    }
+}
+
+TEST(Generator, CouponFileIsWrittenAsThePreviewSavesItAndReadsBack)
+{
+    GeneratedCoupons coupons(3, SlipMarks{QStringLiteral("10"), QStringLiteral("1,3"), false, QString(), 2, 0});
+    coupons.append(col({7, 15, 12}));
+    coupons.append(col({61, 2, 1}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gen.tru"));
+    WriteCouponFile(path, coupons);
+    EXPECT_EQ(readAll(path), QByteArray("2\r\n3\r\n1,3\r\n2\r\n0\r\n7,A,15,12\r\n2,1,A,A,A,A,A,A,61\r\n"));
+    const data::CouponFileData back = data::ReadCouponFile(path);
+    ASSERT_TRUE(back.valid);
+    EXPECT_EQ(back.coupon(1).numbers, col({2, 1, 61}));
+
+    // A failed write leaves the old file as it was.
+    ASSERT_TRUE(writeAll(dir.filePath(QStringLiteral("old.tru")), "old"));
+    EXPECT_THROW(WriteCouponFile(dir.filePath(QStringLiteral("missing/dir/x.tru")), coupons), FileError);
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("old.tru"))), QByteArray("old"));
+}
+
+TEST(Generator, LargeSetsStreamTheSameBytesInBlocks)
+{
+    const GeneratedCoupons coupons = generate(30000, 12, fullMould(), 5);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    coupons.writeCouponFile(buffer);
+    const QList<QByteArray> lines = buffer.data().split('\n');
+    ASSERT_EQ(lines.size(), 30000 + 5 + 1);
+    EXPECT_EQ(lines.at(0), QByteArray("30000\r"));
+    for (int i : {0, 9999, 29999})
+        EXPECT_EQ(lines.at(5 + i), coupons.line(static_cast<std::size_t>(i)) + '\r');
+}
+
+TEST(Random, StaysBelowItsBoundAndReachesEveryValue)
+{
+    Random random(2026);
+    for (std::uint32_t bound : {1u, 2u, 3u, 80u}) {
+        std::vector<int> counts(bound, 0);
+        const int draws = 3000 * static_cast<int>(bound);
+        for (int i = 0; i < draws; ++i) {
+            const std::uint32_t value = random.below(bound);
+            ASSERT_LT(value, bound);
+            ++counts[value];
+        }
+        for (int count : counts) {
+            EXPECT_GT(count, 2600) << "bound " << bound;
+            EXPECT_LT(count, 3400) << "bound " << bound;
+        }
+    }
+}
