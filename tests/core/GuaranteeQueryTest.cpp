@@ -129,8 +129,8 @@ TEST(GuaranteeQuery, CouponFileColumnsCheckAsWritten)
     data::CouponFileData file;
     file.count = 1'000'000;
     file.game = 5;
-    file.lines.push_back({numbers({1, 2, 3, 4, 5}), {}});
-    file.lines.push_back({numbers({6, 7, 8}), {}});
+    file.lines.push_back({numbers({1, 2, 3, 4, 5})});
+    file.lines.push_back({numbers({6, 7, 8})});
     const SystemColumns columns = CouponFileColumns(file);
     ASSERT_EQ(columns.size(), 2u);
     EXPECT_EQ(columns.width(), 5);

@@ -35,8 +35,8 @@ BacktestResult twoCoupons()
     file.count = 2;
     file.game = 5;
     file.valid = true;
-    file.lines.push_back({{1, 2, 3, 4, 5}, {}});
-    file.lines.push_back({{5, 21, 22, 60, 80}, {}});
+    file.lines.push_back({{1, 2, 3, 4, 5}});
+    file.lines.push_back({{5, 21, 22, 60, 80}});
     return Backtest(file, kThreeDraws);
 }
 
@@ -87,7 +87,11 @@ TEST(BacktestPrint, TableOfTwoCouponsAgainstThreeDraws)
     EXPECT_TRUE(BacktestDrawRange(DrawList()).isEmpty());
 
     // No draws: counts without shares or a best draw.
-    const auto none = BacktestTable(Backtest(data::CouponFileData{2, 5, {}, {}, 0, 0, {}, true, {}}, {}));
+    data::CouponFileData twoEmpty;
+    twoEmpty.count = 2;
+    twoEmpty.game = 5;
+    twoEmpty.valid = true;
+    const auto none = BacktestTable(Backtest(twoEmpty, {}));
     ASSERT_EQ(none.size(), 6u);
     EXPECT_EQ(none[0].count, "0");
     EXPECT_TRUE(none[0].share.isEmpty());
