@@ -2,6 +2,9 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <numeric>
+
 #include <gtest/gtest.h>
 
 using namespace taru;
@@ -9,18 +12,15 @@ using namespace taru::draws;
 
 namespace {
 
+// A draw of 20 different numbers, as the draws file holds them.
 DrawEntry randomDraw(QRandomGenerator &random, int index)
 {
     DrawEntry entry;
     entry.drawNumber = QString::number(1000 + index);
-    std::vector<int> all(80);
-    for (int i = 0; i < 80; ++i)
-        all[static_cast<std::size_t>(i)] = i + 1;
-    for (int i = 0; i < kDrawNumbers; ++i) {
-        const auto j = static_cast<std::size_t>(i + random.bounded(80 - i));
-        std::swap(all[static_cast<std::size_t>(i)], all[j]);
-        entry.numbers[static_cast<std::size_t>(i)] = QString::number(all[static_cast<std::size_t>(i)]);
-    }
+    std::array<int, 80> all;
+    std::iota(all.begin(), all.end(), 1);
+    std::shuffle(all.begin(), all.end(), random);
+    std::transform(all.begin(), all.begin() + kDrawNumbers, entry.numbers.begin(), [](int n) { return QString::number(n); });
     return entry;
 }
 

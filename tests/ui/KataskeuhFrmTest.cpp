@@ -1,18 +1,24 @@
 #include "base/AppPaths.h"
 #include "base/OwnerSettings.h"
-#include "window/AppContext.h"
-#include "shell/FeatureWindows.h"
+#include "data/CouponFile.h"
 #include "data/SystemFile.h"
+#include "game/Pricing.h"
 #include "game/ui/NumberBoard.h"
+#include "print/ReportLayout.h"
+#include "print/ui/HolesDlg.h"
 #include "print/ui/PrnPrevEGGYFrm.h"
+#include "shell/FeatureWindows.h"
 #include "systems/Constructor.h"
+#include "systems/GuaranteeCheck.h"
+#include "systems/Odds.h"
+#include "systems/Optimiser.h"
 #include "systems/ui/ConditionsGrid.h"
+#include "systems/ui/GuaranteePanel.h"
 #include "systems/ui/KataskeuhFrm.h"
+#include "systems/ui/OptimiserControl.h"
 #include "systems/ui/StandardFrm.h"
 
-#include "ScriptedPrompts.h"
 #include "ShellFixture.h"
-#include "TempDir.h"
 #include "TestValues.h"
 
 #include <QApplication>
@@ -29,22 +35,17 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
 #include <iostream>
 
 using namespace taru;
 using namespace taru::ui;
-using taru::test::ScriptedPrompts;
-using taru::test::range;
+using namespace taru::test;
 
 namespace {
 
 const QString kProgram = QStringLiteral("TARU");
-const QString kConfirm = QStringLiteral("Επιβεβαίωση");
-const QString kInfo = QStringLiteral("Ενημέρωση");
 const QString kOpenCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ");
-const QString kNamedCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ΣΥΣΤΗΜΑ :");
+const QString kNamedCaption = kOpenCaption + QStringLiteral("ΣΥΣΤΗΜΑ :");
 const QString kConditionsFilter = QStringLiteral("Αρχεία Όρων|*.dlv");
 const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru");
 const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώστε τον καθαρισμό του δελτίου");
@@ -53,9 +54,22 @@ const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! 
 const QString kAskHugeBuild = QStringLiteral("Το πλήρες σύστημα έχει 60246643120300 στήλες, κόστος 30123321560150.00 Ευρώ.\n"
                                              "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως 722959718 MB μνήμης.\n"
                                              "Να συνεχίσω;");
-const QString kGiveLimits = QStringLiteral("Δώστε τώρα τα όρια σας για τους επιλεγμένους αριθμούς");
+const QString kSevenFiveOrFour = QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5 ή 4αρι(α) ΣΕ 5αδες\n"
+                                                "Βρέθηκαν 3 στήλες   Κόστος : 1.50 Ευρώ  Δελτία : 3");
 
-class KataskeuhFrmTest : public test::ShellTest {
+QStringList texts(std::initializer_list<const QWidget *> widgets)
+{
+    QStringList out;
+    for (const QWidget *w : widgets) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        out << (label ? label->text() : qobject_cast<const QLineEdit *>(w)->text());
+    }
+    return out;
+}
+
+// The window shown and active, with its own fixed-numbers dialog; the slips it hands over are
+// recorded as (K, count).
+class KataskeuhFrmTest : public ShellTest {
 protected:
     KataskeuhFrmTest()
     {
@@ -68,81 +82,88 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(frm.get()));
     }
 
-    SharedState &state() { return context.state; }
     QString folder(const QString &name) const { return QDir(data.path()).filePath(name); }
     QStringList protypa() const { return QDir(folder(QStringLiteral("PROTYPA"))).entryList(QDir::Files); }
+    std::vector<int> marked() const { return markedNumbers(context.state.board); }
 
     void clickNumber(int number)
     {
         QTest::mouseClick(frm->SgrdA, Qt::LeftButton, {}, frm->SgrdA->numberRect(number).center());
     }
-    void markRange(int first, int last)
+    void mark(int first, int last)
     {
         for (int n = first; n <= last; ++n)
             clickNumber(n);
     }
-    void chooseGame(int game)
+    // A game (1..12) and the index of its guarantee; -1 leaves the guarantee the game chose.
+    void choose(int game, int guarantee = -1)
     {
         frm->CmbNums->setCurrentIndex(game - 1);
         Q_EMIT frm->CmbNums->activated(game - 1);
-    }
-    void chooseGuarantee(int index)
-    {
-        frm->CmbEggy->setCurrentIndex(index);
-        Q_EMIT frm->CmbEggy->activated(index);
+        if (guarantee >= 0) {
+            frm->CmbEggy->setCurrentIndex(guarantee);
+            Q_EMIT frm->CmbEggy->activated(guarantee);
+        }
     }
     void build(const QString &expectedMessage)
     {
         prompts.expectMessage(expectedMessage, kProgram);
         QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
     }
+    // The column count and summary message of a build, worked out by the engine on its own.
+    std::pair<std::int64_t, QString> expected(int n, int game, int guarantee)
+    {
+        bool stop = false;
+        const auto count = static_cast<std::int64_t>(
+            ConstructSystem({range(1, n), game, game, GuaranteeThreshold(game, guarantee)},
+                            ColumnConditions::fromEntries(frm->conditionEntries()), stop)
+                .columns.size());
+        return {count, ConstructionMessage(MakeConstructionSummary(range(1, n), game, game, QString::number(game),
+                                                                   GuaranteeItems(game).at(guarantee),
+                                                                   ColumnSizeItems().at(game - 1), count, 0.5))};
+    }
+    // Marks 1..n, chooses, builds and answers the build's message.
+    std::int64_t buildOver(int n, int game, int guarantee)
+    {
+        mark(1, n);
+        choose(game, guarantee);
+        const auto [count, message] = expected(n, game, guarantee);
+        build(message);
+        return count;
+    }
     // Keys go where the focus is, as typing does.
     void type(const QString &keys)
     {
         for (const QChar c : keys)
             QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
-    void pressEnter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
     void editCell(int row, int column, const QString &keys)
     {
         frm->SGrd->setFocus();
         frm->SGrd->setCurrentCell(row, column);
         type(keys);
-        pressEnter();
     }
-    // The summary message of a build, worked out by the engine on its own.
-    QString messageOf(const std::vector<std::uint8_t> &pool, int game, int guaranteeIndex,
-                      const ConditionEntries &entries = ConditionEntries())
+    void clear(Button answer)
     {
-        bool stop = false;
-        const auto count = static_cast<std::int64_t>(
-            ConstructSystem({pool, game, game, GuaranteeThreshold(game, guaranteeIndex)},
-                            ColumnConditions::fromEntries(entries), stop)
-                .columns.size());
-        return ConstructionMessage(MakeConstructionSummary(pool, game, game, QString::number(game),
-                                                           GuaranteeItems(game).at(guaranteeIndex),
-                                                           ColumnSizeItems().at(game - 1), count, 0.5));
+        prompts.expectAsk(kAskClear, kCaptionConfirm, answer);
+        QTest::mouseClick(frm->BtnClear, Qt::LeftButton);
     }
-    std::vector<int> marked() const { return test::markedNumbers(context.state.board); }
     void expectReset()
     {
         EXPECT_TRUE(marked().empty());
         EXPECT_EQ(frm->systemColumnCount(), 0);
-        EXPECT_EQ(frm->CmbNums->currentIndex(), -1);
-        EXPECT_EQ(frm->CmbEggy->currentIndex(), -1);
-        EXPECT_EQ(frm->CmbSysthma->currentIndex(), -1);
+        for (const QComboBox *box : {frm->CmbNums, frm->CmbEggy, frm->CmbSysthma})
+            EXPECT_EQ(box->currentIndex(), -1);
         EXPECT_EQ(frm->conditionEntries(), ConditionEntries());
         for (int row = 1; row <= 8; ++row) {
             EXPECT_EQ(frm->cell(row, 0), ConditionOf(row).name);
             EXPECT_EQ(frm->cell(row, 3), QString()) << row;
         }
-        EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί :"));
-        EXPECT_EQ(frm->LblFullColumns->text(), QStringLiteral("Στήλες :"));
-        EXPECT_EQ(frm->LblBuiltCost->text(), QStringLiteral("Κόστος :"));
-        EXPECT_EQ(frm->LblEpityxia->text(), QStringLiteral("ΕΠΙΤΥΧΙΑ"));
-        EXPECT_EQ(frm->LblSe->text(), QStringLiteral("ΣΕ"));
-        EXPECT_EQ(frm->LblDeltia->text(), QStringLiteral("Δελτία : "));
-        EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : "));
+        EXPECT_EQ(texts({frm->LblSelected, frm->LblFullColumns, frm->LblBuiltCost, frm->LblEpityxia, frm->LblSe,
+                         frm->LblDeltia, frm->LblPrevious, frm->LblNums2}),
+                  (QStringList{"Επιλεγμένοι Αριθμοί :", "Στήλες :", "Κόστος :", "ΕΠΙΤΥΧΙΑ", "ΣΕ", "Δελτία : ",
+                               "Προηγούμενο μέτρημα : ", ""}));
         for (QToolButton *b : frm->BtnMona)
             EXPECT_FALSE(b->isChecked());
     }
@@ -152,80 +173,51 @@ protected:
     std::unique_ptr<TKataskeuhFrm> frm;
 };
 
-const QString kSevenFiveOrFour = QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5 ή 4αρι(α) ΣΕ 5αδες\n"
-                                                "Βρέθηκαν 3 στήλες   Κόστος : 1.50 Ευρώ  Δελτία : 3");
-
 } // namespace
 
 TEST_F(KataskeuhFrmTest, OpensResetWithTheOwnersCaptionAndTheFormsControls)
 {
     frm->hide();
     owner::write({QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QString(), QString(), QString()});
-    state().board[4] = true;
-    state().slipMarks.multipliers = QStringLiteral("1,2");
-    state().winningColumn[3] = QStringLiteral("17");
-    state().systemColumns = {{1, 2, 3}};
+    context.state.board[4] = true;
+    context.state.slipMarks.multipliers = QStringLiteral("1,2");
+    context.state.winningColumn[3] = QStringLiteral("17");
+    context.state.systemColumns = {{1, 2, 3}};
     frm->show();
     EXPECT_EQ(frm->windowTitle(), kOpenCaption + QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
     expectReset();
-    EXPECT_TRUE(state().slipMarks.multipliers.isEmpty());
-    EXPECT_EQ(state().winningColumn[3], QStringLiteral("-"));
+    EXPECT_TRUE(context.state.slipMarks.multipliers.isEmpty());
+    EXPECT_EQ(context.state.winningColumn[3], QStringLiteral("-"));
     QTest::mouseClick(frm->glBBtnhELP, Qt::LeftButton);
     QTest::mouseClick(frm->LMDShapeButton1, Qt::LeftButton);
     EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/MADE.htm")});
     EXPECT_EQ(calculatorStarts, 1);
-
     for (QWidget *w : frm->findChildren<QPushButton *>())
         EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
     EXPECT_FALSE(frm->BBtnStop->isVisible());
-    EXPECT_EQ(frm->CmbNums->count(), 12);
-    EXPECT_EQ(frm->CmbSysthma->itemText(11), QStringLiteral("12αδες"));
-
-    ASSERT_EQ(frm->SGrd->rowCount(), 9);
-    ASSERT_EQ(frm->SGrd->columnCount(), 4);
-    EXPECT_EQ((QStringList{frm->cell(0, 0), frm->cell(0, 1), frm->cell(0, 2), frm->cell(0, 3)}),
-              (QStringList{"ΟΡΟΙ", "ΑΠΟ", "ΕΩΣ", "ON"}));
-    EXPECT_EQ(frm->cell(1, 0), QStringLiteral("A" "ΘΡΟΙΣΜΑ"));
-    EXPECT_EQ(frm->cell(1, 2), QStringLiteral("894"));
-    EXPECT_FALSE(frm->SGrd->item(1, 0)->flags() & Qt::ItemIsEditable);
-    EXPECT_TRUE(frm->SGrd->item(1, 1)->flags() & Qt::ItemIsEditable);
 }
 
 TEST_F(KataskeuhFrmTest, BoardClicksDecadeButtonsAndGameChoiceRecount)
 {
-    markRange(1, 7);
-    EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί : 7"));
+    mark(1, 7);
     clickNumber(7);
     EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί : 6"));
     clickNumber(7);
-
-    chooseGame(5);
-    EXPECT_EQ(frm->CmbEggy->currentIndex(), 0);
-    QStringList items;
-    for (int i = 0; i < frm->CmbEggy->count(); ++i)
-        items << frm->CmbEggy->itemText(i);
-    EXPECT_EQ(items, (QStringList{"100%  5αρι", "100%  5 ή 4αρι(α)", "100%  5 ή 4 ή 3αρι(α)"}));
-    EXPECT_EQ(frm->CmbSysthma->currentText(), QStringLiteral("5αδες"));
-    EXPECT_EQ(frm->LblEpityxia->text(), QStringLiteral("100%  5αρι"));
-    EXPECT_EQ(frm->LblSe->text(), QStringLiteral("ΣΕ 5αδες"));
-    EXPECT_EQ(frm->LblFullColumns->text(), QStringLiteral("Στήλες : 21"));
-    EXPECT_EQ(frm->LblFullCost->text(), QStringLiteral("Κόστος : 10.50"));
-    EXPECT_EQ(frm->LblBuiltColumns->text(), QStringLiteral("Στήλες : 0"));
-
+    choose(5);
+    EXPECT_EQ(texts({frm->LblSelected, frm->LblEpityxia, frm->LblSe, frm->LblFullColumns, frm->LblFullCost,
+                     frm->LblBuiltColumns}),
+              (QStringList{"Επιλεγμένοι Αριθμοί : 7", "100%  5αρι", "ΣΕ 5αδες", "Στήλες : 21", "Κόστος : 10.50",
+                           "Στήλες : 0"}));
     // The expansion cannot leave the game.
     frm->CmbSysthma->setCurrentIndex(2);
     Q_EMIT frm->CmbSysthma->activated(2);
     EXPECT_EQ(frm->CmbSysthma->currentIndex(), 4);
-
-    chooseGame(6);
-    EXPECT_EQ(frm->CmbEggy->itemText(0), QStringLiteral("100% 6αρι"));
-    EXPECT_EQ(frm->CmbEggy->count(), 4);
+    choose(6);
     EXPECT_EQ(frm->LblFullColumns->text(), QStringLiteral("Στήλες : 7"));
 
     // "Μ" of row 2 marks 11, 13, ..., 19; up again, it unmarks them; "Ζ" of row 8 marks 72..80.
     QTest::mouseClick(frm->BtnMona[1], Qt::LeftButton);
-    EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί : 12"));
-    EXPECT_EQ(frm->LblFullColumns->text(), QStringLiteral("Στήλες : 924"));
+    EXPECT_EQ(texts({frm->LblSelected, frm->LblFullColumns}), (QStringList{"Επιλεγμένοι Αριθμοί : 12", "Στήλες : 924"}));
     QTest::mouseClick(frm->BtnZyga[7], Qt::LeftButton);
     QTest::mouseClick(frm->BtnMona[1], Qt::LeftButton);
     EXPECT_EQ(marked(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 72, 74, 76, 78, 80}));
@@ -234,298 +226,36 @@ TEST_F(KataskeuhFrmTest, BoardClicksDecadeButtonsAndGameChoiceRecount)
     EXPECT_EQ(marked(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 72, 74, 76, 78, 80}));
 }
 
-TEST_F(KataskeuhFrmTest, BuildsTheGreedySystemWithItsLabelsMessageAndLibraryFile)
-{
-    markRange(1, 7);
-    chooseGame(5);
-    chooseGuarantee(1);
-    EXPECT_EQ(frm->LblEpityxia->text(), QStringLiteral("100%  5 ή 4αρι(α)"));
-    build(kSevenFiveOrFour);
-    ASSERT_TRUE(prompts.done()) << prompts.pending().toStdString();
-
-    EXPECT_EQ(state().systemColumns,
-              (SystemColumns{{1, 2, 3, 4, 5}, {1, 2, 3, 6, 7}, {1, 4, 5, 6, 7}}));
-    EXPECT_EQ(frm->LblDeltia->text(), QStringLiteral("Δελτία : 3"));
-    EXPECT_EQ(frm->LblPercent->text(), QStringLiteral("Ποσοστό για 5άρι : 14.29%"));
-    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 0"));
-    EXPECT_EQ(frm->LblBuiltColumns->text(), QStringLiteral("Στήλες : 3"));
-    EXPECT_EQ(frm->LblBuiltCost->text(), QStringLiteral("Κόστος : 1.50"));
-    EXPECT_EQ(frm->LblFound->text(), QString());
-    EXPECT_FALSE(frm->BBtnStop->isVisible());
-
-    EXPECT_EQ(protypa(), QStringList{QStringLiteral("A7455_7_4_5_3_150_3_1429_5.tbi")});
-    EXPECT_EQ(test::readAll(QDir(folder("PROTYPA")).filePath(protypa().value(0))),
-              QByteArray("1 2 3 4 5 \r\n1 2 3 6 7 \r\n1 4 5 6 7 \r\n"));
-
-    // A second build shows the first one's count as the previous one; the same file is asked about.
-    prompts.expectMessage(kSevenFiveOrFour, kProgram).expectAsk(kAskOverwrite, kConfirm, Button::No);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 3"));
-}
-
-TEST_F(KataskeuhFrmTest, FirstGuaranteeGivesTheFullSystemAndSmallPoolsGiveNothing)
-{
-    markRange(1, 7);
-    chooseGame(5);
-    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
-                         "Βρέθηκαν 21 στήλες   Κόστος : 10.50 Ευρώ  Δελτία : 21"));
-    EXPECT_EQ(frm->systemColumnCount(), 21);
-    EXPECT_EQ(frm->LblPercent->text(), QStringLiteral("Ποσοστό για 5άρι : 100.00%"));
-
-    // n < K: no candidate at all.
-    for (int n = 4; n <= 7; ++n)
-        clickNumber(n);
-    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 3   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
-                         "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"));
-    EXPECT_EQ(frm->systemColumnCount(), 0);
-    EXPECT_EQ(frm->LblDeltia->text(), QStringLiteral("Δελτία : 0"));
-    EXPECT_EQ(frm->LblPercent->text(), QStringLiteral("Ποσοστό για 5άρι :%"));
-    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 21"));
-    EXPECT_EQ(protypa().size(), 1); // only the first build's file
-}
-
-TEST_F(KataskeuhFrmTest, WithoutAGameOrWithANonNumericCellNothingIsBuilt)
-{
-    markRange(1, 7);
-    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_FALSE(frm->BBtnStop->isVisible());
-    EXPECT_TRUE(protypa().isEmpty());
-
-    chooseGame(5);
-    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
-                         "Βρέθηκαν 21 στήλες   Κόστος : 10.50 Ευρώ  Δελτία : 21"));
-    frm->setCell(kRangeRow, 2, QStringLiteral("7x"));
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton); // no message is scripted: none may appear
-    EXPECT_EQ(prompts.log.size(), 2);
-    // The attempt never started: the previous result and its labels stay as they were.
-    EXPECT_EQ(frm->systemColumnCount(), 21);
-    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 0"));
-    EXPECT_FALSE(frm->BBtnStop->isVisible());
-    EXPECT_EQ(frm->PrgFill->value(), 0);
-    EXPECT_TRUE(frm->BtnBack->isEnabled());
-}
-
-TEST_F(KataskeuhFrmTest, LibraryFileNameCarriesTheFirstRequiredSetAndTheOverwriteQuestionDecides)
-{
-    markRange(1, 10);
-    chooseGame(5);
-    chooseGuarantee(1);
-    const QString message = messageOf(range(1, 10), 5, 1);
-    build(message);
-    ASSERT_EQ(protypa().size(), 1);
-    const QString name = protypa().at(0);
-    EXPECT_TRUE(name.startsWith(QStringLiteral("A10455_10_4_5_"))) << name.toStdString();
-    const QString path = QDir(folder("PROTYPA")).filePath(name);
-    EXPECT_EQ(test::readAll(path), data::SystemFileBytes(state().systemColumns));
-
-    // No keeps the old file, Yes rewrites it.
-    ASSERT_TRUE(test::writeAll(path, "old"));
-    prompts.expectMessage(message, kProgram).expectAsk(kAskOverwrite, kConfirm, Button::No);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_EQ(test::readAll(path), QByteArray("old"));
-    EXPECT_EQ(prompts.lastDefault, Button::No);
-    prompts.expectMessage(message, kProgram).expectAsk(kAskOverwrite, kConfirm, Button::Yes);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_EQ(test::readAll(path), data::SystemFileBytes(state().systemColumns));
-
-    // With a first required-number set from 1 to 2 the name starts with Z and ends with _1$2.
-    QDir(folder("PROTYPA")).removeRecursively();
-    frm->LblNums->setText(QStringLiteral("1,2,3"));
-    frm->Edit2->setText(QStringLiteral("1"));
-    frm->Edit3->setText(QStringLiteral("2"));
-    build(messageOf(range(1, 10), 5, 1, frm->conditionEntries()));
-    ASSERT_EQ(protypa().size(), 1);
-    EXPECT_TRUE(protypa().at(0).startsWith(QStringLiteral("Z10455")) && protypa().at(0).endsWith(QStringLiteral("_1$2.tbi")))
-        << protypa().at(0).toStdString();
-    for (const auto &column : state().systemColumns) {
-        const auto fromSet = std::count_if(column.begin(), column.end(), [](std::uint8_t n) { return n <= 3; });
-        EXPECT_TRUE(fromSet >= 1 && fromSet <= 2);
-    }
-}
-
-TEST_F(KataskeuhFrmTest, GridEntryClampsConfirmedCellsAndShowsOn)
-{
-    // Letters never reach a cell; 950 in the sum's upper bound becomes 900.
-    editCell(kSumRow, 2, QStringLiteral("9x5a0"));
-    EXPECT_EQ(frm->cell(kSumRow, 2), QStringLiteral("900"));
-    EXPECT_EQ(frm->cell(kSumRow, 3), QStringLiteral("ON"));
-
-    // Odd from 7, then to 3: to follows from.
-    editCell(kOddRow, 1, QStringLiteral("7"));
-    EXPECT_EQ(frm->cell(kOddRow, 1), QStringLiteral("7"));
-    EXPECT_EQ(frm->cell(kOddRow, 3), QStringLiteral("ON"));
-    editCell(kOddRow, 2, QStringLiteral("3"));
-    EXPECT_EQ(frm->cell(kOddRow, 1), QStringLiteral("7"));
-    EXPECT_EQ(frm->cell(kOddRow, 2), QStringLiteral("7"));
-    EXPECT_EQ(frm->cell(kOddRow, 3), QStringLiteral("ON"));
-
-    // Back to the neutral range: the marker goes.
-    editCell(kOddRow, 1, QStringLiteral("0"));
-    editCell(kOddRow, 2, QStringLiteral("12"));
-    EXPECT_EQ(frm->cell(kOddRow, 3), QString());
-
-    // The names cannot be typed over.
-    frm->SGrd->setFocus();
-    frm->SGrd->setCurrentCell(kRangeRow, 0);
-    type(QStringLiteral("12"));
-    pressEnter();
-    EXPECT_EQ(frm->cell(kRangeRow, 0), QStringLiteral("ΕΥΡΟΣ ΣΤΗΛΗΣ"));
-    // Tab still moves on, to a cell that can be typed into.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(frm->SGrd->currentColumn(), 1);
-    type(QStringLiteral("85"));
-    pressEnter();
-    EXPECT_EQ(frm->cell(kRangeRow, 1), QStringLiteral("79"));
-    EXPECT_EQ(frm->cell(kRangeRow, 2), QStringLiteral("79"));
-    EXPECT_EQ(frm->cell(kRangeRow, 3), QStringLiteral("ON"));
-}
-
-TEST_F(KataskeuhFrmTest, ConditionsSaveAndLoadRestoreTheWholeSetup)
-{
-    for (int n : {3, 10, 20, 33, 41, 55, 80})
-        clickNumber(n);
-    chooseGame(4);
-    chooseGuarantee(2);
-    editCell(kSumRow, 1, QStringLiteral("100"));
-    editCell(kSumRow, 2, QStringLiteral("300"));
-    editCell(kRangeRow, 2, QStringLiteral("60"));
-    frm->LblNums->setText(QStringLiteral("3,10"));
-    frm->Edit2->setText(QStringLiteral("1"));
-    frm->Edit3->setText(QStringLiteral("2"));
-    frm->LblNums4->setText(QStringLiteral("55,80"));
-    frm->EdtEos4->setText(QStringLiteral("1"));
-    const ConstructorSetup saved = frm->currentSetup();
-    EXPECT_EQ(saved.guaranteeText, QStringLiteral("100%  4 ή 3 ή 2αρι(α)"));
-
-    const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("Δοκιμή.v2.dlv"));
-    prompts.expectSaveFile(path, kConditionsFilter);
-    QTest::mouseClick(frm->BBtnSaveOroi, Qt::LeftButton);
-    EXPECT_EQ(prompts.lastFolder, folder("DELTIA"));
-    EXPECT_EQ(frm->windowTitle(), kNamedCaption + QStringLiteral("Δοκιμή"));
-    EXPECT_EQ(frm->systemName(), QStringLiteral("Δοκιμή"));
-    EXPECT_EQ(LoadConditions(path), saved);
-
-    prompts.expectAsk(kAskClear, kConfirm, Button::Yes);
-    QTest::mouseClick(frm->BtnClear, Qt::LeftButton);
-    expectReset();
-
-    prompts.expectOpenFile(path, kConditionsFilter);
-    QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
-    EXPECT_EQ(frm->currentSetup(), saved);
-    EXPECT_EQ(frm->CmbSysthma->currentText(), QStringLiteral("4αδες"));
-    EXPECT_EQ(frm->CmbEggy->count(), 3);
-    EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί : 7"));
-    EXPECT_EQ(frm->windowTitle(), kNamedCaption + QStringLiteral("Δοκιμή"));
-    EXPECT_EQ(QApplication::focusWidget(), frm->BBtnCalc);
-}
-
-TEST_F(KataskeuhFrmTest, CancellingTheLoadStillResetsAndClearAsksFirst)
-{
-    markRange(1, 7);
-    chooseGame(5);
-    editCell(kSumRow, 1, QStringLiteral("20"));
-    frm->LblNums2->setText(QStringLiteral("1,2"));
-
-    prompts.expectAsk(kAskClear, kConfirm, Button::No);
-    QTest::mouseClick(frm->BtnClear, Qt::LeftButton);
-    EXPECT_EQ(marked().size(), 7u);
-    EXPECT_EQ(prompts.lastDefault, Button::No);
-
-    prompts.expectOpenFile(std::nullopt, kConditionsFilter);
-    QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
-    expectReset();
-    EXPECT_EQ(frm->LblNums2->text(), QString());
-    EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
-}
-
-TEST_F(KataskeuhFrmTest, ADamagedConditionsFileSaysSoAndLeavesTheWindowReset)
-{
-    // Game 13 (or an unknown guarantee) would build a full system without a test, filed as T = 0.
-    const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("damaged.dlv"));
-    ASSERT_TRUE(QDir().mkpath(folder("DELTIA")));
-    for (const auto &[game, guarantee] : {std::pair{"13", "100%  5αρι"}, std::pair{"5", "100%  9αρι"}}) {
-        ConstructorSetup setup;
-        for (int n = 1; n <= 7; ++n)
-            setup.board[n - 1] = true;
-        setup.gameText = QString::fromUtf8(game);
-        setup.guaranteeText = QString::fromUtf8(guarantee);
-        setup.expansionText = QStringLiteral("5αδες");
-        SaveConditions(path, setup);
-
-        prompts.expectOpenFile(path, kConditionsFilter);
-        prompts.expectMessage(kDamagedConditionsFile + QDir::toNativeSeparators(path) + QStringLiteral(" (") +
-                                  *DamagedConditionsReason(setup) + QLatin1Char(')'),
-                              kProgram);
-        QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
-        expectReset();
-        EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
-    }
-    // Without a game and a guarantee nothing is built, whatever the expansion says.
-    markRange(1, 7);
-    frm->CmbSysthma->setCurrentIndex(4);
-    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_TRUE(protypa().isEmpty());
-    EXPECT_EQ(frm->systemColumnCount(), 0);
-}
-
-TEST_F(KataskeuhFrmTest, AHugeFullSystemIsBuiltOnlyAfterTheQuestion)
-{
-    markRange(1, 40);
-    chooseGame(7);
-    // C(40,7) = 18,643,560 columns of 7 at 0.50.
-    prompts.expectAsk(QStringLiteral("Το πλήρες σύστημα έχει 18643560 στήλες, κόστος 9321780.00 Ευρώ.\n"
-                                     "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως 131 MB μνήμης.\n"
-                                     "Να συνεχίσω;"),
-                      kConfirm, Button::No);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_EQ(prompts.lastDefault, Button::No);
-    EXPECT_EQ(frm->systemColumnCount(), 0);
-    EXPECT_TRUE(protypa().isEmpty());
-    EXPECT_FALSE(frm->BBtnStop->isVisible());
-}
-
-TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
-{
-    // Games 11 and 12 have the longest texts ("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)").
-    for (int game = 1; game <= 12; ++game) {
-        chooseGame(game);
-        for (int index = 0; index < frm->CmbEggy->count(); ++index) {
-            chooseGuarantee(index);
-            EXPECT_EQ(frm->LblEpityxia->text(), GuaranteeItems(game).at(index));
-            for (const QLabel *label : {frm->LblEpityxia, frm->LblSe}) {
-                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
-                    << label->text().toStdString();
-            }
-        }
-    }
-    // A short text gets the label's own font back.
-    chooseGame(1);
-    EXPECT_EQ(frm->LblEpityxia->font(), frm->LblDeltia->font());
-}
-
-TEST_F(KataskeuhFrmTest, SavesTheBuiltColumnsAsACouponFile)
+// Before a build there is nothing to save or print; after it the labels, the library file, the
+// coupon file and the slips all hold the three columns.
+TEST_F(KataskeuhFrmTest, BuildsTheGreedySystemThenSavesAndPrintsIt)
 {
     prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για αποθήκευση"), kProgram);
     QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
-    prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για δελτία!"), kInfo);
+    prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για δελτία!"), kCaptionInfo);
     QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
     EXPECT_TRUE(previews.empty());
 
-    markRange(1, 7);
-    chooseGame(5);
-    chooseGuarantee(1);
+    mark(1, 7);
+    choose(5, 1);
     build(kSevenFiveOrFour);
-    state().slipMarks.multipliers = QStringLiteral("1,3");
-    state().slipMarks.drawColumn = 2;
-    state().slipMarks.drawRow = 4;
+    EXPECT_EQ(context.state.systemColumns, (SystemColumns{{1, 2, 3, 4, 5}, {1, 2, 3, 6, 7}, {1, 4, 5, 6, 7}}));
+    EXPECT_EQ(texts({frm->LblEpityxia, frm->LblDeltia, frm->LblPercent, frm->LblPrevious, frm->LblBuiltColumns,
+                     frm->LblBuiltCost, frm->LblFound}),
+              (QStringList{"100%  5 ή 4αρι(α)", "Δελτία : 3", "Ποσοστό για 5άρι : 14.29%", "Προηγούμενο μέτρημα : 0",
+                           "Στήλες : 3", "Κόστος : 1.50", ""}));
+    EXPECT_FALSE(frm->BBtnStop->isVisible());
+    EXPECT_EQ(protypa(), QStringList{QStringLiteral("A7455_7_4_5_3_150_3_1429_5.tbi")});
+    EXPECT_EQ(readAll(QDir(folder("PROTYPA")).filePath(protypa().value(0))),
+              QByteArray("1 2 3 4 5 \r\n1 2 3 6 7 \r\n1 4 5 6 7 \r\n"));
 
+    context.state.slipMarks.multipliers = QStringLiteral("1,3");
+    context.state.slipMarks.drawColumn = 2;
+    context.state.slipMarks.drawRow = 4;
     const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("sys.tru"));
     prompts.expectSaveFile(path, kCouponFilter);
     QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
-    EXPECT_EQ(test::readAll(path), QByteArray("3\r\n5\r\n1,3\r\n2\r\n4\r\n1,2,3,4,5\r\n1,2,3,6,7\r\n1,4,5,6,7\r\n"));
-
+    EXPECT_EQ(readAll(path), QByteArray("3\r\n5\r\n1,3\r\n2\r\n4\r\n1,2,3,4,5\r\n1,2,3,6,7\r\n1,4,5,6,7\r\n"));
     // Cancelling the dialog writes nothing.
     QFile::remove(path);
     prompts.expectSaveFile(std::nullopt, kCouponFilter);
@@ -535,38 +265,213 @@ TEST_F(KataskeuhFrmTest, SavesTheBuiltColumnsAsACouponFile)
     // The slips: the multiplier marks go, the preview gets K and the count.
     QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
     EXPECT_EQ(previews, (std::vector<std::pair<int, int>>{{5, 3}}));
-    EXPECT_TRUE(state().slipMarks.multipliers.isEmpty());
-    EXPECT_EQ(state().slipMarks.drawColumn, 2);
+    EXPECT_TRUE(context.state.slipMarks.multipliers.isEmpty());
+    EXPECT_EQ(context.state.slipMarks.drawColumn, 2);
+}
+
+TEST_F(KataskeuhFrmTest, WhatIsBuiltWithoutAGameWithABadCellAndWithFewNumbers)
+{
+    // Without a game and a guarantee nothing is built, whatever the expansion says.
+    mark(1, 7);
+    frm->CmbSysthma->setCurrentIndex(4);
+    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_TRUE(protypa().isEmpty());
+    EXPECT_EQ(frm->systemColumnCount(), 0);
+
+    // The first guarantee gives the full system.
+    choose(5);
+    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
+                         "Βρέθηκαν 21 στήλες   Κόστος : 10.50 Ευρώ  Δελτία : 21"));
+    EXPECT_EQ(frm->systemColumnCount(), 21);
+    EXPECT_EQ(frm->LblPercent->text(), QStringLiteral("Ποσοστό για 5άρι : 100.00%"));
+
+    // A cell that is not a number: no message, and the attempt never starts.
+    frm->setCell(kRangeRow, 2, QStringLiteral("7x"));
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_EQ(prompts.log.size(), 2);
+    EXPECT_EQ(frm->systemColumnCount(), 21);
+    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 0"));
+    EXPECT_FALSE(frm->BBtnStop->isVisible());
+    EXPECT_EQ(frm->PrgFill->value(), 0);
+    EXPECT_TRUE(frm->BtnBack->isEnabled());
+
+    // n < K: no candidate at all, and no library file.
+    frm->setCell(kRangeRow, 2, QStringLiteral("79"));
+    mark(4, 7);
+    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 3   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
+                         "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"));
+    EXPECT_EQ(frm->systemColumnCount(), 0);
+    EXPECT_EQ(texts({frm->LblDeltia, frm->LblPercent, frm->LblPrevious}),
+              (QStringList{"Δελτία : 0", "Ποσοστό για 5άρι :%", "Προηγούμενο μέτρημα : 21"}));
+    EXPECT_EQ(protypa().size(), 1);
+}
+
+TEST_F(KataskeuhFrmTest, LibraryFileNameCarriesTheFirstRequiredSetAndTheOverwriteQuestionDecides)
+{
+    const std::int64_t count = buildOver(10, 5, 1);
+    const QString message = expected(10, 5, 1).second;
+    ASSERT_EQ(protypa().size(), 1);
+    EXPECT_TRUE(protypa().at(0).startsWith(QStringLiteral("A10455_10_4_5_"))) << protypa().at(0).toStdString();
+    const QString path = QDir(folder("PROTYPA")).filePath(protypa().at(0));
+    EXPECT_EQ(readAll(path), data::SystemFileBytes(context.state.systemColumns));
+
+    // No keeps the old file, Yes rewrites it; the first build's count is now the previous one.
+    ASSERT_TRUE(writeAll(path, "old"));
+    prompts.expectMessage(message, kProgram).expectAsk(kAskOverwrite, kCaptionConfirm, Button::No);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_EQ(readAll(path), QByteArray("old"));
+    EXPECT_EQ(prompts.lastDefault, Button::No);
+    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : %1").arg(count));
+    prompts.expectMessage(message, kProgram).expectAsk(kAskOverwrite, kCaptionConfirm, Button::Yes);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_EQ(readAll(path), data::SystemFileBytes(context.state.systemColumns));
+
+    // With a first required-number set from 1 to 2 the name starts with Z and ends with _1$2.
+    QDir(folder("PROTYPA")).removeRecursively();
+    frm->LblNums->setText(QStringLiteral("1,2,3"));
+    frm->Edit2->setText(QStringLiteral("1"));
+    frm->Edit3->setText(QStringLiteral("2"));
+    build(expected(10, 5, 1).second);
+    ASSERT_EQ(protypa().size(), 1);
+    EXPECT_TRUE(protypa().at(0).startsWith(QStringLiteral("Z10455")) && protypa().at(0).endsWith(QStringLiteral("_1$2.tbi")))
+        << protypa().at(0).toStdString();
+    for (const auto &column : context.state.systemColumns) {
+        const auto fromSet = std::count_if(column.begin(), column.end(), [](std::uint8_t n) { return n <= 3; });
+        EXPECT_TRUE(fromSet >= 1 && fromSet <= 2);
+    }
+}
+
+TEST_F(KataskeuhFrmTest, GridEntryClampsConfirmedCellsAndShowsOn)
+{
+    // Each edit, in order: letters never reach a cell; 950 in the sum's upper bound becomes 900;
+    // to follows from; back to the neutral range the marker goes; the names cannot be typed over.
+    const struct {
+        int row, column;
+        const char *keys, *from, *to, *on;
+    } edits[] = {
+        {kSumRow, 2, "9x5a0", nullptr, "900", "ON"}, {kOddRow, 1, "7", "7", nullptr, "ON"},
+        {kOddRow, 2, "3", "7", "7", "ON"},           {kOddRow, 1, "0", nullptr, nullptr, nullptr},
+        {kOddRow, 2, "12", nullptr, nullptr, ""},    {kRangeRow, 0, "12", nullptr, nullptr, nullptr},
+    };
+    for (const auto &e : edits) {
+        editCell(e.row, e.column, QString::fromLatin1(e.keys));
+        for (const auto &[column, text] : {std::pair{1, e.from}, std::pair{2, e.to}, std::pair{3, e.on}})
+            EXPECT_TRUE(!text || frm->cell(e.row, column) == QString::fromUtf8(text))
+                << e.keys << " column " << column << ": " << frm->cell(e.row, column).toStdString();
+    }
+    EXPECT_EQ(frm->cell(kRangeRow, 0), QStringLiteral("ΕΥΡΟΣ ΣΤΗΛΗΣ"));
+    // Tab still moves on, to a cell that can be typed into.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(frm->SGrd->currentColumn(), 1);
+    type(QStringLiteral("85"));
+    EXPECT_EQ((QStringList{frm->cell(kRangeRow, 1), frm->cell(kRangeRow, 2), frm->cell(kRangeRow, 3)}),
+              (QStringList{"79", "79", "ON"}));
+}
+
+// Saved, cleared (No keeps everything, Yes resets) and loaded again, the setup is whole; a load
+// cancelled still resets.
+TEST_F(KataskeuhFrmTest, ConditionsSaveClearAndLoad)
+{
+    for (int n : {3, 10, 20, 33, 41, 55, 80})
+        clickNumber(n);
+    choose(4, 2);
+    editCell(kSumRow, 1, QStringLiteral("100"));
+    editCell(kSumRow, 2, QStringLiteral("300"));
+    editCell(kRangeRow, 2, QStringLiteral("60"));
+    frm->LblNums->setText(QStringLiteral("3,10"));
+    frm->Edit2->setText(QStringLiteral("1"));
+    frm->Edit3->setText(QStringLiteral("2"));
+    frm->LblNums2->setText(QStringLiteral("20"));
+    frm->LblNums4->setText(QStringLiteral("55,80"));
+    frm->EdtEos4->setText(QStringLiteral("1"));
+    const ConstructorSetup saved = frm->currentSetup();
+
+    const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("Δοκιμή.v2.dlv"));
+    prompts.expectSaveFile(path, kConditionsFilter);
+    QTest::mouseClick(frm->BBtnSaveOroi, Qt::LeftButton);
+    EXPECT_EQ(prompts.lastFolder, folder("DELTIA"));
+    EXPECT_EQ(frm->windowTitle(), kNamedCaption + QStringLiteral("Δοκιμή"));
+    EXPECT_EQ(frm->systemName(), QStringLiteral("Δοκιμή"));
+    EXPECT_EQ(LoadConditions(path), saved);
+
+    clear(Button::No);
+    EXPECT_EQ(prompts.lastDefault, Button::No);
+    EXPECT_EQ(frm->currentSetup(), saved);
+    clear(Button::Yes);
+    expectReset();
+
+    prompts.expectOpenFile(path, kConditionsFilter);
+    QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
+    EXPECT_EQ(frm->currentSetup(), saved);
+    EXPECT_EQ(frm->LblSelected->text(), QStringLiteral("Επιλεγμένοι Αριθμοί : 7"));
+    EXPECT_EQ(frm->windowTitle(), kNamedCaption + QStringLiteral("Δοκιμή"));
+    EXPECT_EQ(QApplication::focusWidget(), frm->BBtnCalc);
+
+    prompts.expectOpenFile(std::nullopt, kConditionsFilter);
+    QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
+    expectReset();
+}
+
+TEST_F(KataskeuhFrmTest, ADamagedConditionsFileSaysSoAndLeavesTheWindowReset)
+{
+    // Game 13 (or an unknown guarantee) would build a full system without a test, filed as T = 0.
+    const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("damaged.dlv"));
+    ASSERT_TRUE(QDir().mkpath(folder("DELTIA")));
+    for (const auto &[game, guarantee] : {std::pair{"13", "100%  5αρι"}, std::pair{"5", "100%  9αρι"}}) {
+        ConstructorSetup setup;
+        std::fill_n(setup.board.begin(), 7, true);
+        setup.gameText = QString::fromUtf8(game);
+        setup.guaranteeText = QString::fromUtf8(guarantee);
+        setup.expansionText = QStringLiteral("5αδες");
+        SaveConditions(path, setup);
+        prompts.expectOpenFile(path, kConditionsFilter);
+        prompts.expectMessage(kDamagedConditionsFile + QDir::toNativeSeparators(path) + QStringLiteral(" (") +
+                                  *DamagedConditionsReason(setup) + QLatin1Char(')'),
+                              kProgram);
+        QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
+        expectReset();
+        EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
+    }
+}
+
+TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
+{
+    // Games 11 and 12 have the longest texts ("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)").
+    for (int game = 1; game <= 12; ++game) {
+        for (int index = 0; index < int(GuaranteeItems(game).size()); ++index) {
+            choose(game, index);
+            EXPECT_EQ(frm->LblEpityxia->text(), GuaranteeItems(game).at(index));
+            for (const QLabel *label : {frm->LblEpityxia, frm->LblSe})
+                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+                    << label->text().toStdString();
+        }
+    }
+    // A short text gets the label's own font back.
+    choose(1);
+    EXPECT_EQ(frm->LblEpityxia->font(), frm->LblDeltia->font());
 }
 
 TEST_F(KataskeuhFrmTest, ReportIsBuiltFromTheLastBuildAndTheConditions)
 {
     QTest::mouseClick(frm->BBtnReport, Qt::LeftButton); // nothing built: nothing happens
-    markRange(1, 7);
-    chooseGame(5);
-    chooseGuarantee(1);
     editCell(kOddRow, 1, QStringLiteral("1"));
     frm->LblNums3->setText(QStringLiteral("1,2"));
     frm->EdtEos3->setText(QStringLiteral("2"));
     frm->LblNums4->setText(QStringLiteral("6,7")); // 0..0: off
-    build(messageOf(range(1, 7), 5, 1, frm->conditionEntries()));
-    ASSERT_GT(frm->systemColumnCount(), 0);
+    ASSERT_GT(buildOver(7, 5, 1), 0);
 
     const ConstructorReport report = frm->makeReport();
-    EXPECT_EQ(report.game, QStringLiteral("5"));
-    EXPECT_EQ(report.count, QStringLiteral("7"));
-    EXPECT_EQ(report.guaranteeText, QStringLiteral("100%  5 ή 4αρι(α)"));
-    EXPECT_EQ(report.numbersCaption, frm->LblBuiltColumns->text());
+    EXPECT_EQ((QStringList{report.game, report.count, report.guaranteeText, report.numbersCaption}),
+              (QStringList{"5", "7", "100%  5 ή 4αρι(α)", frm->LblBuiltColumns->text()}));
     EXPECT_EQ(report.numberLines, QStringList{QStringLiteral("1  2  3  4  5  6  7")});
     EXPECT_DOUBLE_EQ(report.value, frm->systemColumnCount() * 0.5);
     ASSERT_EQ(report.conditionRows.size(), 8);
     EXPECT_EQ(report.conditionRows[1].name, QStringLiteral("ΜΟΝΑ"));
-    EXPECT_TRUE(report.conditionRows[1].active);
-    EXPECT_FALSE(report.conditionRows[0].active);
-    EXPECT_FALSE(report.groups[0].active);
-    EXPECT_TRUE(report.groups[2].active);
     EXPECT_EQ(report.groups[2].name, QStringLiteral("1,2"));
-    EXPECT_FALSE(report.groups[3].active);
+    const std::vector<bool> active{report.conditionRows[0].active, report.conditionRows[1].active,
+                                   report.groups[0].active, report.groups[2].active, report.groups[3].active};
+    EXPECT_EQ(active, (std::vector<bool>{false, true, false, true, false}));
 
     // A bad cell is reported before anything is printed.
     frm->setCell(kSumRow, 1, QString());
@@ -574,107 +479,250 @@ TEST_F(KataskeuhFrmTest, ReportIsBuiltFromTheLastBuildAndTheConditions)
     QTest::mouseClick(frm->BBtnReport, Qt::LeftButton);
 }
 
+// A build of a full system over 5,000,000 columns waits for the question (No by default: nothing
+// is built). The build keeps the window alive: stop shows, the rest is locked, closing is refused, and a
+// press of stop ends the build at once with no result, whether it is accepting columns or
+// rejecting every candidate. Twelve odd numbers always add up to an even sum, so no column meets
+// an odd sum of 481, yet each condition alone can be met: the search cannot rule out whole
+// branches early and rejects its candidates one by one.
+TEST_F(KataskeuhFrmTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
+{
+    const struct {
+        const char *what;
+        int guarantee;
+        QString message, found;
+    } cases[] = {
+        {"accepting columns", 1,
+         QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12 ή 11αρι(α) ΣΕ 12αδες\n"
+                        "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
+         QString()},
+        {"rejecting every candidate", 0,
+         QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12αρι ΣΕ 12αδες\n"
+                        "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
+         QStringLiteral("Στήλες που έχουν βρεθεί : 0")},
+    };
+    for (const auto &c : cases) {
+        if (!marked().empty())
+            clear(Button::Yes);
+        mark(1, 80);
+        choose(12, c.guarantee);
+        if (!c.found.isEmpty()) {
+            editCell(kOddRow, 1, QStringLiteral("12"));
+            editCell(kSumRow, 1, QStringLiteral("481"));
+            editCell(kSumRow, 2, QStringLiteral("481"));
+        }
+        prompts.expectAsk(kAskHugeBuild, kCaptionConfirm, Button::No);
+        QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+        EXPECT_EQ(prompts.lastDefault, Button::No);
+        EXPECT_FALSE(frm->isBuilding());
+        prompts.expectAsk(kAskHugeBuild, kCaptionConfirm, Button::Yes);
+        prompts.expectMessage(c.message, kProgram);
 
-// ---- the build keeps the window alive -----------------------------------------------------
-
-namespace {
-
-struct DuringBuild {
-    bool seen = false;
-    bool stopVisible = false;
-    bool othersDisabled = true;
-    bool closeRefused = false;
-    int progressMaximum = 0;
-    QString found;
-    qint64 stopPressedAt = 0;
-};
-
-} // namespace
-
-class KataskeuhFrmStopTest : public KataskeuhFrmTest {
-protected:
-    // Starts the build, presses stop after delayMs, and returns how long the build took to end
-    // after that press.
-    qint64 buildAndStop(int delayMs, DuringBuild &during)
-    {
+        bool seen = false, stopShown = false, othersLocked = true, closeRefused = false;
+        int progressMaximum = 0;
+        QString found;
+        qint64 stopPressedAt = 0;
         QElapsedTimer clock;
-        QTimer::singleShot(delayMs, frm.get(), [&] {
-            during.seen = true;
-            during.stopVisible = frm->BBtnStop->isVisible() && frm->BBtnStop->isEnabled();
+        QTimer::singleShot(300, frm.get(), [&] {
+            seen = true;
+            stopShown = frm->BBtnStop->isVisible() && frm->BBtnStop->isEnabled();
             for (QWidget *w : std::initializer_list<QWidget *>{frm->BBtnCalc, frm->BtnPrint, frm->BBtnSave,
                                                                frm->BBtnReport, frm->BBtnSaveOroi, frm->BBtnLoadOroi,
                                                                frm->BtnClear, frm->BtnBack, frm->SgrdA, frm->CmbNums,
                                                                frm->SGrd, frm->LMDDockSpeedButton3})
-                during.othersDisabled = during.othersDisabled && !w->isEnabled();
+                othersLocked = othersLocked && !w->isEnabled();
             frm->close();
-            during.closeRefused = frm->isVisible();
-            during.progressMaximum = frm->PrgFill->maximum();
-            during.found = frm->LblFound->text();
-            during.stopPressedAt = clock.elapsed();
+            closeRefused = frm->isVisible();
+            progressMaximum = frm->PrgFill->maximum();
+            found = frm->LblFound->text();
+            stopPressedAt = clock.elapsed();
             QTest::mouseClick(frm->BBtnStop, Qt::LeftButton);
         });
         clock.start();
         QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-        return clock.elapsed() - during.stopPressedAt;
-    }
+        const qint64 afterStop = clock.elapsed() - stopPressedAt;
+        std::cout << "[ measure  ] build ended " << afterStop << " ms after the stop (" << c.what << ")\n";
 
-    void expectIdleWithoutResult()
-    {
+        ASSERT_TRUE(seen) << c.what;
+        EXPECT_TRUE(stopShown && othersLocked && closeRefused) << c.what;
+        EXPECT_EQ(progressMaximum, 10'000'000);
+        EXPECT_TRUE(c.found.isEmpty() ? found.startsWith(QStringLiteral("Στήλες που έχουν βρεθεί : ")) : found == c.found)
+            << found.toStdString();
+        EXPECT_LT(afterStop, 2000) << c.what;
+        // Idle again, without a result.
         EXPECT_EQ(frm->systemColumnCount(), 0);
         EXPECT_TRUE(protypa().isEmpty());
         EXPECT_FALSE(frm->BBtnStop->isVisible());
         EXPECT_EQ(frm->LblFound->text(), QString());
         EXPECT_EQ(frm->PrgFill->value(), 0);
-        EXPECT_TRUE(frm->BBtnCalc->isEnabled());
-        EXPECT_TRUE(frm->BtnBack->isEnabled());
+        EXPECT_TRUE(frm->BBtnCalc->isEnabled() && frm->BtnBack->isEnabled() && frm->isVisible());
         EXPECT_FALSE(frm->isBuilding());
     }
-};
-
-TEST_F(KataskeuhFrmStopTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
-{
-    markRange(1, 80);
-    chooseGame(12);
-    chooseGuarantee(1);
-    prompts.expectAsk(kAskHugeBuild, kConfirm, Button::Yes);
-    prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12 ή 11αρι(α) ΣΕ 12αδες\n"
-                                         "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
-                          kProgram);
-    DuringBuild during;
-    const qint64 afterStop = buildAndStop(400, during);
-    std::cout << "[ measure  ] build ended " << afterStop << " ms after the stop (accepting columns)\n";
-    ASSERT_TRUE(during.seen);
-    EXPECT_TRUE(during.stopVisible);
-    EXPECT_TRUE(during.othersDisabled);
-    EXPECT_TRUE(during.closeRefused);
-    EXPECT_EQ(during.progressMaximum, 10'000'000);
-    EXPECT_TRUE(during.found.startsWith(QStringLiteral("Στήλες που έχουν βρεθεί : "))) << during.found.toStdString();
-    EXPECT_LT(afterStop, 2000);
-    expectIdleWithoutResult();
-    EXPECT_TRUE(frm->isVisible());
 }
 
-TEST_F(KataskeuhFrmStopTest, StopWorksThroughLongRunsOfRejectedCandidates)
+// ---- the guarantee check and the optimiser -------------------------------------------------
+
+TEST_F(KataskeuhFrmTest, EveryBuildShowsItsCheckOddsAndCostAndTheReportPrintsTheCheck)
 {
-    // Twelve odd numbers always add up to an even sum, so no column meets an odd sum of 481; each
-    // condition alone can still be met, so the search cannot rule out whole branches early and
-    // rejects its candidates one by one.
-    markRange(1, 80);
-    chooseGame(12);
-    editCell(kOddRow, 1, QStringLiteral("12"));
-    editCell(kSumRow, 1, QStringLiteral("481"));
-    editCell(kSumRow, 2, QStringLiteral("481"));
-    prompts.expectAsk(kAskHugeBuild, kConfirm, Button::Yes);
-    prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12αρι ΣΕ 12αδες\n"
-                                         "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
-                          kProgram);
-    DuringBuild during;
-    const qint64 afterStop = buildAndStop(300, during);
-    std::cout << "[ measure  ] build ended " << afterStop << " ms after the stop (rejecting every candidate)\n";
-    ASSERT_TRUE(during.seen);
-    EXPECT_EQ(during.found, QStringLiteral("Στήλες που έχουν βρεθεί : 0"));
-    EXPECT_LT(afterStop, 2000);
-    expectIdleWithoutResult();
+    EXPECT_TRUE(frm->Verify->LblCheck->text().isEmpty());
+    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
+    const std::int64_t count = buildOver(10, 5, 1);
+    const GameOdds odds = OddsOfGame(10, 5);
+    // The progress line is cleared after the check; with nothing to list, holes stays off.
+    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds, frm->Verify->LblCost, frm->LblFound}),
+              (QStringList{"Έλεγχος εγγύησης: 100%", OddsText(10, 5, odds), GuaranteeCostText(count * 0.5, odds), ""}));
+    EXPECT_FALSE(frm->Verify->BtnHoles->isEnabled());
+    EXPECT_TRUE(frm->Optimiser->BtnOptimise->isEnabled());
+
+    EXPECT_EQ(frm->makeReport().verificationText, QStringLiteral("Έλεγχος εγγύησης: 100%"));
+
+    // Clearing the window forgets the check and the promise.
+    clear(Button::Yes);
+    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds}), (QStringList{"", ""}));
+    EXPECT_TRUE(frm->makeReport().verificationText.isEmpty());
+    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
+}
+
+// The holes of hand-made columns, in lexicographic order; at most the first 1000 are listed.
+TEST_F(KataskeuhFrmTest, TheHolesButtonListsTheHoles)
+{
+    const struct {
+        SystemColumns columns;
+        GuaranteeSetup setup;
+        QString heading;
+        QStringList first;
+        int listed;
+    } cases[] = {
+        {SystemColumns{{1, 2, 3}, {4, 5, 6}}, {range(1, 6), 3, 3}, QStringLiteral("Ακάλυπτοι συνδυασμοί: 18"),
+         {QStringLiteral("1 2 4"), QStringLiteral("1 2 5"), QStringLiteral("1 2 6"), QStringLiteral("1 3 4")}, 18},
+        // Guarantee 2 of 3: only the triples with at most one number of each column are holes.
+        {SystemColumns{{1, 2, 3}, {4, 5, 6}}, {range(1, 7), 3, 2}, QStringLiteral("Ακάλυπτοι συνδυασμοί: 9"),
+         {QStringLiteral("1 4 7"), QStringLiteral("1 5 7"), QStringLiteral("1 6 7"), QStringLiteral("2 4 7")}, 9},
+        {SystemColumns{{1, 2, 3, 4}}, {range(1, 20), 4, 4},
+         QStringLiteral("Οι πρώτοι 1000 από 4844 ακάλυπτους συνδυασμούς"),
+         {QStringLiteral("1 2 3 5"), QStringLiteral("1 2 3 6")}, 1000},
+    };
+    for (const auto &c : cases) {
+        frm->Verify->verify(c.columns, c.setup, {}, 1.0, {});
+        ASSERT_TRUE(frm->Verify->BtnHoles->isEnabled());
+        QStringList shown;
+        QStringList lines;
+        QTimer::singleShot(0, frm.get(), [&] {
+            auto *dialog = qobject_cast<THolesDlg *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            shown = texts({dialog->Holes->LblHeading, dialog->LblCheck});
+            lines = dialog->Holes->lines();
+            dialog->accept();
+        });
+        QTest::mouseClick(frm->Verify->BtnHoles, Qt::LeftButton);
+        EXPECT_EQ(shown, (QStringList{c.heading, frm->Verify->LblCheck->text()}));
+        ASSERT_EQ(lines.size(), c.listed);
+        EXPECT_EQ(lines.mid(0, c.first.size()), c.first);
+    }
+}
+
+// The stop button during a check ends the check, never the system: the line says so.
+TEST_F(KataskeuhFrmTest, AStoppedCheckSaysSo)
+{
+    frm->Verify->verify(SystemColumns{{1, 2, 3}}, GuaranteeSetup{range(1, 30), 3, 3}, {}, 1.0,
+                        [this](std::int64_t, std::int64_t) {
+                            ASSERT_TRUE(frm->Verify->checking());
+                            frm->BBtnStopClick();
+                        });
+    EXPECT_FALSE(frm->Verify->checking());
+    EXPECT_FALSE(frm->stopRequested()) << "a build's stop would refuse to save the system";
+    EXPECT_EQ(frm->Verify->LblCheck->text(), QStringLiteral("Έλεγχος εγγύησης: διακόπηκε"));
+    EXPECT_EQ(frm->makeReport().verificationText, frm->Verify->LblCheck->text());
+}
+
+// Stopped as soon as it has a smaller system: that system replaces the built one everywhere, the
+// greedy library file stays beside the new one, and the window never stopped answering.
+TEST_F(KataskeuhFrmTest, AStoppedOptimisationLeavesACompleteSystemThatTheLabelsShow)
+{
+    const std::int64_t greedy = buildOver(20, 6, 2);
+    ASSERT_EQ(protypa().size(), 1);
+    const QString greedyFile = protypa().front();
+    frm->Optimiser->CmbTime->setCurrentIndex(2); // five minutes: only the stop ends it in time
+
+    bool lockedWhileRunning = false;
+    QString progressLine;
+    std::optional<OptimiserResult> result;
+    auto progress = frm->Optimiser->onProgress;
+    frm->Optimiser->onProgress = [&, progress](const OptimiserProgress &p) {
+        progress(p);
+        if (p.bestColumns < greedy && progressLine.isEmpty()) {
+            progressLine = frm->LblFound->text();
+            frm->reject();
+            lockedWhileRunning = frm->isVisible() && frm->isOptimising() && !frm->BBtnCalc->isEnabled() &&
+                                 !frm->BtnPrint->isEnabled() && !frm->Optimiser->isEnabled() &&
+                                 !frm->BtnBack->isEnabled() && frm->BBtnStop->isVisible();
+            QTest::mouseClick(frm->BBtnStop, Qt::LeftButton);
+        }
+    };
+    auto finished = frm->Optimiser->onFinished;
+    frm->Optimiser->onFinished = [&, finished](const OptimiserResult &r) {
+        result = r;
+        prompts.expectMessage(OptimiserMessage(r), kProgram);
+        finished(r);
+    };
+    QTest::mouseClick(frm->Optimiser->BtnOptimise, Qt::LeftButton);
+    EXPECT_TRUE(frm->isOptimising());
+    QTRY_VERIFY_WITH_TIMEOUT(!frm->isOptimising(), 20000);
+    ASSERT_TRUE(result);
+    EXPECT_TRUE(lockedWhileRunning);
+    EXPECT_TRUE(progressLine.startsWith(QStringLiteral("Βελτιστοποίηση: "))) << progressLine.toStdString();
+    EXPECT_TRUE(result->stopped);
+
+    // The system now in the window keeps the promise, checked here on its own.
+    const SystemColumns &columns = context.state.systemColumns;
+    const auto count = static_cast<std::int64_t>(columns.size());
+    EXPECT_LT(count, greedy);
+    EXPECT_EQ(count, static_cast<std::int64_t>(result->columns.size()));
+    EXPECT_TRUE(CheckGuarantee(columns, GuaranteeSetup{range(1, 20), 6, 4}).holds());
+    for (const SystemColumns::Row column : columns)
+        EXPECT_EQ(std::count_if(column.begin(), column.end(), [](std::uint8_t n) { return n != 0; }), 6);
+    EXPECT_EQ(texts({frm->LblDeltia, frm->LblBuiltColumns, frm->LblBuiltCost, frm->LblPercent, frm->LblPrevious,
+                     frm->Verify->LblCheck, frm->Verify->LblCost}),
+              (QStringList{CouponCountText(count), QStringLiteral("Στήλες : %1").arg(count),
+                           QStringLiteral("Κόστος : ") + FormatMoney(count * 0.5),
+                           PercentageText(QStringLiteral("6"), count, Combinations(20, 6)),
+                           QStringLiteral("Προηγούμενο μέτρημα : %1").arg(greedy), "Έλεγχος εγγύησης: 100%",
+                           GuaranteeCostText(count * 0.5, OddsOfGame(20, 6))}));
+    EXPECT_EQ(frm->summary().couponCount, count);
+    EXPECT_EQ(frm->makeReport().numbersCaption, frm->LblBuiltColumns->text());
+    EXPECT_FALSE(frm->BBtnStop->isVisible());
+    EXPECT_TRUE(frm->BBtnCalc->isEnabled());
+
+    // The greedy library file stays; the smaller system gets its own, named with its counts.
+    const QStringList files = protypa();
+    EXPECT_EQ(files.size(), 2);
+    EXPECT_TRUE(files.contains(greedyFile));
+    EXPECT_TRUE(files.contains(LibrarySystemFileName(frm->summary(), 4, 6, 6, RequiredNumberSet{}, 0.5)))
+        << files.join(QLatin1Char(' ')).toStdString();
+
+    // The saved coupon file holds the smaller system.
+    const QString path = data.path() + QStringLiteral("/smaller.tru");
+    prompts.expectSaveFile(path, kCouponFilter);
+    QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
+    const data::CouponFileData saved = data::ReadCouponFile(path);
+    ASSERT_TRUE(saved.valid) << saved.error.toStdString();
+    EXPECT_EQ(saved.count, count);
+    EXPECT_EQ(static_cast<std::int64_t>(saved.lines.size()), count);
+}
+
+// Closing is refused while the search runs; a window destroyed meanwhile takes its thread along.
+TEST_F(KataskeuhFrmTest, TheWindowGoesOnlyWithItsSearch)
+{
+    buildOver(20, 6, 2);
+    frm->Optimiser->CmbTime->setCurrentIndex(2);
+    QTest::mouseClick(frm->Optimiser->BtnOptimise, Qt::LeftButton);
+    ASSERT_TRUE(frm->isOptimising());
+    frm->close();
+    EXPECT_TRUE(frm->isVisible());
+    QTest::qWait(150);
+    EXPECT_TRUE(frm->isOptimising());
+    frm.reset(); // no message, no thread left behind
+    QTest::qWait(50);
 }
 
 // ---- the fixed-numbers dialog -------------------------------------------------------------
@@ -696,16 +744,27 @@ protected:
     }
 };
 
-TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndEosFollowsTheCount)
+TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndTheBoundsFollowTheCount)
 {
-    for (int n = 1; n <= 14; ++n)
-        state().board[static_cast<std::size_t>(n - 1)] = true;
+    std::fill_n(context.state.board.begin(), 14, true);
     standard->Reset();
     standard->show();
+    standard->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(standard.get()));
+
+    // Keys are filtered and Enter moves on without closing the dialog.
+    standard->Edit2->setFocus();
+    standard->Edit2->clear();
+    QTest::keyClicks(standard->Edit2, QStringLiteral("1a-2 "));
+    EXPECT_EQ(standard->Edit2->text(), QStringLiteral("12"));
+    QTest::keyClick(standard->Edit2, Qt::Key_Backspace);
+    EXPECT_EQ(standard->Edit2->text(), QStringLiteral("1"));
+    QTest::keyClick(standard->Edit2, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), standard->Edit3);
+    EXPECT_TRUE(standard->isVisible());
 
     clickIn(40); // not in the pool
     EXPECT_FALSE(standard->isSelected(40));
-    EXPECT_EQ(standard->Edit3->text(), QStringLiteral("0"));
     for (int n : {5, 1, 3})
         clickIn(n);
     EXPECT_EQ(standard->SelectedText(), QStringLiteral("1,3,5"));
@@ -714,23 +773,21 @@ TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndEosFollowsTheCount)
     EXPECT_EQ(standard->Edit3->text(), QStringLiteral("2"));
     clickIn(3);
 
-    // "Έως": 5 typed with 3 selected gives 3; from above to gives from, then the count.
-    struct Case {
-        const char *from, *to, *expectedTo;
+    // With 3 selected. "Έως": 5 typed gives 3; from above to gives from, then the count; not a
+    // number, 0. "Από": above "Έως" it takes "Έως"; not a number, it becomes 0.
+    const struct {
+        bool to;
+        const char *from, *upTo, *expected;
+    } cases[] = {
+        {true, "0", "5", "3"}, {true, "2", "1", "2"},  {true, "0", "13", "3"}, {true, "x", "2", "0"},
+        {true, "1", "", "0"},  {false, "4", "2", "2"}, {false, "1", "2", "1"}, {false, "q", "2", "0"},
+        {false, "3", "z", "0"},
     };
-    for (const Case &c : {Case{"0", "5", "3"}, Case{"2", "1", "2"}, Case{"0", "13", "3"}, Case{"x", "2", "0"},
-                          Case{"1", "", "0"}}) {
+    for (const auto &c : cases) {
         standard->Edit2->setText(QLatin1String(c.from));
-        standard->Edit3->setText(QLatin1String(c.to));
-        standard->Edit3Exit();
-        EXPECT_EQ(standard->Edit3->text(), QLatin1String(c.expectedTo)) << c.from << ".." << c.to;
-    }
-    // "Από": above "Έως" it takes "Έως"; not a number, it becomes 0.
-    for (const Case &c : {Case{"4", "2", "2"}, Case{"1", "2", "1"}, Case{"q", "2", "0"}, Case{"3", "z", "0"}}) {
-        standard->Edit2->setText(QLatin1String(c.from));
-        standard->Edit3->setText(QLatin1String(c.to));
-        standard->Edit2Exit();
-        EXPECT_EQ(standard->Edit2->text(), QLatin1String(c.expectedTo)) << c.from << ".." << c.to;
+        standard->Edit3->setText(QLatin1String(c.upTo));
+        c.to ? standard->Edit3Exit() : standard->Edit2Exit();
+        EXPECT_EQ((c.to ? standard->Edit3 : standard->Edit2)->text(), QLatin1String(c.expected)) << c.from << ".." << c.upTo;
     }
 
     // From ten selected on, every click brings the box and "Έως" stays as typed.
@@ -738,7 +795,7 @@ TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndEosFollowsTheCount)
         clickIn(n);
     EXPECT_EQ(standard->Edit3->text(), QStringLiteral("9"));
     for (int n : {10, 11, 12}) {
-        prompts.expectMessage(kGiveLimits, kInfo);
+        prompts.expectMessage(QStringLiteral("Δώστε τώρα τα όρια σας για τους επιλεγμένους αριθμούς"), kCaptionInfo);
         clickIn(n);
     }
     EXPECT_EQ(standard->SelectedCount(), 12);
@@ -750,26 +807,9 @@ TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndEosFollowsTheCount)
     standard->hide();
 }
 
-TEST_F(StandardFrmTest, KeysAreFilteredAndEnterMovesOn)
-{
-    standard->show();
-    standard->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(standard.get()));
-    standard->Edit2->setFocus();
-    standard->Edit2->clear();
-    QTest::keyClicks(standard->Edit2, QStringLiteral("1a-2 "));
-    EXPECT_EQ(standard->Edit2->text(), QStringLiteral("12"));
-    QTest::keyClick(standard->Edit2, Qt::Key_Backspace);
-    EXPECT_EQ(standard->Edit2->text(), QStringLiteral("1"));
-    QTest::keyClick(standard->Edit2, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), standard->Edit3);
-    EXPECT_TRUE(standard->isVisible()); // Enter does not close the dialog
-    standard->hide();
-}
-
 TEST_F(StandardFrmTest, TheConstructorsSetIsExchangedOnOkAndKeptOnCancel)
 {
-    markRange(1, 5);
+    mark(1, 5);
     frm->LblNums->setText(QStringLiteral("2,40"));
     frm->Edit2->setText(QStringLiteral("1"));
     frm->Edit3->setText(QStringLiteral("1"));
@@ -784,9 +824,7 @@ TEST_F(StandardFrmTest, TheConstructorsSetIsExchangedOnOkAndKeptOnCancel)
         },
         &TStandardFrm::BtnCancel);
     QTest::mouseClick(frm->LMDDockSpeedButton3, Qt::LeftButton);
-    EXPECT_EQ(frm->LblNums->text(), QStringLiteral("2,40"));
-    EXPECT_EQ(frm->Edit2->text(), QStringLiteral("1"));
-    EXPECT_EQ(frm->Edit3->text(), QStringLiteral("1"));
+    EXPECT_EQ(texts({frm->LblNums, frm->Edit2, frm->Edit3}), (QStringList{"2,40", "1", "1"}));
 
     // OK: the selection ascending, the edits copied back.
     whileOpen(
@@ -797,31 +835,28 @@ TEST_F(StandardFrmTest, TheConstructorsSetIsExchangedOnOkAndKeptOnCancel)
         },
         &TStandardFrm::BtnOK);
     QTest::mouseClick(frm->LMDDockSpeedButton3, Qt::LeftButton);
-    EXPECT_EQ(frm->LblNums->text(), QStringLiteral("2,4,40"));
-    EXPECT_EQ(frm->Edit3->text(), QStringLiteral("3"));
+    EXPECT_EQ(texts({frm->LblNums, frm->Edit2, frm->Edit3}), (QStringList{"2,4,40", "1", "3"}));
 
     // The fourth row, emptied.
     frm->LblNums4->setText(QStringLiteral("3"));
     whileOpen([this] { clickIn(3); }, &TStandardFrm::BtnOK);
     QTest::mouseClick(frm->LMDDockSpeedButton4, Qt::LeftButton);
-    EXPECT_EQ(frm->LblNums4->text(), QString());
-    EXPECT_EQ(frm->EdtEos4->text(), QStringLiteral("0"));
+    EXPECT_EQ(texts({frm->LblNums4, frm->EdtEos4}), (QStringList{"", "0"}));
 }
 
+// The real windows: the required-number buttons open the program's fixed-numbers dialog, and the
+// slips go to the produced-system preview, which is handed K and the column count.
 TEST(FeatureWindowsConstructor, TheRealWindowsAreCreatedAndLinked)
 {
-    test::isolateSettings();
+    isolateSettings();
     QTemporaryDir dir;
     ScriptedPrompts prompts;
     AppContext context(AppPaths(dir.path()), prompts);
     FeatureWindows windows(context);
     auto *frm = FeatureWindows::as<TKataskeuhFrm>(windows.KataskeuhFrm);
     auto *standard = FeatureWindows::as<TStandardFrm>(windows.StandardFrm);
-    ASSERT_NE(frm, nullptr);
-    ASSERT_NE(standard, nullptr);
+    ASSERT_TRUE(frm && standard);
     frm->show();
-
-    // The required-number buttons open the program's fixed-numbers dialog.
     bool standardShown = false;
     QTimer::singleShot(0, standard, [&] {
         standardShown = standard->isVisible();
@@ -830,7 +865,6 @@ TEST(FeatureWindowsConstructor, TheRealWindowsAreCreatedAndLinked)
     QTest::mouseClick(frm->LMDDockSpeedButton2, Qt::LeftButton);
     EXPECT_TRUE(standardShown);
 
-    // The slips go to the produced-system preview, which is handed K and the column count.
     for (int n = 1; n <= 7; ++n)
         frm->SgrdAMouseUp(n - 1);
     frm->CmbNums->setCurrentIndex(4);
@@ -848,8 +882,7 @@ TEST(FeatureWindowsConstructor, TheRealWindowsAreCreatedAndLinked)
     });
     QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
     EXPECT_TRUE(previewShown);
-    EXPECT_EQ(preview->game(), 5);
-    EXPECT_EQ(preview->couponCount(), 3);
+    EXPECT_EQ((std::vector<int>{preview->game(), preview->couponCount()}), (std::vector<int>{5, 3}));
     EXPECT_EQ(preview->couponMarks(2).numbers, QStringLiteral("1,2,3,6,7"));
     frm->hide();
 }

@@ -1,10 +1,12 @@
 #include "PreviewFixture.h"
 #include "TestValues.h"
 
-#include "shell/MainFrm.h"
 #include "data/CouponFile.h"
 #include "draws/DrawsFile.h"
-#include "print/PrinterProfile.h"
+#include "print/ui/BacktestDlg.h"
+#include "print/ui/CouponFileActions.h"
+#include "print/ui/GuaranteeCheckDlg.h"
+#include "print/ui/HolesDlg.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrnPrevDeltiaFrm.h"
@@ -12,26 +14,41 @@
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/ViewNikDlg.h"
 #include "print/ui/WinningRow.h"
+#include "shell/MainFrm.h"
+#include "systems/GuaranteeQuery.h"
+#include "systems/Odds.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QPrinter>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using namespace taru;
 using namespace taru::test;
+using taru::ui::kCaptionInfo;
 
 namespace {
 
 const QString kFileName = QStringLiteral("ΣΥΣΤΗΜΑ 5.tru");
+const QString kProgram = QStringLiteral("TARU");
+const QString kNoCoupons = QStringLiteral("Το αρχείο δεν έχει δελτία για έλεγχο");
+const QString kLastPrinted = QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο");
+// By hand: {1..5} hits 5 in every draw of kThreeDraws; {5,21,22,60,80} hits 1, 3 and 2.
+const std::initializer_list<const char *> kTwoCoupons{"1,2,3,4,5", "5,21,22,60,80"};
+const QByteArray kThreeDraws("1,1001,05/01/2026,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\r\n"
+                             "2,1002,06/01/2026,1,2,3,4,5,11,12,13,14,15,21,22,23,24,25,31,32,33,34,35\r\n"
+                             "3,1003,07/01/2026,1,2,3,4,5,6,7,8,9,10,71,72,73,74,75,76,77,78,79,80\r\n");
 
-// The winning column 1..20 used by most cases.
 WinningPlaces firstTwenty()
 {
     WinningPlaces places;
@@ -40,18 +57,28 @@ WinningPlaces firstTwenty()
     return places;
 }
 
-QStringList line(std::initializer_list<int> numbers)
+// Coupons written as "1,2,3,4,5".
+std::vector<QStringList> coupons(std::initializer_list<const char *> lines)
 {
-    QStringList items;
-    for (int n : numbers)
-        items << QString::number(n);
-    return items;
+    std::vector<QStringList> out;
+    for (const char *line : lines)
+        out.push_back(QString::fromLatin1(line).split(QLatin1Char(',')));
+    return out;
+}
+
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 class DeltiaPreview : public PreviewTest {
 protected:
     DeltiaPreview()
         : deltiaFrm(ui::FeatureWindows::as<ui::TPrnPrevDeltiaFrm>(windows.PrnPrevDeltiaFrm))
+        , actions(deltiaFrm->Actions)
         , results(ui::FeatureWindows::as<ui::TInfoDialDlg>(windows.InfoDialDlg))
         , picker(ui::FeatureWindows::as<ui::TNikDlg>(windows.NikDlg))
         , drawsPicker(ui::FeatureWindows::as<ui::TViewNikDlg>(windows.ViewNikDlg))
@@ -59,31 +86,38 @@ protected:
         record(*deltiaFrm);
     }
 
-    // Writes a coupon file of game 5 (multipliers 1 and 3, 10 draws) and loads it.
-    void load(const std::vector<QStringList> &coupons)
+    // A coupon file of game 5 (multipliers 1 and 3, 2 draws), loaded; coupons announced past the
+    // lines are empty.
+    void load(std::initializer_list<const char *> lines, int announced = -1)
     {
-        const QString path = deltia(kFileName);
-        ASSERT_TRUE(writeAll(path, data::CouponFileBytes(static_cast<int>(coupons.size()), 5, QStringLiteral("1,3"), 2,
-                                                         0, coupons)));
-        ASSERT_TRUE(deltiaFrm->loadCouponFile(path));
+        const int count = announced < 0 ? static_cast<int>(lines.size()) : announced;
+        ASSERT_TRUE(writeAll(deltia(kFileName), data::CouponFileBytes(count, 5, QStringLiteral("1,3"), 2, 0, coupons(lines))));
+        ASSERT_TRUE(deltiaFrm->loadCouponFile(deltia(kFileName)));
         deltiaFrm->show();
     }
-
-    // Runs the check, reading the results dialog while it is shown.
-    void check()
+    QString drawsPath() const { return data.path() + QStringLiteral("/Nikitries.nik"); }
+    // Runs work in the next modal dialog of type Dialog while action runs, then accepts the
+    // dialog unless work closed it; false when no such dialog came up.
+    template <typename Dialog>
+    bool whileShown(const std::function<void()> &action, const std::function<void(Dialog &)> &work)
     {
-        QTimer::singleShot(0, results, [this] {
-            resultsShown = results->isVisible();
-            results->accept();
+        bool shown = false;
+        QTimer::singleShot(0, deltiaFrm, [&] {
+            auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            shown = true;
+            work(*dialog);
+            if (dialog->isVisible())
+                dialog->accept();
         });
-        deltiaFrm->BtnSortClick();
+        action();
+        return shown;
     }
     QString cell(int row, int column) const
     {
         const QTableWidgetItem *item = results->sgrd->item(row, column);
         return item ? item->text() : QString();
     }
-
     // Clicks a place (0..19) and picks text in the place picker (nothing: the picker is cancelled).
     void pick(int place, const std::optional<QString> &text)
     {
@@ -100,12 +134,23 @@ protected:
         ui::WinningRow *row = place < 10 ? deltiaFrm->Header1 : deltiaFrm->Header2;
         QTest::mouseClick(row, Qt::LeftButton, {}, row->cellRect(place % 10).center());
     }
+    void check(ui::TGuaranteeCheckDlg &dialog, int game, int threshold, const QString &pool)
+    {
+        dialog.SpnGame->setValue(game);
+        dialog.SpnThreshold->setValue(threshold);
+        dialog.EdtPool->setText(pool);
+        QTest::mouseClick(dialog.BtnCheck, Qt::LeftButton);
+    }
+    std::function<void()> click(QPushButton *button)
+    {
+        return [button] { QTest::mouseClick(button, Qt::LeftButton); };
+    }
 
     ui::TPrnPrevDeltiaFrm *deltiaFrm;
+    ui::CouponFileActions *actions;
     ui::TInfoDialDlg *results;
     ui::TNikDlg *picker;
     ui::TViewNikDlg *drawsPicker;
-    bool resultsShown = false;
     QString pickerSelection;
 };
 
@@ -113,14 +158,14 @@ protected:
 
 TEST_F(DeltiaPreview, ShowsTheFileWithItsNameInTheCaptionAndPrintsFromTheFile)
 {
-    load({line({1, 2, 3, 4, 5}), line({11, 22, 33, 44, 80})});
+    load({"1,2,3,4,5", "11,22,33,44,80"});
     EXPECT_EQ(deltiaFrm->windowTitle(), QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 1 ΑΠΟ 2 ΚΟΣΤΟΣ :30.00"));
     deltiaFrm->SBtnNextClick();
     EXPECT_EQ(deltiaFrm->windowTitle(), QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 2 ΑΠΟ 2 ΚΟΣΤΟΣ :30.00"));
     EXPECT_EQ(deltiaFrm->couponMarks(2),
               (SlipMarks{QStringLiteral("8"), QStringLiteral("1,3"), false, QStringLiteral("11,22,33,44,80"), 2, 0}));
 
-    prompts.expectMessage(QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο"), QStringLiteral("Ενημέρωση"));
+    prompts.expectMessage(kLastPrinted, kCaptionInfo);
     deltiaFrm->BtnPrintClick();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].variant, SlipVariant::BFromFile);
@@ -132,46 +177,24 @@ TEST_F(DeltiaPreview, ShowsTheFileWithItsNameInTheCaptionAndPrintsFromTheFile)
     EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/DELTIA.htm")});
 }
 
-TEST_F(DeltiaPreview, AFileThatCannotBeReadIsRefusedWithTheReadersMessage)
-{
-    const QString path = deltia(QStringLiteral("ΚΑΚΟ.tru"));
-    ASSERT_TRUE(writeAll(path, QByteArray("2\r\n5\r\n\r\n0\r\n0\r\n1,2,x,4,5\r\n")));
-    prompts.expectMessage(QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + path, QStringLiteral("Ενημέρωση"));
-    EXPECT_FALSE(deltiaFrm->loadCouponFile(path));
-    EXPECT_EQ(deltiaFrm->couponCount(), 0);
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
-}
-
+// Winning 1..20: columns 4 and 9 hit 3 each, column 1 all 5, column 2 none. Each row: hits,
+// count, two empty columns and the coupons.
 TEST_F(DeltiaPreview, CheckingGameFiveFillsSixCategories)
 {
-    // Winning 1..20. Columns 4 and 9 hit 3 each, column 1 all 5, column 2 none.
-    load({line({1, 2, 3, 4, 5}), line({41, 52, 63, 74, 80}), line({1, 2, 30, 40, 50}), line({6, 7, 8, 60, 70}),
-          line({1, 31, 32, 33, 34}), line({10, 11, 12, 13, 79}), line({2, 4, 6, 8, 77}), line({20, 21, 22, 23, 24}),
-          line({18, 19, 20, 71, 72})});
+    load({"1,2,3,4,5", "41,52,63,74,80", "1,2,30,40,50", "6,7,8,60,70", "1,31,32,33,34", "10,11,12,13,79",
+          "2,4,6,8,77", "20,21,22,23,24", "18,19,20,71,72"});
     context.state.winningColumn = firstTwenty();
     results->Label1->setText(QStringLiteral("από πριν"));
-    check();
-    EXPECT_TRUE(resultsShown);
+    QStringList rows;
+    EXPECT_TRUE(whileShown<ui::TInfoDialDlg>([this] { deltiaFrm->BtnSortClick(); }, [&](ui::TInfoDialDlg &) {
+        for (int row = 0; row < results->sgrd->rowCount(); ++row)
+            rows << QStringList{cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3), cell(row, 4)}.join('|');
+    }));
+    EXPECT_EQ(rows, (QStringList{"5|1|||1", "4|2|||6,7", "3|2|||4,9", "2|1|||3", "1|2|||5,8", "0|1|||2"}));
     EXPECT_EQ(results->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ 5 ΑΠΟΤΕΛΕΣΜΑΤΑ ΔΙΑΛΟΓΗΣ"));
     EXPECT_EQ(results->Label1->text(), QString());
     EXPECT_EQ(results->Label3->text(),
               QStringLiteral("1 / 2 / 3 / 4 / 5 / 6 / 7 / 8 / 9 / 10 / 11 / 12 / 13 / 14 / 15 / 16 / 17 / 18 / 19 / 20"));
-
-    ASSERT_EQ(results->sgrd->rowCount(), 6);
-    const struct {
-        const char *hits, *count, *coupons;
-    } expected[] = {{"5", "1", "1"}, {"4", "2", "6,7"}, {"3", "2", "4,9"}, {"2", "1", "3"}, {"1", "2", "5,8"}, {"0", "1", "2"}};
-    for (int row = 0; row < 6; ++row) {
-        EXPECT_EQ(cell(row, 0), QString::fromUtf8(expected[row].hits)) << row;
-        EXPECT_EQ(cell(row, 1), QString::fromUtf8(expected[row].count)) << row;
-        EXPECT_EQ(cell(row, 2), QString()) << row;
-        EXPECT_EQ(cell(row, 3), QString()) << row;
-        EXPECT_EQ(cell(row, 4), QString::fromUtf8(expected[row].coupons)) << row;
-    }
-
-    // The Latin look-alikes of two headings are kept as they are.
-    EXPECT_EQ(results->sgrd->horizontalHeaderItem(1)->text(), QStringLiteral("EΠΙΤYXΙΕΣ"));
-    EXPECT_EQ(results->sgrd->horizontalHeaderItem(2)->text(), QStringLiteral("KΛΗΡΩΣΕΙΣ"));
 }
 
 TEST_F(DeltiaPreview, CheckingRefusesWithoutCouponsOrWithAnEmptyPlace)
@@ -180,44 +203,36 @@ TEST_F(DeltiaPreview, CheckingRefusesWithoutCouponsOrWithAnEmptyPlace)
     prompts.expectMessage(QStringLiteral("Δεν υπάρχουν δελτία για διαλογή!"), QStringLiteral("Σφάλμα"));
     deltiaFrm->BtnSortClick();
 
-    load({line({1, 2, 3, 4, 5})});
+    load({"1,2,3,4,5"});
     context.state.winningColumn[19] = QStringLiteral("-");
-    prompts.expectMessage(QStringLiteral("Παρακαλώ συμπληρώστε τη νικήτρια στήλη"), QStringLiteral("Ενημέρωση"));
+    prompts.expectMessage(QStringLiteral("Παρακαλώ συμπληρώστε τη νικήτρια στήλη"), kCaptionInfo);
     QTest::mouseClick(deltiaFrm->BtnSort, Qt::LeftButton);
     EXPECT_FALSE(results->isVisible());
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
 }
 
 TEST_F(DeltiaPreview, APlaceIsPickedUnlessTheNumberStandsAlready)
 {
-    load({line({1, 2, 3, 4, 5})});
+    load({"1,2,3,4,5"});
     context.state.clearWinningColumn();
-    EXPECT_EQ(picker->ComboBox1->count(), 81);
-    EXPECT_EQ(picker->ComboBox1->itemText(0), QStringLiteral("-"));
-    EXPECT_EQ(picker->ComboBox1->itemText(80), QStringLiteral("80"));
-
-    pick(2, QStringLiteral("33"));
-    EXPECT_EQ(pickerSelection, QStringLiteral("-")); // opened on the place's text
-    EXPECT_EQ(context.state.winningColumn[2], QStringLiteral("33"));
-
-    // 33 again, in place 15: refused in a box without a title.
-    prompts.expectMessage(QStringLiteral("Ο αριθμός αυτός υπάρχει ήδη στη νικήτρια!"), QString());
-    pick(14, QStringLiteral("33"));
-    EXPECT_EQ(context.state.winningColumn[14], QStringLiteral("-"));
-
-    // "-" while other places are still "-" is the same refusal.
-    prompts.expectMessage(QStringLiteral("Ο αριθμός αυτός υπάρχει ήδη στη νικήτρια!"), QString());
-    pick(2, QStringLiteral("-"));
-    EXPECT_EQ(context.state.winningColumn[2], QStringLiteral("33"));
-
-    pick(14, QStringLiteral("80"));
-    EXPECT_EQ(context.state.winningColumn[14], QStringLiteral("80"));
-
-    // Cancelling the picker changes nothing.
-    pick(14, std::nullopt);
-    EXPECT_EQ(pickerSelection, QStringLiteral("80"));
-    EXPECT_EQ(context.state.winningColumn[14], QStringLiteral("80"));
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+    // 33 again elsewhere is refused in a box without a title, and so is "-" while other places are
+    // still "-"; a picker cancelled changes nothing. Each opens on its place's text.
+    const struct {
+        int place;
+        std::optional<QString> pick;
+        bool refused;
+        const char *openedOn, *after;
+    } picks[] = {
+        {2, QStringLiteral("33"), false, "-", "33"}, {14, QStringLiteral("33"), true, "-", "-"},
+        {2, QStringLiteral("-"), true, "33", "33"},  {14, QStringLiteral("80"), false, "-", "80"},
+        {14, std::nullopt, false, "80", "80"},
+    };
+    for (const auto &p : picks) {
+        if (p.refused)
+            prompts.expectMessage(QStringLiteral("Ο αριθμός αυτός υπάρχει ήδη στη νικήτρια!"), QString());
+        pick(p.place, p.pick);
+        EXPECT_EQ(pickerSelection, QLatin1String(p.openedOn)) << p.place;
+        EXPECT_EQ(context.state.winningColumn[p.place], QLatin1String(p.after)) << p.place;
+    }
 
     // Outside the cells nothing opens.
     QTest::mouseClick(deltiaFrm->Header1, Qt::LeftButton, {}, QPoint(ui::WinningRow::kCells * 30 + 5, 5));
@@ -226,122 +241,207 @@ TEST_F(DeltiaPreview, APlaceIsPickedUnlessTheNumberStandsAlready)
     EXPECT_EQ(deltiaFrm->Header2->placeAt(QPoint(300, 3)), -1);
 }
 
+// No draws file: no prompt, no dialog. Then a picker cancelled leaves the column as it was, Enter
+// on the selected (last) row takes the last draw, and a double click picks another row.
 TEST_F(DeltiaPreview, ADrawFromTheDrawsFileFillsTheTwentyPlaces)
 {
-    load({line({1, 2, 3, 4, 5})});
+    load({"1,2,3,4,5"});
     context.state.winningColumn = firstTwenty();
-    deltiaFrm->sBtnNikClick(); // no draws file: no prompt, no dialog
+    deltiaFrm->sBtnNikClick();
     EXPECT_FALSE(drawsPicker->isVisible());
     EXPECT_EQ(context.state.winningColumn, firstTwenty());
 
-    std::vector<draws::DrawEntry> entries;
+    QByteArray draws; // draw d holds 20d-19 .. 20d
     for (int d = 1; d <= 3; ++d) {
-        draws::DrawEntry entry;
-        entry.sequence = QString::number(d);
-        entry.drawNumber = QString::number(900 + d);
-        entry.date = QStringLiteral("0%1/12/2026").arg(d);
-        for (int i = 0; i < kWinningSize; ++i)
-            entry.numbers[static_cast<std::size_t>(i)] = QString::number(d * 20 + i - 19);
-        entries.push_back(entry);
+        draws += QStringLiteral("%1,%2,0%1/12/2026").arg(d).arg(900 + d).toLatin1();
+        for (int i = 1; i <= kWinningSize; ++i)
+            draws += ',' + QByteArray::number(d * 20 - 20 + i);
+        draws += "\r\n";
     }
-    ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/Nikitries.nik"), draws::DrawsFileBytes(entries)));
-
-    // Cancelled: the column stays as it was.
+    ASSERT_TRUE(writeAll(drawsPath(), draws));
     context.state.clearWinningColumn();
-    QTimer::singleShot(0, drawsPicker, [this] { drawsPicker->reject(); });
-    deltiaFrm->sBtnNikClick();
+    const auto nik = [this] { deltiaFrm->sBtnNikClick(); };
+    EXPECT_TRUE(whileShown<ui::TViewNikDlg>(nik, [](ui::TViewNikDlg &dialog) { dialog.reject(); }));
     EXPECT_EQ(context.state.winningColumn, SharedState::emptyWinningColumn());
 
-    // Enter on the selected (last) row takes the last draw.
     int selectedRow = -1;
-    QTimer::singleShot(0, drawsPicker, [&] {
-        selectedRow = drawsPicker->SGrd->currentRow();
-        QTest::keyClick(drawsPicker->SGrd, Qt::Key_Return);
-    });
-    QTest::mouseClick(deltiaFrm->sBtnNik, Qt::LeftButton);
+    EXPECT_TRUE(whileShown<ui::TViewNikDlg>(click(deltiaFrm->sBtnNik), [&](ui::TViewNikDlg &dialog) {
+        selectedRow = dialog.SGrd->currentRow();
+        QTest::keyClick(dialog.SGrd, Qt::Key_Return);
+    }));
     EXPECT_EQ(selectedRow, 2);
     for (int i = 0; i < kWinningSize; ++i)
         EXPECT_EQ(context.state.winningColumn[static_cast<std::size_t>(i)], QString::number(41 + i));
 
-    // A double click picks another row.
-    QTimer::singleShot(0, drawsPicker, [this] {
-        drawsPicker->SGrd->selectRow(0);
-        drawsPicker->SGrdDblClick();
-    });
-    deltiaFrm->sBtnNikClick();
+    EXPECT_TRUE(whileShown<ui::TViewNikDlg>(nik, [](ui::TViewNikDlg &dialog) {
+        dialog.SGrd->selectRow(0);
+        dialog.SGrdDblClick();
+    }));
     EXPECT_EQ(context.state.winningColumn[0], QStringLiteral("1"));
     EXPECT_EQ(context.state.winningColumn[19], QStringLiteral("20"));
-
-    EXPECT_EQ(drawsPicker->SGrd->columnCount(), 23);
-    EXPECT_EQ(drawsPicker->SGrd->rowCount(), 3);
 }
 
+// A file that cannot be read is refused with the reader's message, and the preview stays shut;
+// one that reads opens it (three coupons announced, one line present: two are empty).
 TEST_F(DeltiaPreview, TheMainMenuOpensThePreviewOnlyOnAFileThatReads)
 {
     ui::TMainFrm main(context, windows);
-    const QString bad = deltia(QStringLiteral("ΚΑΚΟ.tru"));
-    ASSERT_TRUE(writeAll(bad, QByteArray("x\r\n")));
     const QString info = QStringLiteral("Επιλέξτε αρχείο συστήματος ή δελτίων για Εκτύπωση, Διαλογή Επιτυχιών");
-
-    bool shown = false;
-    prompts.expectMessage(info, QStringLiteral("TARU"));
-    prompts.expectOpenFile(bad);
-    prompts.expectMessage(QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + bad, QStringLiteral("Ενημέρωση"));
-    QTimer::singleShot(0, deltiaFrm, [&] {
-        shown = deltiaFrm->isVisible();
-        deltiaFrm->reject();
-    });
-    main.menuItem(QStringLiteral("N15"))->trigger();
-    QTest::qWait(10);
-    EXPECT_FALSE(shown);
-
-    const QString good = deltia(kFileName);
-    ASSERT_TRUE(writeAll(good, data::CouponFileBytes(3, 5, QString(), 0, 0, {line({1, 2, 3, 4, 5})})));
-    QString caption;
-    prompts.expectMessage(info, QStringLiteral("TARU"));
-    prompts.expectOpenFile(good);
-    QTimer::singleShot(0, deltiaFrm, [&] {
-        shown = deltiaFrm->isVisible();
-        caption = deltiaFrm->windowTitle();
-        deltiaFrm->reject();
-    });
-    main.menuItem(QStringLiteral("N15"))->trigger();
-    EXPECT_TRUE(shown);
-    // Three coupons announced, one line present: the other two are empty coupons.
-    EXPECT_EQ(caption, QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :0.50"));
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+    const struct {
+        QString path;
+        QByteArray bytes;
+        QString refusal, caption;
+    } cases[] = {
+        {deltia(QStringLiteral("ΚΑΚΟ.tru")), "2\r\n5\r\n\r\n0\r\n0\r\n1,2,x,4,5\r\n",
+         QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + deltia(QStringLiteral("ΚΑΚΟ.tru")), QString()},
+        {deltia(kFileName), data::CouponFileBytes(3, 5, QString(), 0, 0, coupons({"1,2,3,4,5"})), QString(),
+         QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :0.50")},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(writeAll(c.path, c.bytes));
+        prompts.expectMessage(info, kProgram);
+        prompts.expectOpenFile(c.path);
+        if (!c.refusal.isEmpty())
+            prompts.expectMessage(c.refusal, kCaptionInfo);
+        QString caption;
+        QTimer::singleShot(0, deltiaFrm, [&] {
+            caption = deltiaFrm->isVisible() ? deltiaFrm->windowTitle() : QString();
+            deltiaFrm->reject();
+        });
+        main.menuItem(QStringLiteral("N15"))->trigger();
+        QTest::qWait(10);
+        EXPECT_EQ(caption, c.caption);
+        EXPECT_EQ(deltiaFrm->couponCount(), c.refusal.isEmpty() ? 3 : 0);
+    }
 }
 
-// The preview's own printer: the program's printer, here set to write a PDF, with the default
-// profile of the Printers folder.
-TEST_F(PreviewTest, ThePreviewPrintsTheCurrentCouponOnTheProgramsPrinter)
+// ---- the guarantee check and the history of the file's coupons ------------------------------
+
+// A hand-made file: each choice shows what the check of its columns over its pool finds, holes
+// and odds too; the two empty coupons announced past the lines cover nothing.
+TEST_F(DeltiaPreview, TheGuaranteeCheckOfAHandMadeFile)
 {
+    load({"1,2,3,4,5", "4,5,6,7,8", "1,2,6,7,8"}, 5);
+    const SystemColumns columns{{1, 2, 3, 4, 5}, {4, 5, 6, 7, 8}, {1, 2, 6, 7, 8}};
+    const struct {
+        int game, threshold;
+        QString pool;
+        std::vector<std::uint8_t> numbers;
+    } cases[] = {
+        {5, 4, QStringLiteral("1-8"), range(1, 8)},
+        {5, 3, QStringLiteral("1-8"), range(1, 8)},
+        {4, 3, QStringLiteral("1-9, 12"), col({1, 2, 3, 4, 5, 6, 7, 8, 9, 12})},
+        {3, 3, QStringLiteral("2 4 6 8 10"), col({2, 4, 6, 8, 10})},
+    };
+    EXPECT_TRUE(whileShown<ui::TGuaranteeCheckDlg>(click(actions->BtnGuarantee), [&](ui::TGuaranteeCheckDlg &dialog) {
+        // Preset to the file's game, one below it and the numbers the file uses.
+        EXPECT_EQ((std::vector<int>{dialog.SpnGame->value(), dialog.SpnThreshold->value()}), (std::vector<int>{5, 4}));
+        EXPECT_EQ(dialog.EdtPool->text(), QStringLiteral("1-8"));
+        EXPECT_EQ(dialog.LblPromise->text(), QStringLiteral("Αν έρθουν 5 από τους 8 αριθμούς, μια στήλη έχει τουλάχιστον 4"));
+        for (const auto &c : cases) {
+            check(dialog, c.game, c.threshold, c.pool);
+            QTRY_VERIFY(!dialog.checking());
+            const GuaranteeCheckResult expected = CheckGuarantee(columns, GuaranteeSetup{c.numbers, c.game, c.threshold});
+            const GuaranteeCheckResult &result = dialog.result();
+            EXPECT_EQ(result.total, expected.total) << c.pool.toStdString();
+            EXPECT_EQ(result.covered, expected.covered) << c.pool.toStdString();
+            QStringList holes;
+            for (std::size_t i = 0; i < expected.holes.size(); ++i)
+                holes << HoleText(expected.holes[i]);
+            EXPECT_EQ(dialog.Holes->lines(), holes) << c.pool.toStdString();
+            const int n = static_cast<int>(c.numbers.size());
+            EXPECT_EQ(dialog.LblResult->text(), GuaranteeCheckText(result));
+            EXPECT_EQ(dialog.LblOdds->text(), OddsText(n, c.game, OddsOfGame(n, c.game)));
+            EXPECT_TRUE(dialog.BtnCheck->isEnabled());
+        }
+    }));
+}
+
+// A pool that does not read, one too small for the game (each kind is listed in the core tests);
+// the threshold never goes above the game.
+TEST_F(DeltiaPreview, ChoicesThatCannotBeCheckedAreNamed)
+{
+    load({"1,2,3,4,5"});
+    EXPECT_TRUE(whileShown<ui::TGuaranteeCheckDlg>(click(actions->BtnGuarantee), [&](ui::TGuaranteeCheckDlg &dialog) {
+        for (const auto &[pool, message] :
+             {std::pair{QStringLiteral("1-x"), QStringLiteral("Μη έγκυρος αριθμός: «1-x»")},
+              std::pair{QStringLiteral("1-4"), QStringLiteral("Χρειάζονται τουλάχιστον 5 αριθμοί για παιχνίδι 5 (δόθηκαν 4)")}}) {
+            prompts.expectMessage(message, kProgram);
+            check(dialog, 5, 4, pool);
+            EXPECT_FALSE(dialog.checking());
+            EXPECT_TRUE(dialog.LblResult->text().isEmpty());
+        }
+        dialog.SpnThreshold->setValue(5);
+        dialog.SpnGame->setValue(3);
+        EXPECT_EQ(dialog.SpnThreshold->value(), 3);
+    }));
+}
+
+// Two coupons against three draws, counted by hand, and printed on the program's printer (the
+// print dialog cancelled first: nothing printed).
+TEST_F(DeltiaPreview, TheHistoryOfTwoCouponsOverThreeDraws)
+{
+    load(kTwoCoupons);
+    ASSERT_TRUE(writeAll(drawsPath(), kThreeDraws));
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("history.pdf"));
+    ui::ConfigurePdfPrinter(ui::ProgramPrinter(), pdf, 150);
+    EXPECT_TRUE(whileShown<ui::TBacktestDlg>(click(actions->BtnHistory), [&](ui::TBacktestDlg &dialog) {
+        QTRY_VERIFY(!dialog.running());
+        const QTableWidget *table = dialog.TblHits;
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 0)->text() + '|' + table->item(r, 1)->text() + '|' + table->item(r, 3)->text();
+        EXPECT_EQ(rows, (QStringList{"5 επιτυχίες|3|1", "4 επιτυχίες|0|0", "3 επιτυχίες|1|1", "2 επιτυχίες|1|0",
+                                     "1 επιτυχία|1|0", "0 επιτυχίες|0|0"}));
+        EXPECT_EQ((QStringList{dialog.LblBest->text(), dialog.LblSummary->text(), dialog.LblRange->text(),
+                               dialog.LblFile->text()}),
+                  (QStringList{"Καλύτερη κλήρωση: 1002 της 06/01/2026 (1 στήλη με 5 επιτυχίες)",
+                               "2 στήλες των 5 αριθμών σε 3 κληρώσεις: 6 έλεγχοι στήλης με κλήρωση",
+                               "Κληρώσεις 1001 (05/01/2026) έως 1003 (07/01/2026)", "ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: " + kFileName}));
+        ASSERT_TRUE(dialog.BtnPrint->isEnabled());
+        prompts.expectPrintDialog(false);
+        QTest::mouseClick(dialog.BtnPrint, Qt::LeftButton);
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+        prompts.expectPrintDialog(true);
+        QTest::mouseClick(dialog.BtnPrint, Qt::LeftButton);
+    }));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    PrinterProfile profile;
-    profile.markChar = QStringLiteral("X");
-    ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/Printers/default.tpr"), SerialiseProfile(profile)));
-    const QString file = deltia(kFileName);
-    ASSERT_TRUE(writeAll(file, data::CouponFileBytes(2, 5, QString(), 0, 0, {line({1, 2, 3, 4, 5}), line({6, 7, 8, 9, 10})})));
+    const QString printed = pdfText(pdf);
+    for (const QString &expected : {QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: ") + kFileName, QStringLiteral("5 επιτυχίες"),
+                                    QStringLiteral("Καλύτερη κλήρωση: 1002")})
+        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
+}
 
-    auto *preview = ui::FeatureWindows::as<ui::TPrnPrevDeltiaFrm>(windows.PrnPrevDeltiaFrm);
-    ASSERT_TRUE(preview->loadCouponFile(file));
-    preview->show();
-    preview->SBtnNextClick();
-
-    QPrinter &printer = ui::ProgramPrinter();
-    const QString pdf = data.path() + QStringLiteral("/slip.pdf");
-    ui::ConfigurePdfPrinter(printer, pdf, 300);
-    prompts.expectMessage(QStringLiteral("Εκτυπώσατε και το τελευταίο δελτίο"), QStringLiteral("Ενημέρωση"));
-    preview->BtnPrintClick();
-    printer.setOutputFileName(QString()); // back to the system's printer for the other tests
-    printer.setOutputFormat(QPrinter::NativeFormat);
-
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(process.waitForFinished(30000));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    EXPECT_EQ(text.count(QLatin1Char('\f')), 1) << text.toStdString(); // one page
-    EXPECT_TRUE(text.contains(QStringLiteral("Δελ. 2"))) << text.toStdString();
-    EXPECT_EQ(text.count(QLatin1Char('X')), 6) << text.toStdString(); // five numbers and the game box
+// What stops the history before it starts, each with its message; the file is left as it was.
+TEST_F(DeltiaPreview, TheHistoryNeedsCouponsAndAReadableDrawsFile)
+{
+    const struct {
+        bool coupons;
+        std::optional<QByteArray> draws; // no file at all when empty
+        QString message;
+        QString caption;
+    } cases[] = {
+        {true, std::nullopt, QStringLiteral("Δεν βρέθηκε το αρχείο των Νικητριών (Nikitries.nik)"), kProgram},
+        {true, QByteArray(), QStringLiteral("Το αρχείο των Νικητριών δεν έχει κληρώσεις"), kProgram},
+        // The reader's own message (it names the file and the line).
+        {true, QByteArray("1,1001,05/01/2026,1,2,x,4\r\n"), QString(), draws::kDrawsErrorCaption},
+        {false, QByteArray(), kNoCoupons, kProgram},
+    };
+    for (const auto &c : cases) {
+        c.coupons ? load(kTwoCoupons, 3) : load({}, 3);
+        QFile::remove(drawsPath());
+        ASSERT_TRUE(!c.draws || writeAll(drawsPath(), *c.draws));
+        const QString message = c.message.isEmpty() ? draws::ReadDrawsFile(drawsPath()).message() : c.message;
+        EXPECT_TRUE(!c.message.isEmpty() || message.startsWith(draws::kDrawsReadError + QLatin1Char('\n')));
+        prompts.expectMessage(message, c.caption);
+        QTest::mouseClick(actions->BtnHistory, Qt::LeftButton);
+        EXPECT_FALSE(actions->HistoryDlg->isVisible());
+        EXPECT_TRUE(!c.draws || readAll(drawsPath()) == *c.draws);
+    }
+    // No coupons: the guarantee check says the same.
+    prompts.expectMessage(kNoCoupons, kProgram);
+    QTest::mouseClick(actions->BtnGuarantee, Qt::LeftButton);
 }
