@@ -25,15 +25,15 @@ const DrawList kThreeDraws = [] {
 }();
 
 // {1..5} hits 5 in every draw; {5,21,22,60,80} hits 1, 3 and 2 (counted by hand).
-BacktestResult twoCoupons()
+BacktestResult twoCoupons(const DrawList &draws = kThreeDraws, bool withLines = true)
 {
     data::CouponFileData file;
     file.count = 2;
     file.game = 5;
     file.valid = true;
-    file.lines.push_back({{1, 2, 3, 4, 5}});
-    file.lines.push_back({{5, 21, 22, 60, 80}});
-    return Backtest(file, kThreeDraws);
+    if (withLines)
+        file.lines = {{{1, 2, 3, 4, 5}}, {{5, 21, 22, 60, 80}}};
+    return Backtest(file, draws);
 }
 
 BacktestSheet sheetOf(const BacktestResult &result, const QLocale &locale)
@@ -87,7 +87,7 @@ TEST(BacktestPrint, OnePageAsTheOtherListsPrint)
                          "Κληρώσεις 1001 (05/01/2026) έως 1003 (07/01/2026)",
                          "Καλύτερη κλήρωση: 1002 της 06/01/2026 (1 στήλη με 5 επιτυχίες)"}));
 
-// Each row on one line in the table's font, the cells left to right, rows going down the
+    // Each row on one line in the table's font, the cells left to right, rows going down the
     // page; the closing lines under the table in the header's size.
     int previous = all.at(5).y;
     for (int row = 0; row <= 6; ++row) {
@@ -145,15 +145,9 @@ TEST(BacktestPrint, NothingFallsOffAPage)
 // Without draws: counts, no shares and no best draw; a failed printer aborts the document.
 TEST(BacktestPrint, NoDrawsAndAFailedPrinter)
 {
-    data::CouponFileData twoEmpty;
-    twoEmpty.count = 2;
-    twoEmpty.game = 5;
-    twoEmpty.valid = true;
-    const auto none = BacktestTable(Backtest(twoEmpty, {}));
+    const auto none = BacktestTable(twoCoupons({}, false));
     ASSERT_EQ(none.size(), 6u);
-    EXPECT_EQ(none[0].count, "0");
-    EXPECT_TRUE(none[0].share.isEmpty());
-    EXPECT_TRUE(none[0].best.isEmpty());
+    EXPECT_EQ((QStringList{none[0].count, none[0].share, none[0].best}), (QStringList{"0", "", ""}));
     EXPECT_TRUE(BacktestDrawRange(DrawList()).isEmpty());
 
     RecordingCanvas failing;

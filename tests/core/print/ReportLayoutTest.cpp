@@ -25,6 +25,7 @@ SlipGeometry grid()
 
 const ReportOwner kOwner{QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210"),
                          QStringLiteral("ΑΛΦΑ-TARU")};
+const QLocale kGreek(QLocale::Greek, QLocale::Greece);
 
 LibraryReport library(const QString &name, int lines)
 {
@@ -42,13 +43,23 @@ LibraryReport library(const QString &name, int lines)
     return r;
 }
 
+// Each line as "gx,gy size/style text": the style after a slash where the line sets one (b bold,
+// u underline), none before the first change.
+QStringList placed(const QList<ReportLine> &lines)
+{
+    QStringList out;
+    for (const ReportLine &line : lines) {
+        const QString style = !line.style ? QString()
+                                          : QStringLiteral("/") + (line.style->bold ? "b" : "") + (line.style->underline ? "u" : "");
+        out << QStringLiteral("%1,%2 %3%4 %5").arg(line.gx).arg(line.gy).arg(line.fontSize).arg(style, line.text);
+    }
+    return out;
+}
+
 const ReportLine *find(const QList<ReportLine> &lines, const QString &text)
 {
-    for (const ReportLine &line : lines) {
-        if (line.text == text)
-            return &line;
-    }
-    return nullptr;
+    const auto it = std::find_if(lines.begin(), lines.end(), [&](const ReportLine &line) { return line.text == text; });
+    return it == lines.end() ? nullptr : &*it;
 }
 
 } // namespace
@@ -60,66 +71,37 @@ TEST(ReportLayout, BoundsAndNames)
     EXPECT_EQ(FormatConditionName(QStringLiteral("  ΑΘΡΟΙΣΜΑ ")), QStringLiteral("ΑΘΡΟΙΣΜΑ") + QString(25, QLatin1Char(' ')));
 }
 
-TEST(ReportLayout, LibraryWithoutConditionThreeLines)
+// Without "Z" in the name: no condition line, the owner's lines right under the numbers. With it:
+// the condition line takes the fixed numbers its text counts, and the owner's lines follow it.
+TEST(ReportLayout, LibraryWithAndWithoutCondition)
 {
-    const auto lines = LayoutLibraryReport(library(QStringLiteral("S10-5"), 3), kOwner, grid(), QLocale::c());
-    QList<double> ys;
-    QStringList texts;
-    for (const ReportLine &line : lines) {
-        ys.append(line.gy);
-        texts.append(line.text);
-    }
-    EXPECT_EQ(texts, (QStringList{
-                         QStringLiteral("Αναφορά Συστήματος : S10-5"),
-                         QStringLiteral("Παιχνίδι : 5"),
-                         QStringLiteral("Παίζουν : 10 αριθμοί"),
-                         QStringLiteral("Αξία Συστήματος : 63.00 € Ευρώ"),
-                         QStringLiteral("Δελτία : 126"),
-                         QStringLiteral("Σύστημα Χωρίς Όρους"),
-                         QStringLiteral("Αν πιάσουμε 5 αριθμούς έχουμε τουλαχιστον"),
-                         QStringLiteral("4 αρι(α) στόχος μας το 5"),
-                         QStringLiteral("Οι Αριθμοί που παίζουμε στο Σύστημα "),
-                         QStringLiteral("line 1"), QStringLiteral("line 2"), QStringLiteral("line 3"),
-                         QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210"),
-                         QStringLiteral("ΑΛΦΑ-TARU"), kReportFooterSlogan,
-                     }));
-    EXPECT_EQ(ys, (QList<double>{-11, -9.5, -8, -6.5, -5, -3.5, -1.5, -0.5, 1, 2, 3, 4, 7, 8, 9, 10, 11}));
-    const ReportLine &game = lines[1];
-    EXPECT_EQ(game.x, 2300);
-    EXPECT_EQ(game.y, 2000 - 475);
-    EXPECT_EQ(lines[5].x, 2400);
-    const ReportLine &title = lines[12];
-    EXPECT_EQ(title.y, 2350);
-    EXPECT_EQ(title.fontSize, 10);
-    // Sizes and styles: the first lines keep the profile's style.
-    EXPECT_FALSE(lines[0].style.has_value());
-    EXPECT_EQ(lines[0].fontSize, 12);
-    EXPECT_FALSE(lines[4].style.has_value());
-    EXPECT_EQ(lines[5].style, (FontStyle{true, true}));
-    EXPECT_EQ(lines[5].fontSize, 10);
-    EXPECT_EQ(lines[6].style, FontStyle{});
-    EXPECT_EQ(lines[6].fontSize, 9);
-    EXPECT_EQ(lines[8].style, (FontStyle{false, true}));
-    EXPECT_EQ(lines[13].fontSize, 8);
-    EXPECT_EQ(lines[15].fontSize, 10);
-    EXPECT_EQ(lines[16].fontSize, 8);
-}
+    const QStringList head{"13,-11 12 Αναφορά Συστήματος : ", "13,-9.5 12 Παιχνίδι : 5", "13,-8 12 Παίζουν : 10 αριθμοί",
+                           "13,-6.5 12 Αξία Συστήματος : 63.00 € Ευρώ", "13,-5 12 Δελτία : 126"};
+    EXPECT_EQ(placed(LayoutLibraryReport(library(QStringLiteral("S10-5"), 3), kOwner, grid(), QLocale::c())),
+              (QStringList{head[0] + "S10-5", head[1], head[2], head[3], head[4], "14,-3.5 10/bu Σύστημα Χωρίς Όρους",
+                           "13,-1.5 9/ Αν πιάσουμε 5 αριθμούς έχουμε τουλαχιστον", "13,-0.5 9/ 4 αρι(α) στόχος μας το 5",
+                           "13,1 10/u Οι Αριθμοί που παίζουμε στο Σύστημα ", "13,2 9/ line 1", "13,3 9/ line 2",
+                           "13,4 9/ line 3", "13,7 10/ ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ", "13,8 8/ Οδός 1", "13,9 8/ Τηλ. 210",
+                           "13,10 10/ ΑΛΦΑ-TARU", "13,11 8/ " + kReportFooterSlogan}));
+    EXPECT_EQ(placed(LayoutLibraryReport(library(QStringLiteral("Z10-5"), 2), kOwner, grid(), QLocale::c())),
+              (QStringList{head[0] + "Z10-5", head[1], head[2], head[3], head[4], "14,-3.5 10/bu Σύστημα Με Όρο",
+                           "13,-1.5 9/ Αν πιάσουμε 5 αριθμούς και τα Στανταρ έχουμε", "13,-0.5 9/ 4 αρι(α) στόχος μας το 5",
+                           "13,1 10/u Οι Αριθμοί που παίζουμε στο Σύστημα ", "13,2 9/ line 1", "13,3 9/ line 2",
+                           "13,5 9/ Όρος : 7,14,21   3 ΑΠΟ ΤΑ ΣΤΑΝΤΑΡ", "13,6 10/ ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ", "13,7 8/ Οδός 1",
+                           "13,8 8/ Τηλ. 210", "13,9 10/ ΑΛΦΑ-TARU", "13,10 8/ " + kReportFooterSlogan}));
 
-TEST(ReportLayout, LibraryWithCondition)
-{
-    const auto lines = LayoutLibraryReport(library(QStringLiteral("Z10-5"), 2), kOwner, grid(), QLocale::c());
-    ASSERT_TRUE(find(lines, QStringLiteral("Σύστημα Με Όρο")));
-    ASSERT_TRUE(find(lines, QStringLiteral("Αν πιάσουμε 5 αριθμούς και τα Στανταρ έχουμε")));
-    const ReportLine *condition = find(lines, QStringLiteral("Όρος : 7,14,21   3 ΑΠΟ ΤΑ ΣΤΑΝΤΑΡ"));
-    ASSERT_TRUE(condition);
-    EXPECT_EQ(condition->gy, 5);
-    EXPECT_EQ(condition->fontSize, 9);
+    // Device units: L + x × PX, T + y × PY.
+    const auto lines = LayoutLibraryReport(library(QStringLiteral("S10-5"), 3), kOwner, grid(), QLocale::c());
+    EXPECT_EQ(QPoint(lines[1].x, lines[1].y), QPoint(2300, 2000 - 475));
+    EXPECT_EQ(QPoint(lines[5].x, lines[12].y), QPoint(2400, 2350));
 
     LibraryReport bad = library(QStringLiteral("Z10-5"), 2);
     bad.conditionText = QStringLiteral("ΤΡΙΑ ΑΠΟ ΤΑ ΣΤΑΝΤΑΡ");
     EXPECT_THROW(LayoutLibraryReport(bad, kOwner, grid(), QLocale::c()), ConversionError);
 }
 
+// Nine rows of conditions (the fourth switched off) and four lines of numbers: the rows on lines 1
+// to 8, the groups on 9 to 12 (the second switched off), the owner on 13 and 14.
 TEST(ReportLayout, ConstructorNineRowTableWithFourLines)
 {
     ConstructorReport r;
@@ -132,52 +114,29 @@ TEST(ReportLayout, ConstructorNineRowTableWithFourLines)
     r.numberLines = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")};
     for (int j = 1; j <= 8; ++j)
         r.conditionRows.append(ReportCondition{QStringLiteral("ΟΡΟΣ %1").arg(j), QString::number(j), QString::number(j + 10), j != 4});
-    r.groups[0] = ReportCondition{QStringLiteral("ΟΜΑΔΑ 1"), QStringLiteral("1"), QStringLiteral("2"), true};
-    r.groups[1] = ReportCondition{QStringLiteral("ΟΜΑΔΑ 2"), QStringLiteral("1"), QStringLiteral("2"), false};
-    r.groups[2] = ReportCondition{QStringLiteral("ΟΜΑΔΑ 3"), QStringLiteral("0"), QStringLiteral("3"), true};
-    r.groups[3] = ReportCondition{QStringLiteral("ΟΜΑΔΑ 4"), QStringLiteral("7"), QStringLiteral("12"), true};
+    const int groupBounds[4][2] = {{1, 2}, {1, 2}, {0, 3}, {7, 12}};
+    for (int g = 0; g < 4; ++g)
+        r.groups[g] = ReportCondition{QStringLiteral("ΟΜΑΔΑ %1").arg(g + 1), QString::number(groupBounds[g][0]),
+                                      QString::number(groupBounds[g][1]), g != 1};
 
-    const auto lines = LayoutConstructorReport(r, kOwner, grid(), QLocale(QLocale::Greek, QLocale::Greece));
-    EXPECT_TRUE(find(lines, QStringLiteral("Αξία Συστήματος : 462,00 € Ευρώ")));
-    EXPECT_TRUE(find(lines, QStringLiteral("Παίζουν : 12 Αριθμοί   (1-12)")));
-    const ReportLine *site = find(lines, QStringLiteral("ΑΛΦΑ-TARU     ") + kReportSlogan);
-    ASSERT_TRUE(site);
-    EXPECT_EQ(site->gx, -5);
-    EXPECT_EQ(site->x, 500);
-    EXPECT_EQ(site->gy, -8);
-    EXPECT_EQ(find(lines, QStringLiteral("a"))->gx, 12.5);
-    EXPECT_EQ(find(lines, QStringLiteral("a"))->x, 2250);
-    EXPECT_EQ(find(lines, QStringLiteral("d"))->gy, -1);
-
-    for (int j = 1; j <= 8; ++j) {
-        const ReportLine *name = find(lines, FormatConditionName(QStringLiteral("ΟΡΟΣ %1").arg(j)));
-        if (j == 4) {
-            EXPECT_FALSE(name) << "a switched-off condition leaves its line empty";
-            continue;
-        }
-        ASSERT_TRUE(name) << j;
-        EXPECT_EQ(name->gy, j);
-        EXPECT_EQ(name->gx, 12.5);
-        const ReportLine *bounds = find(lines, FormatBounds(QString::number(j), QString::number(j + 10)));
-        ASSERT_TRUE(bounds);
-        EXPECT_EQ(bounds->gy, j);
-        EXPECT_EQ(bounds->gx, 24);
-        EXPECT_EQ(bounds->x, 3400);
-    }
-    EXPECT_EQ(find(lines, FormatConditionName(QStringLiteral("ΟΜΑΔΑ 1")))->gy, 9);
-    EXPECT_FALSE(find(lines, FormatConditionName(QStringLiteral("ΟΜΑΔΑ 2"))));
-    EXPECT_EQ(find(lines, FormatConditionName(QStringLiteral("ΟΜΑΔΑ 3")))->gy, 11);
-    EXPECT_EQ(find(lines, FormatConditionName(QStringLiteral("ΟΜΑΔΑ 4")))->gy, 12);
-    EXPECT_EQ(find(lines, QStringLiteral("  7- 12"))->gy, 12);
-    EXPECT_EQ(find(lines, kOwner.title)->gy, 13);
-    EXPECT_EQ(find(lines, kOwner.title)->fontSize, 10);
-    EXPECT_EQ(find(lines, kOwner.address)->gy, 14);
-    EXPECT_EQ(find(lines, kOwner.address)->fontSize, 8);
-    EXPECT_FALSE(find(lines, kOwner.misc));
-    EXPECT_EQ(lines[0].gy, -12);
-    EXPECT_FALSE(lines[3].style.has_value());
-    EXPECT_EQ(lines[4].text, QStringLiteral("Σύστημα Με Όρους"));
-    EXPECT_EQ(lines[4].style, (FontStyle{true, true}));
+    QStringList expected{"13,-12 12 Αναφορά Συστήματος : ΣΥΣ1", "13,-11 12 Παιχνίδι : 6",
+                         "13,-10 12 Παίζουν : 12 Αριθμοί   (1-12)", "13,-9 12 Αξία Συστήματος : 462,00 € Ευρώ",
+                         "14,-8 10/bu Σύστημα Με Όρους", "-5,-8 9/ ΑΛΦΑ-TARU     " + kReportSlogan,
+                         "13,-7 9/ Αν πιάσουμε τους 6 αριθμούς και τους όρους έχουμε", "13,-6 9/ ΕΓΓΥΗΣΗ 5 ΑΠΟ 6",
+                         "13,-5 10/u Οι Αριθμοί που παίζουμε στο Σύστημα ", "12.5,-4 9/ a", "12.5,-3 9/ b",
+                         "12.5,-2 9/ c", "12.5,-1 9/ d"};
+    const auto row = [&](int y, const ReportCondition &c) {
+        expected << QStringLiteral("12.5,%1 9/ ").arg(y) + FormatConditionName(c.name)
+                 << QStringLiteral("24,%1 9/ ").arg(y) + FormatBounds(c.from, c.to);
+    };
+    for (int j : {1, 2, 3, 5, 6, 7, 8})
+        row(j, r.conditionRows[j - 1]);
+    for (int g : {0, 2, 3})
+        row(9 + g, r.groups[g]);
+    expected << "13,13 10/ ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ" << "13,14 8/ Οδός 1";
+    const auto lines = LayoutConstructorReport(r, kOwner, grid(), kGreek);
+    EXPECT_EQ(placed(lines), expected);
+    EXPECT_EQ(QPoint(lines[5].x, lines[9].x), QPoint(500, 2250));
 }
 
 TEST(ReportLayout, PositionsRoundToTheNearestDeviceUnit)
@@ -188,6 +147,29 @@ TEST(ReportLayout, PositionsRoundToTheNearestDeviceUnit)
     EXPECT_EQ(lines[1].y, 1551);
 }
 
+// The check of the built system takes the row under the conditions; the owner's lines move down.
+TEST(ReportLayout, ConstructorVerificationLineUnderTheConditions)
+{
+    ConstructorReport r;
+    r.numberLines = {QStringLiteral("a"), QStringLiteral("b")};
+    r.conditionRows.append(ReportCondition{QStringLiteral("ΟΡΟΣ"), QStringLiteral("1"), QStringLiteral("2"), true});
+    const int foot = 2 + 2; // number lines + conditions with their heading row
+    const auto plain = LayoutConstructorReport(r, kOwner, grid(), kGreek);
+    EXPECT_EQ(find(plain, kOwner.title)->gy, foot);
+
+    r.verificationText = QStringLiteral("Έλεγχος εγγύησης: 100%");
+    const auto checked = LayoutConstructorReport(r, kOwner, grid(), kGreek);
+    EXPECT_EQ(checked.size(), plain.size() + 1);
+    const ReportLine *line = find(checked, r.verificationText);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(placed({*line}), QStringList{QStringLiteral("13,%1 9/ ").arg(foot) + r.verificationText});
+    EXPECT_EQ(line->y, 2000 + foot * 50);
+    EXPECT_EQ(find(checked, kOwner.title)->gy, foot + 1);
+    EXPECT_EQ(find(checked, kOwner.address)->gy, foot + 2);
+}
+
+// One document: the player's slip first (its message, no value line), then the report in the
+// profile's bold until the first change of style.
 TEST(ReportPrinting, LibraryDrawsThePlayersSlipFirstInOneDocument)
 {
     QTemporaryDir dir;
@@ -199,26 +181,20 @@ TEST(ReportPrinting, LibraryDrawsThePlayersSlipFirstInOneDocument)
     r.playerSlip.games = QStringLiteral("5");
     r.playerSlip.numbers = QStringLiteral("7,14");
     RecordingCanvas canvas;
-    const ReportPrintResult result = PrintLibraryReport(canvas, r, kOwner, profile, QLocale::c());
-    ASSERT_TRUE(result.printed);
+    ASSERT_TRUE(PrintLibraryReport(canvas, r, kOwner, profile, QLocale::c()).printed);
     const auto texts = canvas.texts();
     ASSERT_GE(texts.size(), 5);
-    EXPECT_EQ(texts[0].text, QStringLiteral("Extra5")); // the slip's message; no value line
-    EXPECT_EQ(texts[1].text, QStringLiteral("X"));
-    EXPECT_EQ(texts[3].text, QStringLiteral("X"));
-    EXPECT_EQ(texts[4].text, QStringLiteral("Αναφορά Συστήματος : S"));
-    EXPECT_TRUE(texts[4].style.bold); // the profile's bold holds until the first change
+    EXPECT_EQ((QStringList{texts[0].text, texts[1].text, texts[3].text, texts[4].text}),
+              (QStringList{"Extra5", "X", "X", "Αναφορά Συστήματος : S"}));
+    EXPECT_TRUE(texts[4].style.bold);
     EXPECT_EQ(texts[4].fontSize, 12);
-    int begins = 0;
-    int ends = 0;
-    for (const auto &call : canvas.calls) {
-        begins += call.op == RecordingCanvas::Op::Begin ? 1 : 0;
-        ends += call.op == RecordingCanvas::Op::End ? 1 : 0;
-    }
-    EXPECT_EQ(begins, 1);
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(canvas.texts().last().text, kReportFooterSlogan);
-    EXPECT_FALSE(canvas.texts().last().style.bold);
+    const auto count = [&](RecordingCanvas::Op op) {
+        return std::count_if(canvas.calls.begin(), canvas.calls.end(), [op](const auto &call) { return call.op == op; });
+    };
+    EXPECT_EQ(count(RecordingCanvas::Op::Begin), 1);
+    EXPECT_EQ(count(RecordingCanvas::Op::End), 1);
+    EXPECT_EQ(texts.last().text, kReportFooterSlogan);
+    EXPECT_FALSE(texts.last().style.bold);
 }
 
 TEST(ReportPrinting, MissingProfilePrintsNothing)
@@ -230,29 +206,4 @@ TEST(ReportPrinting, MissingProfilePrintsNothing)
     EXPECT_FALSE(result.printed);
     EXPECT_TRUE(result.profileError.startsWith(kProfileLoadError));
     EXPECT_TRUE(canvas.texts().isEmpty());
-}
-
-// The check of the built system takes the row under the conditions; the owner's lines move down.
-TEST(ReportLayout, ConstructorVerificationLineUnderTheConditions)
-{
-    ConstructorReport r;
-    r.numberLines = {QStringLiteral("a"), QStringLiteral("b")};
-    r.conditionRows.append(ReportCondition{QStringLiteral("ΟΡΟΣ"), QStringLiteral("1"), QStringLiteral("2"), true});
-    const QLocale locale(QLocale::Greek, QLocale::Greece);
-    const int foot = 2 + 2; // number lines + conditions with their heading row
-
-    const auto plain = LayoutConstructorReport(r, kOwner, grid(), locale);
-    EXPECT_EQ(find(plain, kOwner.title)->gy, foot);
-
-    r.verificationText = QStringLiteral("Έλεγχος εγγύησης: 100%");
-    const auto checked = LayoutConstructorReport(r, kOwner, grid(), locale);
-    EXPECT_EQ(checked.size(), plain.size() + 1);
-    const ReportLine *line = find(checked, r.verificationText);
-    ASSERT_TRUE(line);
-    EXPECT_EQ(line->gy, foot);
-    EXPECT_EQ(line->gx, 13);
-    EXPECT_EQ(line->y, 2000 + foot * 50);
-    EXPECT_EQ(line->fontSize, 9);
-    EXPECT_EQ(find(checked, kOwner.title)->gy, foot + 1);
-    EXPECT_EQ(find(checked, kOwner.address)->gy, foot + 2);
 }
