@@ -20,13 +20,10 @@ bool ConfirmDrawsPrinter(AppContext &context, QWidget *parent)
     return true;
 }
 
-ListHeader DrawsListHeader(const QString &caption)
+QStringList DrawsListHeader(const QString &caption)
 {
     const ReportOwner owner = ReadReportOwner();
-    ListHeader header;
-    header.ownerLines = {owner.title, owner.address, owner.misc};
-    header.caption = caption;
-    return header;
+    return {owner.title, owner.address, owner.misc, caption, kListBanner};
 }
 
 void RunDrawsPrintJob(QWidget *window, const std::function<void(PrintCanvas &canvas)> &job)

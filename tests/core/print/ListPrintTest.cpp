@@ -7,8 +7,8 @@ using Op = RecordingCanvas::Op;
 
 namespace {
 
-const ListHeader kHeader{{QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210")},
-                         QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ")};
+const QStringList kHeader{QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QStringLiteral("Οδός 1"), QStringLiteral("Τηλ. 210"),
+                         QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ"), kListBanner};
 
 // Draws 1001, 1002, ... with plain ascending numbers.
 draws::DrawList drawList(int count)
@@ -35,6 +35,32 @@ QStringList printedDraws(const RecordingCanvas &canvas)
             numbers << call.text;
     }
     return numbers;
+}
+
+// A plain list of three columns, 96 + 48 + 60 pixels at 96 dpi.
+ListPrintout plainList(int rows, int fontSize)
+{
+    ListPrintout list;
+    list.headerLines = {QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ"), QStringLiteral("ΟΔΟΣ 1")};
+    list.headings = {QStringLiteral("ΟΝΟΜΑ"), QStringLiteral("ΑΡΙΘ"), QStringLiteral("ΟΡΟΣ")};
+    list.columnWidths = {96, 48, 60};
+    list.fontSize = fontSize;
+    for (int r = 1; r <= rows; ++r)
+        list.rows.append({QStringLiteral("A%1").arg(r), QString::number(r), QStringLiteral("-")});
+    return list;
+}
+
+// Every text as "page x,y:text", pages from 0; with column0Only, only those at x = 0.
+QStringList placed(const RecordingCanvas &canvas, bool column0Only = false)
+{
+    QStringList texts;
+    int page = 0;
+    for (const RecordingCanvas::Call &call : canvas.calls) {
+        page += call.op == Op::NewPage ? 1 : 0;
+        if (call.op == Op::Text && (!column0Only || call.x == 0))
+            texts << QStringLiteral("%1 %2,%3:%4").arg(page).arg(call.x).arg(call.y).arg(call.text);
+    }
+    return texts;
 }
 
 } // namespace
@@ -93,7 +119,7 @@ TEST(ListPrint, PagesOfTheDrawsList)
     const QList<RecordingCanvas::Call> texts = canvas.texts();
     // First page: five header lines 190 apart, a gap, the headings at 1140 in bold underlined
     // type, then rows 120 apart.
-    const QStringList header{"ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ", "Οδός 1", "Τηλ. 210", "ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ - ΣΤΑΤΙΣΤΙΚΑ", kListBanner};
+    const QStringList &header = kHeader;
     for (int i = 0; i < header.size(); ++i) {
         EXPECT_EQ(texts.at(i).text, header.at(i));
         EXPECT_EQ(texts.at(i).y, 190 * i);
@@ -177,4 +203,47 @@ TEST(ListPrint, APrinterFailureAbortsTheDocument)
     canvas.failOnText(40);
     EXPECT_THROW(PrintDraws(canvas, drawList(6), kHeader, {}), PrinterError);
     EXPECT_EQ(canvas.calls.last().op, Op::Abort);
+}
+
+TEST(ListPrint, PlainCellsStartWhereTheirColumnsStartOnScreenScaledToThePrinter)
+{
+    // 300 dpi: a screen pixel is 300/96 printer units; 8-point "X" 40 high, lines 40 + 300 / 10.
+    RecordingCanvas canvas(300, 300, 2400, 10000);
+    canvas.orientation = PageOrientation::Landscape;
+    ASSERT_TRUE(PrintList(canvas, plainList(1, 8)));
+    EXPECT_EQ(canvas.orientation, PageOrientation::Portrait);
+    EXPECT_EQ(placed(canvas), (QStringList{"0 0,0:ΠΡΑΚΤΟΡΕΙΟ", "0 0,70:ΟΔΟΣ 1", "0 0,140:ΟΝΟΜΑ", "0 300,140:ΑΡΙΘ",
+                                           "0 450,140:ΟΡΟΣ", "0 0,210:A1", "0 300,210:1", "0 450,210:-"}));
+    // One rule across the page under the headings: 140 + 40 + 300 / 40.
+    const auto rule = std::find_if(canvas.calls.begin(), canvas.calls.end(), [](const auto &c) { return c.op == Op::Line; });
+    ASSERT_NE(rule, canvas.calls.end());
+    EXPECT_EQ(QRect(QPoint(rule->x, rule->y), QPoint(rule->x2, rule->y2)), QRect(QPoint(0, 187), QPoint(2400, 187)));
+    // Columns wider than the page are narrowed to it.
+    RecordingCanvas narrow(300, 300, 204, 10000);
+    PrintList(narrow, plainList(1, 8));
+    EXPECT_EQ(placed(narrow).mid(3, 2), (QStringList{"0 96,140:ΑΡΙΘ", "0 144,140:ΟΡΟΣ"}));
+}
+
+TEST(ListPrint, APlainPageTurnsWhenTheNextRowWouldNotFitAndRepeatsTheHeading)
+{
+    // 100 dpi, 6-point "X" 10 high: lines of 20; a page of 130 holds the 3 heading lines and 3
+    // rows (the 7th line would end at 140); no page is left with the heading alone.
+    RecordingCanvas canvas(100, 100, 1000, 130);
+    ASSERT_TRUE(PrintList(canvas, plainList(6, 6)));
+    EXPECT_EQ(placed(canvas, true), (QStringList{"0 0,0:ΠΡΑΚΤΟΡΕΙΟ", "0 0,20:ΟΔΟΣ 1", "0 0,40:ΟΝΟΜΑ", "0 0,60:A1",
+                                                 "0 0,80:A2", "0 0,100:A3", "1 0,0:ΠΡΑΚΤΟΡΕΙΟ", "1 0,20:ΟΔΟΣ 1",
+                                                 "1 0,40:ΟΝΟΜΑ", "1 0,60:A4", "1 0,80:A5", "1 0,100:A6"}));
+    EXPECT_EQ(canvas.calls.last().op, Op::End);
+    // A page too short for its heading still takes one row.
+    RecordingCanvas tiny(100, 100, 1000, 30);
+    PrintList(tiny, plainList(2, 6));
+    EXPECT_EQ(placed(tiny, true).last(), QStringLiteral("1 0,60:A2"));
+}
+
+TEST(ListPrint, APrinterFailureAbortsAPlainList)
+{
+    RecordingCanvas failing;
+    failing.failOnText(2);
+    EXPECT_FALSE(PrintList(failing, plainList(4, 9)));
+    EXPECT_EQ(failing.calls.last().op, Op::Abort);
 }
