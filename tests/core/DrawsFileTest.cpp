@@ -53,16 +53,13 @@ TEST(DrawsFile, Figures)
     for (const Case &c : cases)
         EXPECT_EQ(ComputeRowFigures(c.numbers), c.expected) << c.name;
 
-    // Decade boundaries one by one: 10|11, 20|21, 70|71.
-    std::array<int, kDrawNumbers> pairs{};
-    pairs.fill(10);
-    pairs[1] = 11;
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 2);
-    pairs.fill(70);
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 1);
-    EXPECT_EQ(ComputeRowFigures(pairs).digits, 1);
-    pairs[19] = 71;
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 2);
+    // Decade boundaries one by one: 10|11 and 70|71 part, 70 stays with 61..69.
+    for (const auto &[low, high, decades] : {std::tuple{10, 11, 2}, {70, 70, 1}, {70, 71, 2}}) {
+        std::array<int, kDrawNumbers> pair{};
+        pair.fill(low);
+        pair[19] = high;
+        EXPECT_EQ(ComputeRowFigures(pair).decades, decades) << low << "|" << high;
+    }
 }
 
 TEST(DrawsFile, ReadsEveryLineWithItsFigures)
@@ -90,9 +87,7 @@ TEST(DrawsFile, ReadsEveryLineWithItsFigures)
 
     // A draw added since the read shows empty figures.
     const QStringList fresh = DrawListCells(file.draws.entry(0), std::nullopt);
-    ASSERT_EQ(fresh.size(), kDrawListColumns);
-    EXPECT_TRUE(fresh.last().isEmpty());
-    EXPECT_EQ(fresh.at(22), "20");
+    EXPECT_EQ(fresh.mid(22), (QStringList{"20", "", "", "", "", "", "", "", ""}));
 }
 
 TEST(DrawsFile, ExtraFieldsAreDroppedAndFieldsSplitByCommaText)
@@ -171,7 +166,6 @@ TEST(DrawsFile, FailedWriteGivesTheMessageAndKeepsTheOldFile)
     QTemporaryDir tmp;
     EXPECT_TRUE(WriteDrawsFile(tmp.path(), std::vector<DrawEntry>{})
                     .startsWith(QStringLiteral("Παρουσιάστηκε σφάλμα στην αποθήκευση του αρχείου των Νικητριών\n")));
-    EXPECT_EQ(kDrawsErrorCaption, QStringLiteral("ΣΦΑΛΜΑ"));
 
     const QString path = tmp.filePath(QString(246, QLatin1Char('n')) + QStringLiteral(".nik"));
     const QByteArray old = line("1,1001,05/01/2026", kOneToTwenty);
