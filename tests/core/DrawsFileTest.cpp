@@ -37,11 +37,7 @@ const auto kEdges = numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 
 
 TEST(DrawsFile, Figures)
 {
-    struct Case {
-        const char *name;
-        std::array<int, kDrawNumbers> numbers;
-        DrawFigures expected;
-    };
+    struct Case { const char *name; std::array<int, kDrawNumbers> numbers; DrawFigures expected; };
     const Case cases[] = {
         {"1..20", kOneToTwenty, {210, 10, 10, 10, 10, 10, 2, 19}},
         {"left only", kLeftOnly, {360, 12, 8, 20, 0, 5, 4, 34}},
@@ -103,10 +99,7 @@ TEST(DrawsFile, ExtraFieldsAreDroppedAndFieldsSplitByCommaText)
 
 TEST(DrawsFile, AFailureKeepsTheRowsBeforeIt)
 {
-    struct Case {
-        const char *name;
-        QByteArray bad;
-    };
+    struct Case { const char *name; QByteArray bad; };
     auto letter = line("2,1002,06/01/2026", kLeftOnly);
     letter.replace(",35\r\n", ",3x\r\n");
     const Case cases[] = {
@@ -177,13 +170,7 @@ TEST(DrawsFile, FailedWriteGivesTheMessageAndKeepsTheOldFile)
 TEST(DrawsFile, EveryFieldReadsAndWritesBackAsItWas)
 {
     // Numbers not written plainly keep their text; the figures still come from their values.
-    struct Case {
-        const char *name;
-        QByteArray line;
-        int field;
-        QString text;
-        std::int64_t sum;
-    };
+    struct Case { const char *name; QByteArray line; int field; QString text; std::int64_t sum; };
     const QByteArray tail = ",2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20";
     const Case cases[] = {
         {"plain", "1,1001,05/01/2026,1" + tail, 3, "1", 210},
@@ -241,12 +228,7 @@ TEST(DrawsFile, AFileThatCannotBeOpenedIsToldApartFromADamagedOne)
     bad.replace(",35\r\n", ",3x\r\n");
     ASSERT_TRUE(writeAll(damagedPath, line("1,1001,05/01/2026", kOneToTwenty) + bad));
 
-    struct Case {
-        const char *name;
-        QString path;
-        DrawsReadFailure failure;
-        QString detail;
-    };
+    struct Case { const char *name; QString path; DrawsReadFailure failure; QString detail; };
     const Case cases[] = {
         {"missing", missing, DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(missing)},
         {"a folder", tmp.path(), DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(tmp.path())},
@@ -306,12 +288,7 @@ TEST(DrawsFile, ADrawToCheckAgainstHoldsTwentyDifferentNumbers)
     DrawEntry good;
     for (int i = 0; i < kDrawNumbers; ++i)
         good.numbers[static_cast<std::size_t>(i)] = QString::number(kEdges[static_cast<std::size_t>(i)]);
-    struct Case {
-        const char *name;
-        int place;
-        QString text;
-        std::optional<QString> refusal;
-    };
+    struct Case { const char *name; int place; QString text; std::optional<QString> refusal; };
     const Case cases[] = {
         {"good", 0, "1", std::nullopt},
         {"blanks around", 0, " 1 ", std::nullopt},

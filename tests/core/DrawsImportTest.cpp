@@ -138,12 +138,7 @@ TEST_F(DrawsImportFile, NothingIsWrittenWhenAFileFails)
 {
     const QString source = path("results.txt");
     ASSERT_TRUE(writeAll(source, "1003,07/01/2026," + kNumbers.toUtf8() + "\r\n"));
-    struct Case {
-        const char *name;
-        QString draws;
-        QByteArray old;
-        QString error;
-    };
+    struct Case { const char *name; QString draws; QByteArray old; QString error; };
     // A damaged draws file would lose its lines after the damage; a name too long for the
     // temporary file makes the write fail.
     const Case cases[] = {

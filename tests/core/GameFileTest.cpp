@@ -88,12 +88,7 @@ TEST_F(GameFileTest, EveryDrawsBoxAndMultiplierRoundTrips)
 
 TEST_F(GameFileTest, ReadsEveryLineAndAddsToTheMarksAlreadySet)
 {
-    struct Case {
-        const char *name;
-        QByteArray bytes;
-        int count;
-        std::vector<int> numbers, multipliers, draws;
-    };
+    struct Case { const char *name; QByteArray bytes; int count; std::vector<int> numbers, multipliers, draws; };
     const Case cases[] = {
         {"no options", "DKL=\r\nPOLSTHS=\r\n5,12\r\n", 2, {5, 12}, {}, {}},
         // Lone LF line ends, blanks around and between items, 0, 81 and -3 counted but not marked.
@@ -121,11 +116,7 @@ TEST_F(GameFileTest, ReadsEveryLineAndAddsToTheMarksAlreadySet)
 
 TEST_F(GameFileTest, ABadItemStopsTheReadAfterTheMarksBeforeIt)
 {
-    struct Case {
-        QByteArray bytes;
-        QString message;
-        std::vector<int> numbers, multipliers, draws;
-    };
+    struct Case { QByteArray bytes; QString message; std::vector<int> numbers, multipliers, draws; };
     const Case cases[] = {
         {"DKL=3\r\nPOLSTHS=1\r\n4,9,x,20\r\n", "'x' is not a valid integer value", {4, 9}, {1}, {3}},
         {"DKL=\r\nPOLSTHS=\r\n5,,12\r\n", "'' is not a valid integer value", {5}, {}, {}},

@@ -61,13 +61,7 @@ TEST(Generator, AllowedNumbersRunDownTheColumnsOfTheBoard)
 
 TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
 {
-    struct Case {
-        BoardMarks before;
-        int decade;
-        bool even;
-        bool down;
-        std::vector<int> after;
-    };
+    struct Case { BoardMarks before; int decade; bool even; bool down; std::vector<int> after; };
     const Case cases[] = {
         {BoardMarks{}, 2, false, true, {21, 23, 25, 27, 29}},
         {mouldOf({21, 23, 25, 27, 29}), 2, false, false, {}},
@@ -86,10 +80,7 @@ TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
 
 TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
 {
-    struct Case {
-        std::vector<std::uint8_t> drawn;
-        const char *line;
-    };
+    struct Case { std::vector<std::uint8_t> drawn; const char *line; };
     const Case cases[] = {
         {col({7, 15, 12}), "7,A,15,12"},
         {col({44}), "A,A,A,A,44"},
@@ -173,11 +164,7 @@ TEST(Generator, FewerDistinctNumbersThanTheGameAreRefusedBeforeDrawing)
 
 TEST(Generator, RefusalsAndTheGameOfAProduction)
 {
-    struct Case {
-        int mould;
-        int game;
-        QString refusal;
-    };
+    struct Case { int mould; int game; QString refusal; };
     const Case cases[] = {
         {0, 12, kGeneratorNoMould},
         {0, 1, kGeneratorNoMould},
@@ -194,11 +181,7 @@ TEST(Generator, RefusalsAndTheGameOfAProduction)
 
 TEST(Generator, CouponCountAsTyped)
 {
-    struct Case {
-        const char *text;
-        std::optional<int> count;
-        QString refusal;
-    };
+    struct Case { const char *text; std::optional<int> count; QString refusal; };
     const Case cases[] = {
         {"100", 100, QString()},
         {" 7 ", 7, QString()},

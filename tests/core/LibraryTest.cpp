@@ -35,11 +35,7 @@ const std::vector<int> kPlayer{7, 15, 22, 40};
 
 TEST(Library, CellsCompareNumbersAsNumbers)
 {
-    struct Case {
-        const char *a;
-        const char *b;
-        int order;
-    };
+    struct Case { const char *a; const char *b; int order; };
     const Case cases[] = {
         {"6", "20", -1},          {"9.50", "18.00", -1},   {"9,50", "18,00", -1},   {"18.00", "18.50", -1}, {"A6122", "A10455", -1},
         {"5άδες", "10άδες", -1}, {"1 από 2", "1 από 10", -1}, {"abc", "ABC", 0},     {"007", "7", 0},

@@ -48,10 +48,7 @@ void expectKeepsThePromise(const OptimiserResult &result, const GuaranteeSetup &
 
 TEST(Optimiser, ReachesTheKnownOptimaOfSmallCases)
 {
-    struct Case {
-        int numbers, game, threshold;
-        std::size_t optimum;
-    } cases[] = {
+    struct Case { int numbers, game, threshold; std::size_t optimum; } cases[] = {
         {10, 5, 3, 2},
         {12, 6, 3, 2},
         {10, 6, 4, 3},
@@ -72,10 +69,7 @@ TEST(Optimiser, KeepsThePromiseUnderConditionsAndRequiredSets)
         edit(entries);
         return ColumnConditions::fromEntries(entries);
     };
-    struct Case {
-        int first, last, game, threshold;
-        ColumnConditions conditions;
-    };
+    struct Case { int first, last, game, threshold; ColumnConditions conditions; };
     const std::vector<Case> cases = {
         {1, 16, 5, 3, with([](ConditionEntries &e) { e.row(kSumRow) = {"30", "55"}; })},
         {11, 28, 6, 4, with([](ConditionEntries &e) { e.sets[0] = {"11,13,17,19,23", "1", "3"}; })},

@@ -49,12 +49,7 @@ std::uint32_t firstUncovered(const std::vector<std::uint32_t> &columns, int n, i
     return 0;
 }
 
-struct Shipped {
-    QString name;
-    data::SystemListRow row;
-    int guarantee = 0;
-    int game = 0;
-};
+struct Shipped { QString name; data::SystemListRow row; int guarantee = 0; int game = 0; };
 
 std::vector<Shipped> shippedSystems()
 {

@@ -56,11 +56,7 @@ TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28Pixels)
 {
     NumberBoard board;
     EXPECT_EQ(board.size(), QSize(10 * 29 + 1, 8 * 29 + 1)); // one-pixel grid lines, no scroll bars
-    struct Case {
-        int number;
-        int column;
-        int row;
-    };
+    struct Case { int number; int column; int row; };
     for (const Case &c : {Case{1, 0, 0}, Case{10, 9, 0}, Case{11, 0, 1}, Case{37, 6, 3}, Case{71, 0, 7}, Case{80, 9, 7}}) {
         EXPECT_EQ(board.numberRect(c.number), QRect(1 + c.column * 29, 1 + c.row * 29, 28, 28)) << c.number;
         EXPECT_EQ(board.text(c.number - 1), QString::number(c.number));

@@ -11,11 +11,7 @@ TEST(CouponSlips, EveryCouponOfAFileAsBatchPrintingMarksIt)
     ASSERT_TRUE(file.valid) << file.error.toStdString();
     const QList<SlipJob> jobs = CouponFileSlipJobs(file, 30.0);
     ASSERT_EQ(jobs.size(), 3); // the third coupon is announced but empty
-    EXPECT_EQ(jobs[0].marks.games, QStringLiteral("8"));
-    EXPECT_EQ(jobs[0].marks.multipliers, QStringLiteral("1,3"));
-    EXPECT_EQ(jobs[0].marks.numbers, QStringLiteral("3,17,25,60,77"));
-    EXPECT_EQ(jobs[0].marks.drawColumn, 2);
-    EXPECT_EQ(jobs[0].marks.drawRow, 0);
+    EXPECT_EQ(jobs[0].marks, (SlipMarks{"8", "1,3", false, "3,17,25,60,77", 2, 0}));
     EXPECT_EQ(jobs[1].marks.numbers, QStringLiteral("1,2,4,5"));
     EXPECT_EQ(jobs[2].marks.numbers, QString());
     for (int i = 0; i < 3; ++i) {

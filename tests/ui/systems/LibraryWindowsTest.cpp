@@ -178,11 +178,7 @@ TEST_F(LibraryWindows, PositionsTakeOnlyFreeNumbersFromOneToEighty)
     ASSERT_EQ(biblio.SGrd->rowCount(), 4);
     EXPECT_EQ(biblio.SGrd->text(3, 0), QStringLiteral("4"));
 
-    struct Case {
-        int row;
-        const char *typed;
-        const char *kept;
-    };
+    struct Case { int row; const char *typed; const char *kept; };
     const Case cases[] = {
         {0, "7", "7"}, {1, "81", ""}, {1, "7", ""}, {1, "x1", ""}, {1, "0", ""}, {1, "15", "15"}, {0, "22", "22"},
     };
