@@ -120,29 +120,25 @@ TEST(ColumnPassesConditions, RequiredSetsAreComparedAsTexts)
 
 TEST(ColumnPassesConditions, ImpossibleMinimumsRaiseTheStopWhereTheirTestStands)
 {
-    ConditionEntries entries;
-    entries.row(kSumRow) = {"10", "894"};
-    entries.row(kOddRow) = {"7", "12"};
-    entries.row(kEvenRow) = {"6", "12"};
-    const ColumnConditions oddEven = ColumnConditions::fromEntries(entries);
-    EXPECT_TRUE(oddEven.impossibleMinimum());
-    bool stop = false;
-    EXPECT_FALSE(ColumnPassesConditions(oddEven, col({1, 2, 3}), stop)); // fails the sum first
-    EXPECT_FALSE(stop);
-    EXPECT_FALSE(ColumnPassesConditions(oddEven, col({1, 2, 30}), stop));
-    EXPECT_TRUE(stop);
-
-    ConditionEntries lr;
-    lr.row(kEvenRow) = {"1", "12"};
-    lr.row(kLeftRow) = {"6", "12"};
-    lr.row(kRightRow) = {"7", "7"};
-    const ColumnConditions leftRight = ColumnConditions::fromEntries(lr);
-    stop = false;
-    EXPECT_FALSE(ColumnPassesConditions(leftRight, col({1, 3, 5}), stop)); // fails the even test first
-    EXPECT_FALSE(stop);
-    EXPECT_FALSE(ColumnPassesConditions(leftRight, col({1, 3, 6}), stop));
-    EXPECT_TRUE(stop);
-
+    ConditionEntries oddEven;
+    oddEven.row(kSumRow) = {"10", "894"};
+    oddEven.row(kOddRow) = {"7", "12"};
+    oddEven.row(kEvenRow) = {"6", "12"};
+    ConditionEntries leftRight;
+    leftRight.row(kEvenRow) = {"1", "12"};
+    leftRight.row(kLeftRow) = {"6", "12"};
+    leftRight.row(kRightRow) = {"7", "7"};
+    // The first column fails an earlier test (the sum, the even count) and raises nothing.
+    struct Case { ConditionEntries entries; std::vector<std::uint8_t> failsEarlier, reachesIt; };
+    for (const Case &c : {Case{oddEven, col({1, 2, 3}), col({1, 2, 30})}, Case{leftRight, col({1, 3, 5}), col({1, 3, 6})}}) {
+        const ColumnConditions conditions = ColumnConditions::fromEntries(c.entries);
+        EXPECT_TRUE(conditions.impossibleMinimum());
+        bool stop = false;
+        EXPECT_FALSE(ColumnPassesConditions(conditions, c.failsEarlier, stop));
+        EXPECT_FALSE(stop);
+        EXPECT_FALSE(ColumnPassesConditions(conditions, c.reachesIt, stop));
+        EXPECT_TRUE(stop);
+    }
     // Exactly 12 is possible and raises nothing.
     ConditionEntries twelve;
     twelve.row(kOddRow) = {"6", "12"};
