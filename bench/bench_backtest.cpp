@@ -29,7 +29,7 @@ void BM_Backtest(benchmark::State &state)
     coupons.valid = true;
     for (int c = 0; c < columns; ++c) {
         std::shuffle(numbers.begin(), numbers.end(), rng);
-        coupons.lines.push_back({std::vector<std::uint8_t>(numbers.begin(), numbers.begin() + game), {}});
+        coupons.lines.push_back({std::vector<std::uint8_t>(numbers.begin(), numbers.begin() + game)});
     }
     taru::draws::DrawList rows;
     for (int d = 0; d < draws; ++d) {

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!again.valid || again.count != file.count || again.lines.size() != file.lines.size())
         std::abort();
     for (std::size_t i = 0; i < file.lines.size(); ++i) {
-        if (again.lines[i].numbers != file.lines[i].numbers || again.lines[i].groups != file.lines[i].groups)
+        if (again.lines[i].numbers != file.lines[i].numbers || again.lines[i].groups() != file.lines[i].groups())
             std::abort();
     }
     return 0;

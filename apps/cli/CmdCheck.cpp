@@ -84,24 +84,16 @@ int runCheck(const QStringList &args)
         throw UsageError{QStringLiteral("--row goes with --draws")};
 
     const WinningPlaces winning = drawList.isEmpty() ? drawFromFile(drawsPath, row) : drawFromList(drawList);
-    const data::CouponFileData file = data::ReadCouponFile(couponPath);
-    if (!file.valid) {
-        err() << file.error << '\n';
+    const data::CouponFileData file = ReadCouponFileOrReport(couponPath);
+    if (!file.valid)
         return 1;
-    }
     if (const auto refusal = CheckingRefusal(file.count, winning)) {
         err() << refusal->text << '\n';
         return 1;
     }
-    std::vector<std::vector<int>> columns;
-    columns.reserve(static_cast<size_t>(file.count));
-    for (int i = 0; i < file.count; ++i) {
-        const auto &numbers = file.coupon(i).numbers;
-        columns.emplace_back(numbers.begin(), numbers.end());
-    }
-    const CheckResult result = CheckColumns(columns, file.game, winning);
+    const CheckResult result = data::CheckCouponFile(file, winning);
     for (const CheckCategory &category : result.categories)
-        out() << category.hits << '\t' << category.count << '\t' << category.coupons << '\n';
+        out() << category.hits << '\t' << category.count << '\t' << category.coupons.text() << '\n';
     return 0;
 }
 
@@ -110,7 +102,8 @@ const CommandRegistration registration{QStringLiteral("check"), 50, CommandNeeds
                                         R"(  check FILE.tru (--draw N1,...,N20 | --draws FILE.nik --row R)
         Checks every coupon of the file against a draw: the 20 numbers given, or line R
         (1 = the first) of a draws file. One line per number of hits, from the game down to 0:
-        hits, how many coupons, and which (coupon numbers joined by ","), separated by tabs.
+        hits, how many coupons, and which (coupon numbers joined by ","; a list of more than
+        300 writes each run of three or more as "first-last"), separated by tabs.
 )"};
 } // namespace
 

@@ -61,11 +61,9 @@ void checkConditionCells(const ConditionEntries &entries)
 
 ConstructorSetup loadConditionsFile(const QString &path)
 {
-    try {
-        return LoadConditions(path);
-    } catch (const FileError &e) {
-        throw UsageError{e.message()};
-    }
+    // A conditions file that cannot be read, or is damaged, is the reader's failure: its
+    // FileError goes on to the tool's edge (exit 1), as every file a command reads.
+    return LoadConditions(path);
 }
 
 BuildRequest parseBuildRequest(const QStringList &args, const std::function<bool(const QString &, int &)> &extra)
@@ -176,8 +174,8 @@ void writeBuildFiles(const BuildRequest &request, const SystemColumns &columns, 
             err() << QStringLiteral("Δεν έχετε στήλες για αποθήκευση") << '\n';
         } else {
             // No slip here: no multiplier and no consecutive-draws box.
-            data::WriteCouponFile(*request.couponsPath, static_cast<int>(summary.builtColumns), build.columnSize,
-                                  QString(), 0, 0, columns);
+            data::WriteCouponFile(*request.couponsPath, summary.builtColumns, build.columnSize, QString(), 0, 0,
+                                  columns);
         }
     }
 }

@@ -43,18 +43,16 @@ int runPrint(const QStringList &argsIn)
     if (pdfPath.isEmpty() == !positions)
         throw UsageError{QStringLiteral("give either --pdf OUT.pdf or --positions")};
 
-    const data::CouponFileData file = data::ReadCouponFile(couponPath);
-    if (!file.valid) {
-        err() << file.error << '\n';
+    const data::CouponFileData file = ReadCouponFileOrReport(couponPath);
+    if (!file.valid)
         return 1;
-    }
     if (file.count <= 0) {
         err() << "the coupon file holds no coupons\n";
         return 1;
     }
     // Every coupon of a file carries the same value: one column at the file's boxes.
     const double value = data::CouponFileValue(file, LoadColumnPrice());
-    const QList<SlipJob> jobs = CouponFileSlipJobs(file, value);
+    const SlipJobSource jobs = CouponFileSlipSource(file, value, 1, file.count);
 
     const QString printers = paths.existingFolder(kPrintersFolder);
     const QString found = printers.isEmpty() ? QString() : AppPaths::findEntry(printers, kDefaultProfileFile, false);
@@ -63,8 +61,17 @@ int runPrint(const QStringList &argsIn)
 
     const SlipPrintSettings settings{profile, siteLabel(), QLocale()};
     PrintResult result;
-    RecordingCanvas recording(dpi, dpi, qRound(210.0 / 25.4 * dpi), qRound(297.0 / 25.4 * dpi)); // A4
     if (positions) {
+        // page, x, y, font size, text: what went where, in device units at the resolution,
+        // written as the pages are made (a file may announce millions of coupons).
+        RecordingCanvas recording(dpi, dpi, qRound(210.0 / 25.4 * dpi), qRound(297.0 / 25.4 * dpi)); // A4
+        int page = 1;
+        recording.streamTo([&page](const RecordingCanvas::Call &call) {
+            if (call.op == RecordingCanvas::Op::NewPage)
+                ++page;
+            if (call.op == RecordingCanvas::Op::Text)
+                out() << page << '\t' << call.x << '\t' << call.y << '\t' << call.fontSize << '\t' << call.text << '\n';
+        });
         result = PrintSlips(recording, jobs, SlipVariant::BFromFile, settings);
     } else {
         PdfCanvas canvas(pdfPath, dpi);
@@ -78,18 +85,8 @@ int runPrint(const QStringList &argsIn)
         err() << "printing failed: " << result.error << '\n';
         return 1;
     }
-    if (positions) {
-        // page, x, y, font size, text: what went where, in device units at the resolution.
-        int page = 1;
-        for (const RecordingCanvas::Call &call : recording.calls) {
-            if (call.op == RecordingCanvas::Op::NewPage)
-                ++page;
-            if (call.op == RecordingCanvas::Op::Text)
-                out() << page << '\t' << call.x << '\t' << call.y << '\t' << call.fontSize << '\t' << call.text << '\n';
-        }
-        return 0;
-    }
-    out() << jobs.size() << (jobs.size() == 1 ? " slip" : " slips") << " -> " << pdfPath << '\n';
+    if (!positions)
+        out() << jobs.count << (jobs.count == 1 ? " slip" : " slips") << " -> " << pdfPath << '\n';
     return 0;
 }
 

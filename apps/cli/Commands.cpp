@@ -29,6 +29,17 @@ void takeCouponFile(const QString &arg, QString &couponPath)
     couponPath = arg;
 }
 
+data::CouponFileData ReadCouponFileOrReport(const QString &path)
+{
+    data::CouponFileData file = data::ReadCouponFile(path);
+    if (!file.valid) {
+        err() << file.error << '\n';
+        if (!file.reason.isEmpty())
+            err() << file.reason << '\n';
+    }
+    return file;
+}
+
 QString multiplierBoxList(const QString &option, const QString &text)
 {
     std::array<bool, kMultiplierBoxCount> boxes{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/CouponFile.h"
 #include "game/Pricing.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
@@ -40,11 +41,16 @@ struct DrawsBox {
 };
 DrawsBox drawsBoxOf(const QString &option, const QString &text);
 
+// Reads a coupon file; when it cannot be read, writes the reader's message (and on a second
+// line what was wrong) to standard error. The result says whether it was read.
+data::CouponFileData ReadCouponFileOrReport(const QString &path);
+
 // "1-20,33": single numbers and ranges 1..80, separated by commas; `option` names the flag in messages.
 std::array<bool, kNumbers> parseNumbers(const QString &option, const QString &text);
 // The grid cells of a conditions file, refused with the cell named when one is not a number.
 void checkConditionCells(const ConditionEntries &entries);
-// A conditions file read for its conditions; a file that cannot be read is refused.
+// A conditions file read for its conditions; one that cannot be read, or is damaged, raises the
+// reader's FileError (exit 1).
 ConstructorSetup loadConditionsFile(const QString &path);
 
 // What construct and optimise build, from their shared options: --conditions, --numbers, --game,

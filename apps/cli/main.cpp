@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
+#include <exception>
 #include <functional>
+#include <new>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -124,6 +126,16 @@ int main(int argc, char *argv[])
         code = 2;
     } catch (const taru::AppError &e) {
         err() << "taru-cli " << rest.first() << ": " << e.message() << '\n';
+        code = 1;
+    } catch (const std::bad_alloc &) {
+        // Whatever the input asked for, the tool ends with a message, never an abort.
+        err() << "taru-cli " << rest.first() << ": not enough memory for this command\n";
+        code = 1;
+    } catch (const std::exception &e) {
+        err() << "taru-cli " << rest.first() << ": " << QString::fromLocal8Bit(e.what()) << '\n';
+        code = 1;
+    } catch (...) {
+        err() << "taru-cli " << rest.first() << ": the command failed\n";
         code = 1;
     }
     out().flush();

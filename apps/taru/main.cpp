@@ -105,7 +105,6 @@ int main(int argc, char *argv[])
 
     taru::ui::TaruApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TARU"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TARU"));
     QApplication::setWindowIcon(taru::ui::TaruIcon());
     QStringList args = QApplication::arguments();
 

@@ -7,6 +7,8 @@
 #include <QSaveFile>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace taru::textfile {
@@ -99,20 +101,31 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-LineReader::LineReader(const QString &path, qsizetype maxLineBytes)
-    : maxLineBytes_(maxLineBytes)
+namespace {
+
+// Opens a file for reading, refusing anything but a regular file: a FIFO or a device would
+// block or never end. The reason goes to `why`.
+std::unique_ptr<QFile> openRegularFile(const QString &path, QString &why)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        error_ = QStringLiteral("\"%1\" is not a regular file").arg(path);
-        return;
+        why = QStringLiteral("\"%1\" is not a regular file").arg(path);
+        return nullptr;
     }
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly)) {
-        error_ = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file->errorString());
-        return;
+        why = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file->errorString());
+        return nullptr;
     }
-    file_ = file.release();
+    return file;
+}
+
+} // namespace
+
+LineReader::LineReader(const QString &path, qsizetype maxLineBytes)
+    : maxLineBytes_(maxLineBytes)
+{
+    file_ = openRegularFile(path, error_).release();
 }
 
 LineReader::~LineReader()
@@ -202,25 +215,46 @@ std::optional<QString> LineReader::next()
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return splitLines(decode(bytes));
+    QString why;
+    const std::optional<QByteArray> bytes = readBytes(path, &why);
+    if (!bytes)
+        throw FileError(why);
+    return splitLines(decode(*bytes));
 }
 
-std::optional<QByteArray> readBytes(const QString &path)
+std::optional<QByteArray> readBytes(const QString &path, QString *why)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return readBytes(path, -1, why);
 }
+
+std::optional<QByteArray> readBytes(const QString &path, qint64 maxBytes, QString *why)
+{
+    QString reason;
+    const std::unique_ptr<QFile> file = openRegularFile(path, reason);
+    if (file) {
+        QByteArray bytes = maxBytes < 0 ? file->readAll() : file->read(maxBytes);
+        if (file->error() == QFileDevice::NoError)
+            return bytes;
+        reason = QStringLiteral("Cannot read file \"%1\". %2").arg(path, file->errorString());
+    }
+    if (why)
+        *why = reason;
+    return std::nullopt;
+}
+
+namespace {
+
+// Why a write failed: the device's own words, or the system's (a full disk) when the device
+// only knows that it failed.
+QString writeFailure(const QIODevice &device, int systemError)
+{
+    const QString reason = device.errorString();
+    if (systemError != 0 && (reason.isEmpty() || reason == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return reason;
+}
+
+} // namespace
 
 void writeAtomically(const QString &path, const std::function<void(QIODevice &)> &produce)
 {
@@ -235,8 +269,9 @@ void writeAtomically(const QString &path, const std::function<void(QIODevice &)>
     }
     // A buffered write that failed (a full disk) must not be committed: Qt 6.4 can report a
     // successful commit after it, leaving a cut file in place of the old one.
+    errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
+        const QString reason = writeFailure(file, errno);
         file.cancelWriting();
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, reason));
     }
@@ -244,11 +279,76 @@ void writeAtomically(const QString &path, const std::function<void(QIODevice &)>
         throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, file.errorString()));
 }
 
+namespace {
+constexpr qsizetype kChunkBytes = qsizetype{256} << 10;
+} // namespace
+
+ChunkWriter::ChunkWriter(QIODevice &out, const QString &path)
+    : out_(out)
+    , path_(path)
+{
+    buffer_.reserve(kChunkBytes + 64);
+}
+
+void ChunkWriter::spill()
+{
+    errno = 0;
+    if (out_.write(buffer_) != buffer_.size())
+        throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path_, writeFailure(out_, errno)));
+    buffer_.clear();
+}
+
+void ChunkWriter::append(const QByteArray &bytes)
+{
+    buffer_ += bytes;
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::append(char c)
+{
+    buffer_ += c;
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::appendNumber(qint64 value)
+{
+    char digits[24];
+    int n = 0;
+    const bool negative = value < 0;
+    auto magnitude = negative ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        buffer_ += '-';
+    while (n > 0)
+        buffer_ += digits[--n];
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::crlf()
+{
+    buffer_ += "\r\n";
+    if (buffer_.size() >= kChunkBytes)
+        spill();
+}
+
+void ChunkWriter::finish()
+{
+    if (!buffer_.isEmpty())
+        spill();
+}
+
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     writeAtomically(path, [&](QIODevice &out) {
+        errno = 0;
         if (out.write(bytes) != bytes.size())
-            throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, out.errorString()));
+            throw FileError(QStringLiteral("Cannot write file \"%1\". %2").arg(path, writeFailure(out, errno)));
     });
 }
 

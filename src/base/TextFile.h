@@ -64,12 +64,15 @@ private:
     QString error_;
 };
 
-// Reads the whole file as lines. Throws FileError when it cannot be opened or read.
+// Reads the whole file as lines. Throws FileError when it cannot be opened or read, or is not a
+// regular file.
 QStringList readLines(const QString &path);
 
-// The whole file as it is on disk, or nothing when it cannot be opened or read (each reader
-// words its own message).
-std::optional<QByteArray> readBytes(const QString &path);
+// The whole file as it is on disk, or nothing when it cannot be opened or read, or is not a
+// regular file (each reader words its own message; `why` gets the reason).
+std::optional<QByteArray> readBytes(const QString &path, QString *why = nullptr);
+// The first maxBytes bytes of the file (all of it when shorter), on the same terms.
+std::optional<QByteArray> readBytes(const QString &path, qint64 maxBytes, QString *why = nullptr);
 
 // Writes the lines, each followed by CR LF, whole and atomically: the file is replaced only once
 // everything has been written, so a failure leaves the previous file as it was.
@@ -82,5 +85,31 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // Atomic write through a producer: the file is committed only if the producer returns normally.
 // An exception from the producer discards everything written and is passed on.
 void writeAtomically(const QString &path, const std::function<void(QIODevice &)> &produce);
+
+// Output of a writeAtomically producer gathered into large pieces, so a file of millions of
+// lines is written as it is made, without first holding all of it. A failed write raises
+// FileError naming the path.
+class ChunkWriter {
+public:
+    ChunkWriter(QIODevice &out, const QString &path);
+    ChunkWriter(const ChunkWriter &) = delete;
+    ChunkWriter &operator=(const ChunkWriter &) = delete;
+
+    void append(const QByteArray &bytes);
+    void append(char c);
+    void appendNumber(qint64 value); // decimal, "-" for a negative value
+    // Text in the Greek code page.
+    void appendText(const QString &text) { append(encode(text)); }
+    void crlf();
+    // Writes what is still gathered; call once the producer is done.
+    void finish();
+
+private:
+    void spill();
+
+    QIODevice &out_;
+    QString path_;
+    QByteArray buffer_;
+};
 
 } // namespace taru::textfile

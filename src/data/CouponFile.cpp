@@ -6,8 +6,10 @@
 #include "game/Pricing.h"
 
 #include <QDir>
+#include <QIODevice>
 #include <QFileInfo>
 
+#include <limits>
 #include <optional>
 
 namespace taru::data {
@@ -33,25 +35,25 @@ int tensGroup(int number)
     return (number - 1) / 10;
 }
 
-// A 0 entry is the padding of a short row, not a number.
-QString joinNumbers(SystemColumns::Row row)
-{
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(row.size()));
-    for (std::uint8_t n : row) {
-        if (n != 0)
-            items.append(QString::number(n));
-    }
-    return items.join(QLatin1Char(','));
-}
-
-QString headerText(int count, int game, const QString &multipliers, int drawsColumn, int drawsRow)
+QString headerText(std::int64_t count, int game, const QString &multipliers, int drawsColumn, int drawsRow)
 {
     return QString::number(count) + kCrLf + QString::number(game) + kCrLf + multipliers + kCrLf
         + QString::number(drawsColumn) + kCrLf + QString::number(drawsRow) + kCrLf;
 }
 
 } // namespace
+
+std::array<QString, kTensGroups> CouponLine::groups() const
+{
+    std::array<QString, kTensGroups> groups;
+    for (const std::uint8_t number : numbers) {
+        QString &group = groups[static_cast<std::size_t>(tensGroup(number))];
+        if (!group.isEmpty())
+            group += QLatin1Char(',');
+        group += QString::number(number);
+    }
+    return groups;
+}
 
 const CouponLine &CouponFileData::coupon(int i) const
 {
@@ -61,73 +63,134 @@ const CouponLine &CouponFileData::coupon(int i) const
     return lines[static_cast<std::size_t>(i)];
 }
 
-CouponFileData ParseCouponFile(const QByteArray &bytes, const QString &path)
-{
-    CouponFileData data;
-    const auto fail = [&data, &path]() -> CouponFileData & {
-        data.valid = false;
-        data.error = kCouponReadErrorPrefix + path;
-        return data;
-    };
+namespace {
 
-    const QStringList text = textfile::splitLines(textfile::decode(bytes));
-    // A missing header line reads as an empty text, as reading past the end of a file does.
-    const auto line = [&text](qsizetype i) { return i < text.size() ? text.at(i) : QString(); };
+// Reads a coupon file one line at a time, so a file costs the lines it holds and never what it
+// announces: coupons past the file's lines are represented by the count alone.
+class CouponParser {
+public:
+    CouponParser(CouponFileData &data, const QString &path) : data_(data), path_(path) {}
 
-    const std::optional<int> count = parseInt(line(0));
-    if (!count || *count < 0)
-        return fail();
-    data.count = *count;
-    data.gameText = line(1);
-    const std::optional<int> game = parseInt(data.gameText);
-    if (!game || *game < 0)
-        return fail();
-    data.game = *game;
-    data.multipliers = line(2);
-    const std::optional<int> drawsColumn = parseInt(line(3));
-    if (!drawsColumn)
-        return fail();
-    data.drawsColumn = *drawsColumn;
-    const std::optional<int> drawsRow = parseInt(line(4));
-    if (!drawsRow)
-        return fail();
-    data.drawsRow = *drawsRow;
+    // The next line of the file; false once the file is refused.
+    bool feed(const QString &text)
+    {
+        const qint64 index = index_++;
+        switch (index) {
+        case 0: {
+            const std::optional<int> count = parseInt(text);
+            if (!count || *count < 0)
+                return fail(QStringLiteral("line 1: the coupon count '%1' is not a whole number from 0").arg(text.left(40)));
+            data_.count = *count;
+            return true;
+        }
+        case 1: {
+            data_.gameText = text;
+            const std::optional<int> game = parseInt(text);
+            if (!game || *game < 0 || *game > kMaxCouponFileGame)
+                return fail(QStringLiteral("line 2: the game size '%1' is not a whole number from 0 to %2")
+                                .arg(text.left(40))
+                                .arg(kMaxCouponFileGame));
+            data_.game = *game;
+            return true;
+        }
+        case 2:
+            data_.multipliers = text;
+            return true;
+        case 3:
+        case 4: {
+            const std::optional<int> value = parseInt(text);
+            if (!value)
+                return fail(QStringLiteral("line %1: '%2' is not a whole number").arg(index + 1).arg(text.left(40)));
+            (index == 3 ? data_.drawsColumn : data_.drawsRow) = *value;
+            return true;
+        }
+        default:
+            return coupon(text, index + 1);
+        }
+    }
 
-    for (qsizetype i = 5; i < text.size(); ++i) {
-        if (static_cast<qsizetype>(data.lines.size()) >= data.count)
-            return fail(); // more coupon lines than announced
-        CouponLine &coupon = data.lines.emplace_back();
-        for (const QString &item : SplitCommaText(text.at(i))) {
+    // The end of the file: a missing header line reads as an empty text, as reading past the
+    // end of a file does.
+    bool finish()
+    {
+        while (index_ < kHeaderLines) {
+            if (!feed(QString()))
+                return false;
+        }
+        data_.valid = true;
+        return true;
+    }
+
+    bool fail(const QString &reason)
+    {
+        data_.valid = false;
+        data_.error = kCouponReadErrorPrefix + path_;
+        data_.reason = reason;
+        return false;
+    }
+
+private:
+    static constexpr qint64 kHeaderLines = 5;
+
+    bool coupon(const QString &text, qint64 lineNumber)
+    {
+        if (static_cast<qint64>(data_.lines.size()) >= data_.count)
+            return fail(QStringLiteral("line %1: more coupon lines than the %2 announced").arg(lineNumber).arg(data_.count));
+        CouponLine &coupon = data_.lines.emplace_back();
+        for (const QString &item : SplitCommaText(text)) {
             if (item.trimmed() == kPlaceholder)
                 continue;
             const std::optional<int> number = parseInt(item);
             if (!number)
-                return fail();
-            if (static_cast<int>(coupon.numbers.size()) >= data.game)
-                return fail();
+                return fail(QStringLiteral("line %1: '%2' is not a number").arg(lineNumber).arg(item.left(40)));
+            if (static_cast<int>(coupon.numbers.size()) >= data_.game)
+                return fail(QStringLiteral("line %1: more than %2 numbers").arg(lineNumber).arg(data_.game));
             if (*number < 0 || *number > 255)
-                return fail();
+                return fail(QStringLiteral("line %1: %2 is outside 0..255").arg(lineNumber).arg(*number));
             coupon.numbers.push_back(static_cast<std::uint8_t>(*number));
-            QString &group = coupon.groups[static_cast<std::size_t>(tensGroup(*number))];
-            if (!group.isEmpty())
-                group += QLatin1Char(',');
-            group += QString::number(*number);
         }
+        return true;
     }
-    data.valid = true;
+
+    CouponFileData &data_;
+    QString path_;
+    qint64 index_ = 0;
+};
+
+} // namespace
+
+CouponFileData ParseCouponFile(const QByteArray &bytes, const QString &path)
+{
+    CouponFileData data;
+    CouponParser parser(data, path);
+    for (const QString &line : textfile::splitLines(textfile::decode(bytes))) {
+        if (!parser.feed(line))
+            return data;
+    }
+    parser.finish();
     return data;
 }
 
 CouponFileData ReadCouponFile(const QString &path)
 {
     const QString fullPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    const std::optional<QByteArray> bytes = textfile::readBytes(path);
-    if (!bytes) {
-        CouponFileData data;
-        data.error = kCouponReadErrorPrefix + fullPath;
+    CouponFileData data;
+    CouponParser parser(data, fullPath);
+    textfile::LineReader reader(path, kMaxCouponLineBytes);
+    if (!reader.isOpen()) {
+        parser.fail(reader.errorString());
         return data;
     }
-    return ParseCouponFile(*bytes, fullPath);
+    while (const std::optional<QString> line = reader.next()) {
+        if (!parser.feed(*line))
+            return data;
+    }
+    if (reader.failed() || reader.lineTooLong()) {
+        parser.fail(reader.errorString());
+        return data;
+    }
+    parser.finish();
+    return data;
 }
 
 QByteArray CouponFileBytes(int count, int game, const QString &multipliers, int drawsColumn, int drawsRow,
@@ -145,33 +208,54 @@ void WriteCouponFile(const QString &path, int count, int game, const QString &mu
     textfile::writeBytes(path, CouponFileBytes(count, game, multipliers, drawsColumn, drawsRow, coupons));
 }
 
-void WriteCouponFile(const QString &path, int count, int game, const QString &multipliers, int drawsColumn,
+void WriteCouponFile(const QString &path, std::int64_t count, int game, const QString &multipliers, int drawsColumn,
                      int drawsRow, const SystemColumns &coupons)
 {
-    QString text = headerText(count, game, multipliers, drawsColumn, drawsRow);
-    for (const SystemColumns::Row row : coupons)
-        text += joinNumbers(row) + kCrLf;
-    textfile::writeBytes(path, textfile::encode(text));
+    if (count < 0 || count > std::numeric_limits<int>::max())
+        throw RangeError(QStringLiteral("A coupon file cannot hold %1 coupons").arg(count));
+    // Written as it is made: a system of millions of columns never exists twice in memory.
+    textfile::writeAtomically(path, [&](QIODevice &out) {
+        textfile::ChunkWriter writer(out, path);
+        writer.appendText(headerText(count, game, multipliers, drawsColumn, drawsRow));
+        for (const SystemColumns::Row row : coupons) {
+            bool first = true;
+            for (std::uint8_t n : row) {
+                if (n == 0)
+                    continue; // the padding of a short row
+                if (!first)
+                    writer.append(',');
+                writer.appendNumber(n);
+                first = false;
+            }
+            writer.crlf();
+        }
+        writer.finish();
+    });
 }
 
 double CouponFileValue(const CouponFileData &file, double columnPrice)
 {
+    // Only the boxes the slip has count: a box that does not exist (a "0" on line 3, draws box
+    // 2,5) is left to printing, which refuses it.
     MultiplierBoxes multipliers{};
     for (const QString &item : SplitCommaText(file.multipliers)) {
-        if (item.trimmed() == kPlaceholder)
-            continue;
-        const int box = toInt(item);
-        if (box < 1 || box > kMultiplierBoxCount)
-            throw RangeError(QStringLiteral("Multiplier box %1 does not exist").arg(box));
-        multipliers[static_cast<std::size_t>(box - 1)] = true;
+        const std::optional<int> box = parseInt(item);
+        if (box && *box >= 1 && *box <= kMultiplierBoxCount)
+            multipliers[static_cast<std::size_t>(*box - 1)] = true;
     }
     DrawBoxes draws{};
-    if (file.drawsColumn != 0) {
-        if (file.drawsColumn < 1 || file.drawsColumn > kDrawColumns || file.drawsRow < 0 || file.drawsRow >= kDrawRows)
-            throw RangeError(QStringLiteral("Consecutive-draws box %1,%2 does not exist").arg(file.drawsColumn).arg(file.drawsRow));
+    if (file.drawsColumn >= 1 && file.drawsColumn <= kDrawColumns && file.drawsRow >= 0 && file.drawsRow < kDrawRows)
         draws[static_cast<std::size_t>(file.drawsColumn - 1)][static_cast<std::size_t>(file.drawsRow)] = true;
-    }
     return CouponCost(1, CouponDraws(draws), CouponMultiplier(multipliers), columnPrice);
+}
+
+CheckResult CheckCouponFile(const CouponFileData &file, const WinningPlaces &winning)
+{
+    std::vector<std::vector<int>> columns;
+    columns.reserve(file.lines.size());
+    for (const CouponLine &line : file.lines)
+        columns.emplace_back(line.numbers.begin(), line.numbers.end());
+    return CheckColumns(columns, file.game, winning, std::max(0, file.emptyTail()));
 }
 
 } // namespace taru::data

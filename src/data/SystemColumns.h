@@ -59,9 +59,11 @@ public:
     Row back() const { return (*this)[size() - 1]; }
 
     void reserve(std::size_t rows) { entries_.reserve(rows * width_); }
+    // Empties the system and gives its memory back (a cleared system of millions of columns
+    // must not hold on to it).
     void clear()
     {
-        entries_.clear();
+        std::vector<std::uint8_t>().swap(entries_);
         rows_ = 0;
     }
     // Keeps the first `rows` rows.

@@ -5,6 +5,7 @@
 #include "game/Pricing.h"
 
 #include <QDir>
+#include <QIODevice>
 
 #include <algorithm>
 #include <cmath>
@@ -280,7 +281,18 @@ QByteArray SystemFileBytes(const SystemColumns &columns)
 
 void WriteSystemFile(const QString &path, const SystemColumns &columns)
 {
-    textfile::writeBytes(path, SystemFileBytes(columns));
+    // Written as it is made: a system of millions of columns never exists twice in memory.
+    textfile::writeAtomically(path, [&](QIODevice &out) {
+        textfile::ChunkWriter writer(out, path);
+        for (const SystemColumns::Row row : columns) {
+            for (std::uint8_t entry : row) {
+                writer.appendNumber(entry);
+                writer.append(' ');
+            }
+            writer.crlf();
+        }
+        writer.finish();
+    });
 }
 
 } // namespace taru::data

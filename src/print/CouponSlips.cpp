@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace taru {
 
 SlipMarks CouponFileSlipMarks(const data::CouponFileData &file, int index)
@@ -20,13 +22,15 @@ SlipMarks CouponFileSlipMarks(const data::CouponFileData &file, int index)
     return marks;
 }
 
-QList<SlipJob> CouponFileSlipJobs(const data::CouponFileData &file, double couponValue)
+SlipJobSource CouponFileSlipSource(const data::CouponFileData &file, double couponValue, int first, int last)
 {
-    QList<SlipJob> jobs;
-    jobs.reserve(file.count);
-    for (int i = 0; i < file.count; ++i)
-        jobs.append(SlipJob{CouponFileSlipMarks(file, i), ValueLine{ValueLine::Kind::CouponNumber, QString(), i + 1, couponValue}});
-    return jobs;
+    first = std::max(first, 1);
+    last = std::min(last, file.count);
+    return SlipJobSource{std::max(0, last - first + 1), [&file, couponValue, first](int index) {
+                             const int n = first + index;
+                             return SlipJob{CouponFileSlipMarks(file, n - 1),
+                                            ValueLine{ValueLine::Kind::CouponNumber, QString(), n, couponValue}};
+                         }};
 }
 
 } // namespace taru

@@ -20,6 +20,14 @@ RecordingCanvas::RecordingCanvas(int ppiX, int ppiY, int portraitWidth, int port
 {
 }
 
+void RecordingCanvas::record(const Call &call)
+{
+    if (sink_)
+        sink_(call);
+    else
+        calls.append(call);
+}
+
 int RecordingCanvas::pageWidth() const
 {
     return orientation == PageOrientation::Landscape ? height_ : width_;
@@ -34,7 +42,7 @@ void RecordingCanvas::setOrientation(PageOrientation o)
 {
     Call call = makeCall(Op::Orientation);
     call.orientation = o;
-    calls.append(call);
+    record(call);
     if (o != PageOrientation::Unchanged)
         orientation = o;
 }
@@ -44,7 +52,7 @@ void RecordingCanvas::setFontSize(int points)
     fontSize_ = points;
     Call call = makeCall(Op::FontSize);
     call.fontSize = points;
-    calls.append(call);
+    record(call);
 }
 
 void RecordingCanvas::setFontStyle(FontStyle style)
@@ -52,7 +60,7 @@ void RecordingCanvas::setFontStyle(FontStyle style)
     style_ = style;
     Call call = makeCall(Op::FontStyle);
     call.style = style;
-    calls.append(call);
+    record(call);
 }
 
 int RecordingCanvas::textHeight(const QString &) const
@@ -80,32 +88,32 @@ void RecordingCanvas::textOut(int x, int y, const QString &text)
     call.text = text;
     call.fontSize = fontSize_;
     call.style = style_;
-    calls.append(call);
+    record(call);
 }
 
 void RecordingCanvas::line(int x1, int y1, int x2, int y2)
 {
-    calls.append(makeCall(Op::Line, x1, y1, x2, y2));
+    record(makeCall(Op::Line, x1, y1, x2, y2));
 }
 
 void RecordingCanvas::beginDocument()
 {
-    calls.append(makeCall(Op::Begin));
+    record(makeCall(Op::Begin));
 }
 
 void RecordingCanvas::newPage()
 {
-    calls.append(makeCall(Op::NewPage));
+    record(makeCall(Op::NewPage));
 }
 
 void RecordingCanvas::endDocument()
 {
-    calls.append(makeCall(Op::End));
+    record(makeCall(Op::End));
 }
 
 void RecordingCanvas::abortDocument()
 {
-    calls.append(makeCall(Op::Abort));
+    record(makeCall(Op::Abort));
 }
 
 QList<RecordingCanvas::Call> RecordingCanvas::texts() const

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+#include <functional>
+
 namespace taru {
 
 // A failure of the printer itself once a document has started.
@@ -98,6 +100,8 @@ public:
 
     // Makes the n-th text written (0-based, counted from construction) fail as a printer would.
     void failOnText(int n) { failOnText_ = n; }
+    // Hands every call to sink as it is made instead of keeping it (a job of many pages).
+    void streamTo(std::function<void(const Call &)> sink) { sink_ = std::move(sink); }
 
     QList<Call> calls;
     PageOrientation orientation = PageOrientation::Portrait;
@@ -111,6 +115,9 @@ private:
     FontStyle style_;
     int textCount_ = 0;
     int failOnText_ = -1;
+    std::function<void(const Call &)> sink_;
+
+    void record(const Call &call);
 };
 
 } // namespace taru

@@ -1,11 +1,12 @@
 #include "print/PrinterProfile.h"
 
+#include "base/AppPaths.h"
 #include "base/Errors.h"
 #include "base/TextFile.h"
 
-#include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace taru {
@@ -148,6 +149,28 @@ bool ParseOldProfile(const QByteArray &bytes, PrinterProfile &p)
     return true;
 }
 
+ProfileSave SaveProfile(const QString &printersFolder, const PrinterProfile &profile)
+{
+    const QString name = profile.printerName.trimmed();
+    if (name.isEmpty() && !profile.isDefault)
+        return ProfileSave::NoName;
+    const QByteArray bytes = SerialiseProfile(profile);
+    const auto target = [&printersFolder](const QString &fileName) {
+        const QString existing = AppPaths::findEntry(printersFolder, fileName, false);
+        return existing.isEmpty() ? printersFolder + QLatin1Char('/') + fileName : existing;
+    };
+    if (!name.isEmpty())
+        textfile::writeBytes(target(name + QLatin1Char('.') + kProfileExtension), bytes);
+    if (profile.isDefault)
+        textfile::writeBytes(target(kDefaultProfileFile), bytes);
+    return ProfileSave::Saved;
+}
+
+std::optional<QByteArray> ReadProfileBytes(const QString &path)
+{
+    return textfile::readBytes(path, kProfileSize);
+}
+
 std::optional<int> ProfileSizeIndex(int size)
 {
     const auto it = std::find(kProfileCharSizes.begin(), kProfileCharSizes.end(), size);
@@ -172,7 +195,11 @@ double ProfileDistance(const QString &text, const QLocale &locale)
 {
     QString normalised = text;
     normalised.replace(QLatin1Char(','), locale.decimalPoint());
-    return toDouble(normalised, locale);
+    const double value = toDouble(normalised, locale);
+    // "inf", "nan" or "1e300" read as numbers: none of them is a place on a page.
+    if (!std::isfinite(value) || std::fabs(value) > kMaxProfileDistance)
+        throw RangeError(QStringLiteral("'%1' is not a distance from -%2 to %2 mm").arg(text).arg(kMaxProfileDistance));
+    return value;
 }
 
 namespace {
@@ -203,6 +230,10 @@ ProfileLoad LoadForPrinting(const QByteArray &bytes, double ppiX, double ppiY, d
         g.slipTop = ProfileDistance(p->slipTop, locale) * toY;
         g.pitchX = ProfileDistance(p->pitchX, locale) * toX;
         g.pitchY = ProfileDistance(p->pitchY, locale) * toY;
+        for (const std::int32_t size : {p->markSize, p->messageSize, p->valueSize}) {
+            if (size < 1 || size > kMaxProfileCharSize)
+                throw RangeError(QStringLiteral("Character size %1 is outside 1..%2").arg(size).arg(kMaxProfileCharSize));
+        }
         g.markChar = p->markChar;
         g.markSize = p->markSize;
         g.messageSize = p->messageSize;
@@ -225,10 +256,11 @@ ProfileLoad LoadForPrinting(const QByteArray &bytes, double ppiX, double ppiY, d
 
 ProfileLoad LoadForPrinting(const QString &path, double ppiX, double ppiY, double pageHeight, const QLocale &locale)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(FileError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString())));
-    return LoadForPrinting(file.read(kProfileSize), ppiX, ppiY, pageHeight, locale);
+    QString why;
+    const std::optional<QByteArray> bytes = textfile::readBytes(path, kProfileSize, &why);
+    if (!bytes)
+        return failed(FileError(why));
+    return LoadForPrinting(*bytes, ppiX, ppiY, pageHeight, locale);
 }
 
 } // namespace taru

@@ -62,6 +62,18 @@ std::optional<PrinterProfile> ParseProfile(const QByteArray &bytes);
 // fewer bytes; profile is then untouched.
 bool ParseOldProfile(const QByteArray &bytes, PrinterProfile &profile);
 
+// Saving a profile into the Printers folder: Printers\<trimmed printer name>.tpr, and the same
+// record as default.tpr when it is the default profile (files found whatever their letter
+// case). A blank name has no file of its own: a default profile is then written as default.tpr
+// only, any other is not saved (NoName, nothing written). FileError when a file cannot be
+// written; each is written whole, so a failure leaves the previous file as it was.
+enum class ProfileSave { Saved, NoName };
+ProfileSave SaveProfile(const QString &printersFolder, const PrinterProfile &profile);
+
+// The first 284 bytes of a profile file (fewer when the file is shorter), or nothing when it
+// cannot be read or is not a regular file.
+std::optional<QByteArray> ReadProfileBytes(const QString &path);
+
 // Index in kProfileCharSizes of a stored size, or nothing when the list does not offer it.
 std::optional<int> ProfileSizeIndex(int size);
 
@@ -98,15 +110,23 @@ struct ProfileLoad {
 
 // Converts a record (current layout only) for a print job. pageHeight is the page height in
 // device units in the orientation the profile asks for; in landscape the message, value line
-// and slip top are measured from the bottom edge. A record shorter than 284 bytes or a distance
-// that is not a number gives the error text.
+// and slip top are measured from the bottom edge. A record shorter than 284 bytes, a distance
+// that is not a number (or not finite, or beyond kMaxProfileDistance) or a character size
+// outside 1..kMaxProfileCharSize gives the error text.
 ProfileLoad LoadForPrinting(const QByteArray &bytes, double ppiX, double ppiY, double pageHeight,
                             const QLocale &locale);
 // Same from a file; a missing or unreadable file gives the error text.
 ProfileLoad LoadForPrinting(const QString &path, double ppiX, double ppiY, double pageHeight, const QLocale &locale);
 
+// The largest character size a profile may ask of a print job, in points.
+inline constexpr int kMaxProfileCharSize = 200;
+
+// The largest distance a profile may hold, in millimetres: more than any paper is long.
+inline constexpr int kMaxProfileDistance = 2000;
+
 // The stored distance text as a number in millimetres: every "," becomes the locale's decimal
-// separator first. ConversionError when it is not a number.
+// separator first. ConversionError when it is not a number, RangeError when it is not finite or
+// beyond kMaxProfileDistance either way.
 double ProfileDistance(const QString &text, const QLocale &locale);
 
 } // namespace taru

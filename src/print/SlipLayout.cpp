@@ -8,9 +8,10 @@ namespace taru {
 
 namespace {
 
-// Reads one list; each valid entry is handed to mark(value).
+// Reads one list; each valid entry is handed to mark(value). Unless strict, an entry that is
+// not a box of the slip is left out instead of raising.
 template <typename Mark>
-void applyList(const QString &list, int low, int high, const char *what, Mark mark)
+void applyList(const QString &list, int low, int high, const char *what, bool strict, Mark mark)
 {
     for (const QString &raw : list.split(QLatin1Char(','))) {
         const QString entry = raw.trimmed();
@@ -18,6 +19,13 @@ void applyList(const QString &list, int low, int high, const char *what, Mark ma
         // trailing comma. Neither marks anything.
         if (entry.isEmpty() || entry == QLatin1String("A"))
             continue;
+        if (!strict) {
+            bool ok = false;
+            const int value = entry.toInt(&ok);
+            if (ok && value >= low && value <= high)
+                mark(value);
+            continue;
+        }
         const int value = toInt(entry);
         if (value < low || value > high)
             throw RangeError(QStringLiteral("%1 %2 is out of range %3..%4")
@@ -142,14 +150,20 @@ private:
 
 } // namespace
 
-SlipFlags ParseSlipMarks(const SlipMarks &marks)
+namespace {
+SlipFlags parseMarks(const SlipMarks &marks, bool strict)
 {
     SlipFlags flags;
-    applyList(marks.games, 1, kGameBoxCount, "Game box", [&](int i) { flags.games[i - 1] = true; });
-    applyList(marks.multipliers, 1, kMultiplierBoxCount, "Multiplier box",
+    applyList(marks.games, 1, kGameBoxCount, "Game box", strict, [&](int i) { flags.games[i - 1] = true; });
+    applyList(marks.multipliers, 1, kMultiplierBoxCount, "Multiplier box", strict,
               [&](int i) { flags.multipliers[i - 1] = true; });
-    applyList(marks.numbers, 1, kNumbers, "Number",
+    applyList(marks.numbers, 1, kNumbers, "Number", strict,
               [&](int n) { flags.numbers[(n - 1) / 10][(n - 1) % 10] = true; });
+    const bool drawsBoxExists = marks.drawColumn == 0 ||
+                                (marks.drawColumn >= 1 && marks.drawColumn <= kDrawColumns && marks.drawRow >= 0 &&
+                                 marks.drawRow < kDrawRows);
+    if (!drawsBoxExists && !strict)
+        return flags;
     if (marks.drawColumn < 0 || marks.drawColumn > kDrawColumns)
         throw RangeError(QStringLiteral("Consecutive-draws column %1 is out of range 0..2").arg(marks.drawColumn));
     if (marks.drawColumn > 0 && (marks.drawRow < 0 || marks.drawRow >= kDrawRows))
@@ -157,6 +171,17 @@ SlipFlags ParseSlipMarks(const SlipMarks &marks)
     flags.drawColumn = marks.drawColumn;
     flags.drawRow = marks.drawRow;
     return flags;
+}
+} // namespace
+
+SlipFlags ParseSlipMarks(const SlipMarks &marks)
+{
+    return parseMarks(marks, true);
+}
+
+SlipFlags ParseShownSlipMarks(const SlipMarks &marks)
+{
+    return parseMarks(marks, false);
 }
 
 QString FormatSlipAmount(double value, const QLocale &locale)
@@ -176,8 +201,18 @@ QString ValueLineText(const ValueLine &line, const QString &siteLabel, const QLo
            amount;
 }
 
+int DevicePosition(double value)
+{
+    // A position no page can have (or no number at all) must never reach an integer conversion.
+    if (!std::isfinite(value) || std::fabs(value) > kMaxDevicePosition)
+        throw RangeError(QStringLiteral("Position %1 is outside any page").arg(value));
+    return static_cast<int>(value);
+}
+
 int RoundHalfEven(double value)
 {
+    if (!std::isfinite(value) || std::fabs(value) > kMaxDevicePosition)
+        return DevicePosition(value);
     const double lower = std::floor(value);
     const double diff = value - lower;
     double result = lower;
@@ -205,8 +240,8 @@ SlipItem textItem(SlipBlock block, double x, double y, int fontSize, const QStri
     item.block = block;
     item.exactX = x;
     item.exactY = y;
-    item.x = static_cast<int>(std::trunc(x));
-    item.y = static_cast<int>(std::trunc(y));
+    item.x = DevicePosition(std::trunc(x));
+    item.y = DevicePosition(std::trunc(y));
     item.fontSize = fontSize;
     item.text = text;
     return item;

@@ -34,6 +34,10 @@ struct SlipFlags {
 // is drawn.
 SlipFlags ParseSlipMarks(const SlipMarks &marks);
 
+// The marks a preview can show: entries that are not numbers, or not boxes of the slip, are
+// left out without a word (a coupon file may name them; printing refuses them).
+SlipFlags ParseShownSlipMarks(const SlipMarks &marks);
+
 // The value line: the site label, then a game label or the coupon's number in its set, then the
 // coupon's value.
 struct ValueLine {
@@ -78,7 +82,13 @@ SlipLayout LayoutSlip(const SlipFlags &flags, const SlipGeometry &geometry, Slip
 // Draws the layout on the canvas (no document start or end: the caller owns the document).
 void RenderSlip(PrintCanvas &canvas, const SlipLayout &layout);
 
-// Rounding of mark positions: to the nearest integer, halves to the even neighbour.
+// Device positions are whole numbers well inside the int range; anything beyond (or not a number)
+// raises RangeError instead of being converted.
+inline constexpr double kMaxDevicePosition = 1e8;
+int DevicePosition(double value);
+
+// Rounding of mark positions: to the nearest integer, halves to the even neighbour; RangeError
+// as DevicePosition.
 int RoundHalfEven(double value);
 
 // The slip picture of the preview windows, in screen pixels: marks only ("@", 8 points bold),

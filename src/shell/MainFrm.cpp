@@ -8,6 +8,7 @@
 #include "shell/ScrollText.h"
 #include "shell/SeasonalStrip.h"
 #include "game/Pricing.h"
+#include "print/ui/ProgramPrinter.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -177,6 +178,7 @@ void TMainFrm::buildMenu()
     connectItem(QStringLiteral("DELVANE1"), &TMainFrm::DELVANE1Click);
     connectItem(QStringLiteral("N32"), &TMainFrm::N32Click);
     connectItem(QStringLiteral("N6"), &TMainFrm::N6Click);
+    connectItem(QStringLiteral("NPrinter"), &TMainFrm::NPrinterClick);
     connectItem(QStringLiteral("N21"), &TMainFrm::N21Click);
     connectItem(QStringLiteral("N26"), &TMainFrm::N26Click);
     connectItem(QStringLiteral("N23"), &TMainFrm::N23Click);
@@ -388,6 +390,11 @@ void TMainFrm::N32Click()
 void TMainFrm::N6Click()
 {
     windows_.PrnFrm->exec();
+}
+
+void TMainFrm::NPrinterClick()
+{
+    ChoosePrinter(context_, this, ProgramPrinter());
 }
 
 void TMainFrm::N21Click()

@@ -69,6 +69,7 @@ public:
     void DELVANE1Click();
     void N32Click();
     void N6Click();
+    void NPrinterClick(); // the program's printer, chosen with the print dialog
     void N21Click();
     void N26Click();
     void N23Click();

@@ -48,6 +48,7 @@ QList<MenuEntry> MainMenuEntries()
         item("N32", "ΒΟΗΘΕΙΑ", "N3"),
         item("N31", "-", "N3"),
         item("N6", "ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΣΗΣ", "N3"),
+        item("NPrinter", "ΕΠΙΛΟΓΗ ΕΚΤΥΠΩΤΗ", "N3"),
         item("N20", "-", "N3"),
         item("N21", "ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "N3"),
         item("N24", "-", "N3"),

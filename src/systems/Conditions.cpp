@@ -1,8 +1,10 @@
 #include "systems/Conditions.h"
+#include "systems/Constructor.h"
 
 #include "base/Errors.h"
 #include "base/TextFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -358,9 +360,29 @@ ConstructorSetup ConditionsFromLines(const QStringList &lines)
     return setup;
 }
 
+std::optional<QString> DamagedConditionsReason(const ConstructorSetup &setup)
+{
+    if (setup.gameText.isEmpty()) {
+        if (!setup.guaranteeText.isEmpty())
+            return QStringLiteral("εγγύηση \"%1\" χωρίς παιχνίδι").arg(setup.guaranteeText);
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int game = setup.gameText.toInt(&ok);
+    if (!ok || QString::number(game) != setup.gameText || game < 1 || game > kMaxGame)
+        return QStringLiteral("παιχνίδι \"%1\" αντί για 1 έως 12").arg(setup.gameText.left(40));
+    if (!GuaranteeItems(game).contains(setup.guaranteeText))
+        return QStringLiteral("εγγύηση \"%1\" που δεν υπάρχει στο παιχνίδι %2").arg(setup.guaranteeText.left(60)).arg(game);
+    return std::nullopt;
+}
+
 ConstructorSetup LoadConditions(const QString &path)
 {
-    return ConditionsFromLines(textfile::readLines(path));
+    ConstructorSetup setup = ConditionsFromLines(textfile::readLines(path));
+    if (const std::optional<QString> reason = DamagedConditionsReason(setup))
+        throw FileError(kDamagedConditionsFile + QDir::toNativeSeparators(path) + QStringLiteral(" (") + *reason +
+                        QLatin1Char(')'));
+    return setup;
 }
 
 QString SystemNameOfConditionsFile(const QString &path)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -188,11 +189,20 @@ struct ConstructorSetup {
 QStringList ConditionsFileLines(const ConstructorSetup &setup);
 void SaveConditions(const QString &path, const ConstructorSetup &setup);
 
-// Reads the lines back; a short file leaves the rest as after a reset, nothing is validated.
-// A grid line is split at its first ","; the part after it is trimmed. FileError when the file
-// cannot be read.
+// Reads the lines back; a short file leaves the rest as after a reset, the cells are not
+// validated. A grid line is split at its first ","; the part after it is trimmed.
 ConstructorSetup ConditionsFromLines(const QStringList &lines);
+
+// What makes a setup unusable as a file: a game text that is not "1".."12" (blank: no game
+// chosen), or a guarantee text the game does not offer (blank only without a game). Nothing when
+// it is sound.
+std::optional<QString> DamagedConditionsReason(const ConstructorSetup &setup);
+
+// Reads a conditions file. FileError when it cannot be read, and when it is damaged (the message
+// kDamagedConditionsFile, the file and the reason).
 ConstructorSetup LoadConditions(const QString &path);
+
+inline const QString kDamagedConditionsFile = QStringLiteral("Το αρχείο όρων είναι κατεστραμμένο: ");
 
 // The system name a conditions file gives: its name without folder, cut at the first ".".
 QString SystemNameOfConditionsFile(const QString &path);

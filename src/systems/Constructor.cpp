@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cmath>
 #include <cstdlib>
 #include <new>
 #include <limits>
@@ -86,10 +87,12 @@ constexpr int kMaxPool = subsets::kMaxPool;
 constexpr int kMaxK = subsets::kMaxK;
 
 // The accepted columns, K numbers each, in blocks: a long build never has to move everything it
-// has found to a larger buffer (which would hold the search up for a noticeable moment).
+// has found to a larger buffer (which would hold the search up for a noticeable moment). The
+// blocks are large enough to be mapped on their own, so each one goes back to the system as soon
+// as it has been handed over.
 class ColumnStore {
 public:
-    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+    static constexpr std::size_t kBlockBytes = std::size_t{64} << 20;
 
     void append(std::span<const std::uint8_t> column)
     {
@@ -106,6 +109,20 @@ public:
             for (std::size_t i = 0; i + columnSize <= block.size(); i += columnSize)
                 visit(std::span<const std::uint8_t>(block.data() + i, columnSize));
         }
+    }
+    // Moves every column into one flat system, releasing each block once copied: the columns
+    // are held about once, not twice, while they move.
+    SystemColumns take(std::size_t columnSize, std::size_t count)
+    {
+        SystemColumns columns(static_cast<int>(columnSize));
+        columns.reserve(count);
+        for (auto &block : blocks_) {
+            for (std::size_t i = 0; i + columnSize <= block.size(); i += columnSize)
+                columns.append(std::span<const std::uint8_t>(block.data() + i, columnSize));
+            std::vector<std::uint8_t>().swap(block);
+        }
+        blocks_.clear();
+        return columns;
     }
 
 private:
@@ -348,7 +365,7 @@ ConstructionResult SystemConstructor::EnumerateCandidates(bool &stopRequested, c
     result.processed = e.processed;
     result.stopped = stopRequested;
     if (!result.stopped)
-        result.columns = acceptedColumns();
+        result.columns = e.accepted.take(static_cast<std::size_t>(e.K), static_cast<std::size_t>(e.acceptedCount));
     return result;
 }
 
@@ -474,6 +491,24 @@ QString PercentageText(const QString &gameText, std::int64_t systemColumnCount, 
         return head + QLatin1Char('%');
     const double percent = 100.0 * static_cast<double>(systemColumnCount) / static_cast<double>(candidateCount);
     return head + QLatin1Char(' ') + FormatMoney(percent, locale) + QLatin1Char('%');
+}
+
+std::optional<QString> LargeBuildQuestion(int markedCount, int columnSize, int game, double columnPrice,
+                                          const QLocale &locale)
+{
+    const std::int64_t candidates = Combinations(markedCount, columnSize);
+    const std::int64_t perCoupon = Combinations(columnSize, game);
+    // A full system too large for 64 bits is certainly large.
+    const bool overflows = perCoupon > 0 && candidates > std::numeric_limits<std::int64_t>::max() / perCoupon;
+    const std::int64_t columns = overflows ? std::numeric_limits<std::int64_t>::max() : candidates * perCoupon;
+    if (columns <= kLargeBuildColumns)
+        return std::nullopt;
+    const double megabytes = static_cast<double>(candidates) * columnSize / 1e6;
+    return QStringLiteral("Το πλήρες σύστημα έχει %1 στήλες, κόστος %2 Ευρώ.\n"
+                          "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως %3 MB μνήμης.\n"
+                          "Να συνεχίσω;")
+        .arg(locale.toString(static_cast<qlonglong>(columns)), FormatMoney(static_cast<double>(columns) * columnPrice, locale),
+             locale.toString(std::ceil(megabytes), 'f', 0));
 }
 
 QString ConstructionMessage(const ConstructionSummary &summary, const QLocale &locale)

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -159,6 +160,16 @@ QString CouponCountText(std::int64_t count);  // "Δελτία : " + count
 // "Ποσοστό για 5άρι : 12.50%", or "Ποσοστό για 5άρι :%" when C(n,K) is 0.
 QString PercentageText(const QString &gameText, std::int64_t systemColumnCount, std::int64_t candidateCount,
                        const QLocale &locale = QLocale());
+
+// Above this many columns in the full system the window asks before it builds: such a build
+// takes long and, without a guarantee, keeps every column (K bytes each).
+inline constexpr std::int64_t kLargeBuildColumns = 5'000'000;
+
+// The question asked before building from `markedCount` numbers in columns of `columnSize` for
+// `game`, with the full system's column count, its cost and the memory its columns may take;
+// nothing when the full system has at most kLargeBuildColumns columns.
+std::optional<QString> LargeBuildQuestion(int markedCount, int columnSize, int game, double columnPrice,
+                                          const QLocale &locale = QLocale());
 
 // The message shown after each build.
 QString ConstructionMessage(const ConstructionSummary &summary, const QLocale &locale = QLocale());

@@ -30,15 +30,16 @@ QString HelpPagePath(const AppPaths &paths, const QString &topic)
 HelpViewerDlg *ShowHelpTopic(const AppPaths &paths, const QString &topic)
 {
     const QString path = HelpPagePath(paths, topic);
-    if (path.isEmpty())
-        return nullptr;
     // A child of the window in front stays usable while that window is modal.
     QWidget *parent = QApplication::activeModalWidget();
     if (!parent)
         parent = QApplication::activeWindow();
     auto *viewer = new HelpViewerDlg(parent);
     viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->openPage(path);
+    if (path.isEmpty())
+        viewer->showMissingTopic(topic, QDir(paths.resourcesDir()).filePath(kHelpFolder + QLatin1Char('/') + HelpPageFor(topic)));
+    else
+        viewer->openPage(path);
     viewer->show();
     return viewer;
 }
@@ -77,6 +78,15 @@ HelpViewerDlg::HelpViewerDlg(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_);
+}
+
+void HelpViewerDlg::showMissingTopic(const QString &topic, const QString &page)
+{
+    const QString title = kHelpTopicMissing.arg(topic);
+    browser_->setHtml(QStringLiteral("<h3>%1</h3><p>Αναζητήθηκε το αρχείο <b>%2</b>.</p>"
+                                     "<p>Οι σελίδες βοήθειας βρίσκονται στον φάκελο <b>help</b> δίπλα στο πρόγραμμα.</p>")
+                          .arg(title.toHtmlEscaped(), QDir::toNativeSeparators(page).toHtmlEscaped()));
+    setWindowTitle(QStringLiteral("ΒΟΗΘΕΙΑ  TARU  -  ") + title);
 }
 
 void HelpViewerDlg::openPage(const QString &path)

@@ -1,10 +1,15 @@
 #include "window/WindowParts.h"
 
 #include <QColor>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVariant>
+
+#include <algorithm>
 
 namespace taru::ui {
 
@@ -35,6 +40,28 @@ QLabel *CaptionLabel(QWidget *parent, const QString &text, const QRect &geometry
     label->setPalette(palette);
     label->setGeometry(geometry);
     return label;
+}
+
+QFont FittedFont(QFont font, const QString &text, int width, int minPixelSize)
+{
+    // Work in pixels: a point size may round to the same pixels and never shrink.
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(std::max(minPixelSize, QFontInfo(font).pixelSize()));
+    while (font.pixelSize() > minPixelSize && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+void SetFittedText(QLabel *label, const QString &text)
+{
+    // The label's own font is kept aside the first time, so a shorter text gets it back.
+    const char *kOwnFont = "taruOwnFont";
+    if (!label->property(kOwnFont).isValid())
+        label->setProperty(kOwnFont, label->font());
+    const QFont own = label->property(kOwnFont).value<QFont>();
+    const int width = label->contentsRect().width() - label->margin() * 2;
+    label->setFont(QFontMetrics(own).horizontalAdvance(text) <= width ? own : FittedFont(own, text, width));
+    label->setText(text);
 }
 
 QIcon CalculatorIcon()

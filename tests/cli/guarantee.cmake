@@ -25,7 +25,7 @@ foreach(bad
     "guarantee_3|--game 5 --guarantee 3|--guarantee 3 is not offered for game 5|2"
     "holes_negative|--game 5 --guarantee 1 --holes -1|--holes -1 is below 0|2"
     "numbers_81|--game 5 --guarantee 1 --numbers 1-81|81 is outside 1\\.\\.80|2"
-    "missing_conditions|--game 5 --guarantee 1 --conditions ${TARU_DATA}/missing.dlv|missing\\.dlv|2"
+    "missing_conditions|--game 5 --guarantee 1 --conditions ${TARU_DATA}/missing.dlv|missing\\.dlv|1"
     "unknown|--game 5 --guarantee 1 --fast|unknown option '--fast'|2")
   string(REPLACE "|" ";" parts "${bad}")
   list(GET parts 0 name)

@@ -37,7 +37,7 @@ data::CouponFileData couponsOf(int count, int game, std::vector<std::vector<std:
     file.game = game;
     file.valid = true;
     for (auto &numbers : lines)
-        file.lines.push_back(data::CouponLine{std::move(numbers), {}});
+        file.lines.push_back(data::CouponLine{std::move(numbers)});
     return file;
 }
 

@@ -5,6 +5,7 @@
 #include "base/TextFile.h"
 #include "systems/Conditions.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -241,4 +242,43 @@ TEST(ConditionsFile, ShortFilesAndLooseGridLines)
     EXPECT_EQ(loaded.conditions.sets[0], (RequiredNumberSet{"", "", ""}));     // empty lines are kept as they are
 
     EXPECT_THROW(LoadConditions(QStringLiteral("/nonexistent/folder/x.dlv")), FileError);
+}
+
+TEST(ConditionsFile, AnUnknownGameOrGuaranteeIsADamagedFile)
+{
+    struct Case {
+        const char *game;
+        const char *guarantee;
+        const char *reason; // nullptr: the file is sound
+    };
+    const Case cases[] = {
+        {"", "", nullptr},                  // saved before a game was chosen
+        {"12", "100%  12 ή 11αρι(α)", nullptr},
+        {"0", "", "παιχνίδι \"0\" αντί για 1 έως 12"},
+        {"13", "100%  5αρι", "παιχνίδι \"13\" αντί για 1 έως 12"},
+        {"05", "100%  5αρι", "παιχνίδι \"05\" αντί για 1 έως 12"},
+        {"five", "", "παιχνίδι \"five\" αντί για 1 έως 12"},
+        {"5", "", "εγγύηση \"\" που δεν υπάρχει στο παιχνίδι 5"},
+        {"5", "100% 6αρι", "εγγύηση \"100% 6αρι\" που δεν υπάρχει στο παιχνίδι 5"},
+        {"", "100%  5αρι", "εγγύηση \"100%  5αρι\" χωρίς παιχνίδι"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("damaged.dlv");
+    for (const Case &c : cases) {
+        ConstructorSetup setup = sampleSetup();
+        setup.gameText = QString::fromUtf8(c.game);
+        setup.guaranteeText = QString::fromUtf8(c.guarantee);
+        SaveConditions(path, setup);
+        if (!c.reason) {
+            EXPECT_EQ(LoadConditions(path), setup) << c.game;
+            continue;
+        }
+        try {
+            LoadConditions(path);
+            ADD_FAILURE() << "loaded " << c.game << " / " << c.guarantee;
+        } catch (const FileError &e) {
+            EXPECT_EQ(e.message(), kDamagedConditionsFile + QDir::toNativeSeparators(path) + " (" +
+                                       QString::fromUtf8(c.reason) + ")");
+        }
+    }
 }

@@ -370,3 +370,18 @@ TEST(ConstructionSummary, LibrarySystemFileName)
     EXPECT_EQ(withSet, "Z1045512_10_4_5_22_1100_22_873_5_1$2.tbi");
     EXPECT_TRUE(withSet.endsWith("_1$2.tbi"));
 }
+
+TEST(LargeBuildQuestion, AskedAboveFiveMillionColumnsOnly)
+{
+    struct Case {
+        int n, k;
+        bool asks;
+    };
+    // C(27,9) = 4,686,825; C(28,9) = 6,906,900; C(80,12) does not even fit the cost's digits.
+    for (const Case &c : {Case{27, 9, false}, Case{28, 9, true}, Case{80, 12, true}, Case{5, 7, false}})
+        EXPECT_EQ(LargeBuildQuestion(c.n, c.k, c.k, 0.5, QLocale::c()).has_value(), c.asks) << c.n << " " << c.k;
+    EXPECT_EQ(*LargeBuildQuestion(28, 9, 9, 0.5, QLocale(QLocale::Greek, QLocale::Greece)),
+              QStringLiteral("Το πλήρες σύστημα έχει 6.906.900 στήλες, κόστος 3453450,00 Ευρώ.\n"
+                             "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως 63 MB μνήμης.\n"
+                             "Να συνεχίσω;"));
+}

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,8 +63,8 @@ TEST(CouponFile, ReadsTheExampleWithHeaderGroupsAndValue)
     EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{3, 17, 25, 60, 77}));
     EXPECT_EQ(numbersOf(file.coupon(1)), (std::vector<int>{1, 2, 3, 4, 5}));
     const std::array<QString, kTensGroups> groups{"3", "17", "25", "", "", "60", "", "77"};
-    EXPECT_EQ(file.coupon(0).groups, groups);
-    EXPECT_EQ(file.coupon(1).groups[0], "1,2,3,4,5");
+    EXPECT_EQ(file.coupon(0).groups(), groups);
+    EXPECT_EQ(file.coupon(1).groups()[0], "1,2,3,4,5");
     // 10 draws x (2 + 4) x 0.50
     EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 30.0);
     EXPECT_EQ(readAll(path), kExample); // reading never touches the file
@@ -74,7 +75,7 @@ TEST(CouponFile, GroupsByTensAtTheBoundaries)
     const CouponFileData file = parse("1\r\n12\r\n\r\n0\r\n0\r\n10,11,20,21,70,71,80,81,0,255,1\r\n");
     ASSERT_TRUE(file.valid);
     const std::array<QString, kTensGroups> groups{"10,81,0,255,1", "11,20", "21", "", "", "", "70", "71,80"};
-    EXPECT_EQ(file.coupon(0).groups, groups);
+    EXPECT_EQ(file.coupon(0).groups(), groups);
     EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{10, 11, 20, 21, 70, 71, 80, 81, 0, 255, 1}));
 }
 
@@ -86,7 +87,7 @@ TEST(CouponFile, FirstLineSizesTheList)
     EXPECT_EQ(three.count, 3);
     EXPECT_EQ(numbersOf(three.coupon(1)), (std::vector<int>{3, 4}));
     EXPECT_TRUE(three.coupon(2).numbers.empty());
-    EXPECT_TRUE(three.coupon(2).groups[0].isEmpty());
+    EXPECT_TRUE(three.coupon(2).groups()[0].isEmpty());
 
     // Says 2, holds 3: refused, the two coupons read stay.
     const CouponFileData two = parse("2\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n5,6\r\n");
@@ -122,18 +123,32 @@ TEST(CouponFile, EmptyHeaderLineMeansNoBoxes)
     EXPECT_EQ(file.drawsColumn, 0);
     EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 0.5);
 
-    CouponFileData all = file;
-    all.multipliers = QStringLiteral("1,2,3,4,5,6,7,8,9");
-    all.drawsColumn = 2;
-    all.drawsRow = 4;
-    EXPECT_DOUBLE_EQ(CouponFileValue(all, 0.5), 7000.0); // 200 draws x 70
-    all.multipliers = QStringLiteral("10");
-    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
-    all.multipliers = QStringLiteral("x");
-    EXPECT_THROW(CouponFileValue(all, 0.5), ConversionError);
-    all.multipliers.clear();
-    all.drawsRow = 5;
-    EXPECT_THROW(CouponFileValue(all, 0.5), RangeError);
+}
+
+TEST(CouponFile, ValueCountsOnlyTheBoxesTheSlipHas)
+{
+    struct Case {
+        const char *multipliers;
+        int drawsColumn;
+        int drawsRow;
+        double value;
+    };
+    const Case cases[] = {
+        {"1,2,3,4,5,6,7,8,9", 2, 4, 7000.0}, // 200 draws x 70
+        {"0", 0, 0, 0.5},                     // box 0 does not exist: left to printing
+        {"10,1", 0, 0, 1.0},
+        {"x,3", 0, 0, 2.0},
+        {"", 2, 5, 0.5},                      // no row 5
+        {"", 3, 0, 0.5},                      // no column 3
+        {"", 1, 2, 2.0},                      // 4 draws
+    };
+    CouponFileData file = parse("1\r\n5\r\n\r\n0\r\n0\r\n1,2,3,4,5\r\n");
+    for (const Case &c : cases) {
+        file.multipliers = QString::fromLatin1(c.multipliers);
+        file.drawsColumn = c.drawsColumn;
+        file.drawsRow = c.drawsRow;
+        EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), c.value) << c.multipliers << " " << c.drawsColumn << "," << c.drawsRow;
+    }
 }
 
 TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
@@ -154,6 +169,8 @@ TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
         {"non-numeric game", "1\r\nfive\r\n\r\n0\r\n0\r\n", 0},
         {"non-numeric draws column", "1\r\n5\r\n\r\nA\r\n0\r\n", 0},
         {"missing row line", "1\r\n5\r\n\r\n0\r\n", 0},
+        {"k above 80", "1\r\n81\r\n\r\n0\r\n0\r\n", 0},
+        {"k of two billion", "1\r\n2000000000\r\n\r\n0\r\n0\r\n1\r\n", 0},
         {"empty file", "", 0},
     };
     for (const Case &c : cases) {
@@ -165,8 +182,28 @@ TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
     // The numbers of the failing line read before the fault stay with it.
     const CouponFileData partial = parse("1\r\n2\r\n\r\n0\r\n0\r\n7,8,9\r\n");
     EXPECT_EQ(numbersOf(partial.coupon(0)), (std::vector<int>{7, 8}));
-    // 0 and 255 are still numbers the reader takes.
+    // 0 and 255 are still numbers the reader takes, and 80 numbers a column.
     EXPECT_TRUE(parse("1\r\n2\r\n\r\n0\r\n0\r\n0,255\r\n").valid);
+    EXPECT_TRUE(parse("1\r\n80\r\n\r\n0\r\n0\r\n").valid);
+}
+
+TEST(CouponFile, AHugeLineIsRefusedWithoutReadingIt)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("huge.tru"));
+    // 200 MB on one line: refused after the first kilobytes past the limit.
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("1\r\n5\r\n\r\n0\r\n0\r\n");
+        const QByteArray chunk(1 << 20, '1');
+        for (int i = 0; i < 200; ++i)
+            ASSERT_EQ(file.write(chunk), chunk.size());
+    }
+    const CouponFileData file = ReadCouponFile(path);
+    EXPECT_FALSE(file.valid);
+    EXPECT_EQ(file.error, kCouponReadErrorPrefix + QDir::toNativeSeparators(path));
+    EXPECT_EQ(file.reason, QStringLiteral("Line 6 of \"%1\" is longer than %2 bytes").arg(path).arg(kMaxCouponLineBytes));
 }
 
 TEST(CouponFile, MissingFileNamesTheFullPath)

@@ -1,5 +1,7 @@
 #include "ScriptedPrompts.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 namespace taru::test {
@@ -62,9 +64,10 @@ ScriptedPrompts &ScriptedPrompts::expectSaveFile(std::optional<QString> answer, 
     return *this;
 }
 
-ScriptedPrompts &ScriptedPrompts::expectPrintDialog(bool answer)
+ScriptedPrompts &ScriptedPrompts::expectPrintDialog(bool answer, const QString &pdfFile)
 {
-    Expectation e{Kind::Print, QString(), QString(), Button::Ok, std::nullopt, answer};
+    Expectation e{Kind::Print, QString(), QString(), Button::Ok, pdfFile.isEmpty() ? std::nullopt : std::optional(pdfFile),
+                  answer};
     expected_.push_back(e);
     return *this;
 }
@@ -138,9 +141,14 @@ std::optional<QString> ScriptedPrompts::saveFile(QWidget *, const QString &folde
     return ui::withDefaultExtension(*e->value, defaultExtension);
 }
 
-bool ScriptedPrompts::printDialog(QWidget *, QPrinter &)
+bool ScriptedPrompts::printDialog(QWidget *, QPrinter &printer)
 {
     const auto e = next(Kind::Print, QString(), QString());
+    if (e && e->flag && e->value) {
+        // The user chose printing into this PDF file.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*e->value);
+    }
     return e && e->flag;
 }
 

@@ -24,7 +24,8 @@ public:
     // An empty filter accepts any filter.
     ScriptedPrompts &expectOpenFile(std::optional<QString> answer, const QString &filter = QString());
     ScriptedPrompts &expectSaveFile(std::optional<QString> answer, const QString &filter = QString());
-    ScriptedPrompts &expectPrintDialog(bool answer);
+    // Confirmed with pdfFile given: the user chose printing into that PDF file.
+    ScriptedPrompts &expectPrintDialog(bool answer, const QString &pdfFile = QString());
 
     void message(QWidget *parent, const QString &text, const QString &caption, ui::Icon icon) override;
     ui::Button ask(QWidget *parent, const QString &text, const QString &caption, const QList<ui::Button> &buttons,

@@ -15,7 +15,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
 
 using namespace taru;
 using namespace taru::test;
@@ -81,6 +85,27 @@ TEST(HelpPages, EveryTopicHasAPageAndTheContentsLinkToAll)
         if (file != QStringLiteral("index.htm")) {
             EXPECT_TRUE(contents.contains(QStringLiteral("href=\"%1\"").arg(file))) << file.toStdString();
         }
+    }
+}
+
+TEST(HelpPages, AMissingPageIsNamedInTheViewer)
+{
+    QTemporaryDir install;
+    const AppPaths paths(QDir::tempPath(), install.path());
+    struct Case {
+        QString topic;
+        QString page;
+    };
+    for (const Case &c : {Case{QStringLiteral("TARU.chm::/MADE.htm"), QStringLiteral("MADE.htm")},
+                          Case{QStringLiteral("TARU.chm"), QStringLiteral("index.htm")}}) {
+        std::unique_ptr<ui::HelpViewerDlg> viewer(ui::ShowHelpTopic(paths, c.topic));
+        ASSERT_NE(viewer, nullptr) << c.topic.toStdString();
+        const QString text = viewer->browser()->toPlainText();
+        EXPECT_TRUE(text.contains(QStringLiteral("Η σελίδα βοήθειας του θέματος «%1» δεν βρέθηκε").arg(c.topic)))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QDir::toNativeSeparators(install.path() + QStringLiteral("/help/") + c.page)))
+            << text.toStdString();
+        EXPECT_TRUE(viewer->windowTitle().endsWith(c.topic + QStringLiteral("» δεν βρέθηκε")));
     }
 }
 

@@ -151,3 +151,22 @@ TEST(BoxHeader, TextStartsTwoPixelsInside)
     EXPECT_TRUE(filled(image, QRect(off.left() + 1, off.top() + 1, off.width() - 2, 1), Qt::white));
     EXPECT_TRUE(contains(image, off.adjusted(2, 2, -1, -1), Qt::red));
 }
+
+TEST(BoxGrid, EveryTextFitsItsBoxWithTheFontsInstalled)
+{
+    // "100" and "200" in a 28-pixel box after the 6-pixel offset are the tightest; measured, not
+    // assumed, because the fonts differ from one machine to another.
+    std::vector<std::unique_ptr<BoxGrid>> grids;
+    grids.push_back(std::make_unique<DrawBoxesGrid>());
+    grids.push_back(std::unique_ptr<BoxGrid>(BoxHeader::gameBoxes()));
+    grids.push_back(std::unique_ptr<BoxGrid>(BoxHeader::multiplierBoxes()));
+    grids.push_back(std::make_unique<NumberBoard>());
+    for (const auto &grid : grids) {
+        for (int i = 0; i < grid->count(); ++i) {
+            const QRect area = grid->textArea(i);
+            EXPECT_TRUE(grid->cellRect(i).contains(area)) << grid->text(i).toStdString();
+            EXPECT_LE(QFontMetrics(grid->cellFont(i)).horizontalAdvance(grid->text(i)), area.width())
+                << grid->text(i).toStdString();
+        }
+    }
+}

@@ -49,6 +49,10 @@ const QString kConditionsFilter = QStringLiteral("Αρχεία Όρων|*.dlv");
 const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru");
 const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώστε τον καθαρισμό του δελτίου");
 const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! Να το επανεγγράψω;");
+// The question before a build whose full system is over 5,000,000 columns: 80 numbers in 12s.
+const QString kAskHugeBuild = QStringLiteral("Το πλήρες σύστημα έχει 60246643120300 στήλες, κόστος 30123321560150.00 Ευρώ.\n"
+                                             "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως 722959718 MB μνήμης.\n"
+                                             "Να συνεχίσω;");
 const QString kGiveLimits = QStringLiteral("Δώστε τώρα τα όρια σας για τους επιλεγμένους αριθμούς");
 
 class KataskeuhFrmTest : public test::ShellTest {
@@ -435,6 +439,72 @@ TEST_F(KataskeuhFrmTest, CancellingTheLoadStillResetsAndClearAsksFirst)
     EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
 }
 
+TEST_F(KataskeuhFrmTest, ADamagedConditionsFileSaysSoAndLeavesTheWindowReset)
+{
+    // Game 13 (or an unknown guarantee) would build a full system without a test, filed as T = 0.
+    const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("damaged.dlv"));
+    ASSERT_TRUE(QDir().mkpath(folder("DELTIA")));
+    for (const auto &[game, guarantee] : {std::pair{"13", "100%  5αρι"}, std::pair{"5", "100%  9αρι"}}) {
+        ConstructorSetup setup;
+        for (int n = 1; n <= 7; ++n)
+            setup.board[n - 1] = true;
+        setup.gameText = QString::fromUtf8(game);
+        setup.guaranteeText = QString::fromUtf8(guarantee);
+        setup.expansionText = QStringLiteral("5αδες");
+        SaveConditions(path, setup);
+
+        prompts.expectOpenFile(path, kConditionsFilter);
+        prompts.expectMessage(kDamagedConditionsFile + QDir::toNativeSeparators(path) + QStringLiteral(" (") +
+                                  *DamagedConditionsReason(setup) + QLatin1Char(')'),
+                              kProgram);
+        QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
+        expectReset();
+        EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
+    }
+    // Without a game and a guarantee nothing is built, whatever the expansion says.
+    markRange(1, 7);
+    frm->CmbSysthma->setCurrentIndex(4);
+    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_TRUE(protypa().isEmpty());
+    EXPECT_EQ(frm->systemColumnCount(), 0);
+}
+
+TEST_F(KataskeuhFrmTest, AHugeFullSystemIsBuiltOnlyAfterTheQuestion)
+{
+    markRange(1, 40);
+    chooseGame(7);
+    // C(40,7) = 18,643,560 columns of 7 at 0.50.
+    prompts.expectAsk(QStringLiteral("Το πλήρες σύστημα έχει 18643560 στήλες, κόστος 9321780.00 Ευρώ.\n"
+                                     "Η κατασκευή θα διαρκέσει αρκετά και μπορεί να χρειαστεί έως 131 MB μνήμης.\n"
+                                     "Να συνεχίσω;"),
+                      kConfirm, Button::No);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_EQ(prompts.lastDefault, Button::No);
+    EXPECT_EQ(frm->systemColumnCount(), 0);
+    EXPECT_TRUE(protypa().isEmpty());
+    EXPECT_FALSE(frm->BBtnStop->isVisible());
+}
+
+TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
+{
+    // Games 11 and 12 have the longest texts ("100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)").
+    for (int game = 1; game <= 12; ++game) {
+        chooseGame(game);
+        for (int index = 0; index < frm->CmbEggy->count(); ++index) {
+            chooseGuarantee(index);
+            EXPECT_EQ(frm->LblEpityxia->text(), GuaranteeItems(game).at(index));
+            for (const QLabel *label : {frm->LblEpityxia, frm->LblSe}) {
+                EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+                    << label->text().toStdString();
+            }
+        }
+    }
+    // A short text gets the label's own font back.
+    chooseGame(1);
+    EXPECT_EQ(frm->LblEpityxia->font(), frm->LblDeltia->font());
+}
+
 TEST_F(KataskeuhFrmTest, SavesTheBuiltColumnsAsACouponFile)
 {
     prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για αποθήκευση"), kProgram);
@@ -566,6 +636,7 @@ TEST_F(KataskeuhFrmStopTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
     markRange(1, 80);
     chooseGame(12);
     chooseGuarantee(1);
+    prompts.expectAsk(kAskHugeBuild, kConfirm, Button::Yes);
     prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12 ή 11αρι(α) ΣΕ 12αδες\n"
                                          "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
                           kProgram);
@@ -593,6 +664,7 @@ TEST_F(KataskeuhFrmStopTest, StopWorksThroughLongRunsOfRejectedCandidates)
     editCell(kOddRow, 1, QStringLiteral("12"));
     editCell(kSumRow, 1, QStringLiteral("481"));
     editCell(kSumRow, 2, QStringLiteral("481"));
+    prompts.expectAsk(kAskHugeBuild, kConfirm, Button::Yes);
     prompts.expectMessage(QStringLiteral("Επιλεγμένοι Αριθμοί : 80   Εγγυημένη Επιτυχία 100%  12αρι ΣΕ 12αδες\n"
                                          "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"),
                           kProgram);

@@ -92,7 +92,7 @@ TEST_F(MainFrm, MenuTreeHasEveryItemInDisplayOrder)
           "a1 ΑΠΟ ΑΡΧΕΙΟ EXCEL (CSV)"}},
         {"N8", {"N9 ΕΙΣΑΓΩΓΗ", "N11 -", "N10 ΣΤΑΤΙΣΤΙΚΑ"}},
         {"N3",
-         {"N32 ΒΟΗΘΕΙΑ", "N31 -", "N6 ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΣΗΣ", "N20 -", "N21 ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "N24 -",
+         {"N32 ΒΟΗΘΕΙΑ", "N31 -", "N6 ΡΥΘΜΙΣΕΙΣ ΕΚΤΥΠΩΣΗΣ", "NPrinter ΕΠΙΛΟΓΗ ΕΚΤΥΠΩΤΗ", "N20 -", "N21 ΟΡΙΣΜΟΣ ΧΡΗΣΤΗ", "N24 -",
           "N26 ΔΙΑΓΡΑΦΗ ΑΡΧΕΙΩΝ", "N25 -", "N23 ΑΡΙΘΜΟΜΗΧΑΝΗ", "N5 -", "N4 ΓΕΝΙΚΑ"}},
     };
     for (QAction *a : main->menuBar()->actions()) {
@@ -291,6 +291,10 @@ TEST_F(MainFrm, ItemsOpenTheirWindowsAndServices)
     EXPECT_EQ(helpTopics, QStringList({QStringLiteral("TARU.chm")}));
     trigger("N23");
     EXPECT_EQ(calculatorStarts, 1);
+    // The program's printer is chosen with the print dialog.
+    prompts.expectPrintDialog(false);
+    trigger("NPrinter");
+    EXPECT_TRUE(prompts.done());
 }
 
 TEST_F(MainFrm, DrawStatisticsWindowIsCreatedOnFirstUse)

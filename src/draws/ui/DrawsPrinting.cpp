@@ -11,7 +11,7 @@ namespace taru::ui {
 
 bool ConfirmDrawsPrinter(AppContext &context, QWidget *parent)
 {
-    if (!context.prompts.printDialog(parent, ProgramPrinter()))
+    if (!ChoosePrinter(context, parent, ProgramPrinter())) // remembered for the next start
         return false;
     if (!ProgramPrinterReady(ProgramPrinter())) {
         context.prompts.error(parent, kNoPrinter);

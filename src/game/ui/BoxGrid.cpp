@@ -1,5 +1,7 @@
 #include "game/ui/BoxGrid.h"
 
+#include "window/WindowParts.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -98,19 +100,32 @@ int BoxGrid::indexAt(QPoint pos) const
     return indexOf(column, row);
 }
 
-void BoxGrid::paintEvent(QPaintEvent *)
+QRect BoxGrid::textArea(int index) const
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), style_.lineColour);
+    const QRect box = cellRect(index);
+    QRect area = box.adjusted(0, style_.textOffset.y(), -1, 0); // clear of the right border line
+    if (!style_.centreText)
+        area.setLeft(box.left() + style_.textOffset.x());
+    return area;
+}
 
-    // A compact sans face, so that three digits fit a 28-pixel box after the 6-pixel offset.
+QFont BoxGrid::cellFont(int index) const
+{
+    // A compact sans face; a text still too wide for its box with the fonts installed here is
+    // drawn smaller rather than cut by the border.
     QFont font = this->font();
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Arial"), QStringLiteral("Helvetica"),
                       QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans Condensed")});
     font.setBold(true);
     font.setPixelSize(style_.fontPixelSize);
-    painter.setFont(font);
+    return FittedFont(font, texts_.at(index), textArea(index).width());
+}
+
+void BoxGrid::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), style_.lineColour);
 
     for (int i = 0; i < count(); ++i) {
         const QRect box = cellRect(i);
@@ -130,15 +145,9 @@ void BoxGrid::paintEvent(QPaintEvent *)
         }
 
         painter.setPen(marked ? style_.markedText : style_.unmarkedText);
-        QRect textArea = box.adjusted(0, style_.textOffset.y(), 0, 0);
-        int flags = Qt::AlignTop | Qt::TextSingleLine;
-        if (style_.centreText) {
-            flags |= Qt::AlignHCenter;
-        } else {
-            textArea.setLeft(box.left() + style_.textOffset.x());
-            flags |= Qt::AlignLeft;
-        }
-        painter.drawText(textArea, flags, texts_.at(i));
+        painter.setFont(cellFont(i));
+        int flags = Qt::AlignTop | Qt::TextSingleLine | (style_.centreText ? Qt::AlignHCenter : Qt::AlignLeft);
+        painter.drawText(textArea(i), flags, texts_.at(i));
     }
 }
 

@@ -61,6 +61,10 @@ public:
     int rowOf(int index) const;
 
     const Style &style() const { return style_; }
+    // Where box index's text is written, and the font it is written in: the style's, made
+    // smaller when the text would not fit the box with the fonts installed.
+    QRect textArea(int index) const;
+    QFont cellFont(int index) const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

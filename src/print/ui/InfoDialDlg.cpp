@@ -151,7 +151,8 @@ void TInfoDialDlg::showResults(const CheckResult &result)
         const CheckCategory &category = result.categories[row];
         setCell(row, 0, QString::number(category.hits));
         setCell(row, 1, QString::number(category.count));
-        setCell(row, 4, category.coupons);
+        // A long list is shown compactly, never as one giant cell.
+        setCell(row, 4, category.coupons.text(kListedCoupons));
     }
     Label3->setText(result.winningText);
     Image1->setPixmap(resultsIcon());

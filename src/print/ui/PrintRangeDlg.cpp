@@ -1,5 +1,6 @@
 #include "print/ui/PrintRangeDlg.h"
 
+#include "window/DigitKeys.h"
 #include "window/ErrorGuard.h"
 
 #include <QCheckBox>
@@ -50,16 +51,17 @@ TPrintRangeDlg::TPrintRangeDlg(AppContext &context, QWidget *parent)
 
 bool TPrintRangeDlg::Edit1KeyPress(int key, const QString &text)
 {
-    if (key == Qt::Key_Backspace || key == Qt::Key_Tab || key == Qt::Key_Return || key == Qt::Key_Enter)
-        return true;
-    return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
+    // The digit filter every number entry of the program shares: only typed characters are
+    // filtered, so moving and deleting keys (Left, Right, Home, End, Delete) keep their meaning.
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    return ClassifyDigitKey(event) != DigitKey::Discard;
 }
 
 bool TPrintRangeDlg::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (!Edit1KeyPress(key->key(), key->text()))
+        if (ClassifyDigitKey(*key) == DigitKey::Discard)
             return true; // dropped
     }
     return QDialog::eventFilter(watched, event);

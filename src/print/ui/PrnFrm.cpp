@@ -3,6 +3,7 @@
 #include "base/Errors.h"
 #include "base/TextFile.h"
 #include "window/ErrorGuard.h"
+#include "print/ui/ProgramPrinter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -117,7 +118,10 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     BBtnBack->setObjectName(QStringLiteral("BBtnBack"));
     glBBtnhELP = new QPushButton(QStringLiteral("&ΒΟΗΘΕΙΑ"), this);
     glBBtnhELP->setObjectName(QStringLiteral("glBBtnhELP"));
-    for (QPushButton *button : {BBtnSave, BBtnBack, glBBtnhELP})
+    BtnChoosePrinter = new QPushButton(kChoosePrinterCaption, this);
+    BtnChoosePrinter->setObjectName(QStringLiteral("BtnChoosePrinter"));
+    LblPrinter = label(this, QString(), "LblPrinter");
+    for (QPushButton *button : {BBtnSave, BBtnBack, glBBtnhELP, BtnChoosePrinter})
         button->setAutoDefault(false);
 
     Image1 = label(this, QString(), "Image1");
@@ -175,6 +179,9 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     auto *top = new QHBoxLayout;
     top->addLayout(left, 1);
     top->addWidget(Image1);
+    auto *printerRow = new QHBoxLayout;
+    printerRow->addWidget(LblPrinter, 1);
+    printerRow->addWidget(BtnChoosePrinter);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(glBBtnhELP);
     buttons->addStretch(1);
@@ -182,6 +189,7 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     buttons->addWidget(BBtnBack);
     auto *outer = new QVBoxLayout(this);
     outer->addLayout(top, 1);
+    outer->addLayout(printerRow);
     outer->addLayout(buttons);
 
     for (QLineEdit *field : distanceFields())
@@ -192,6 +200,7 @@ TPrnFrm::TPrnFrm(AppContext &context, QWidget *parent)
     connectGuarded(radioButtons, &QButtonGroup::idClicked, this, prompts, [this] { RadioGroup1Click(); });
     connectGuarded(BBtnSave, &QPushButton::clicked, this, prompts, [this] { BBtnSaveClick(); });
     connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
+    connectGuarded(BtnChoosePrinter, &QPushButton::clicked, this, prompts, [this] { BtnChoosePrinterClick(); });
     connect(BBtnBack, &QPushButton::clicked, this, &QDialog::accept);
 
     RadioGroup1Click();
@@ -279,6 +288,7 @@ void TPrnFrm::fillControls(const PrinterProfile &p, bool currentLayout)
     EdtAksiaY->setText(shownDistance(p.valueY));
     selectSize(CmbMXar, p.messageSize);
     selectSize(CmbAXar, p.valueSize);
+    storedSlipPosition_ = p.slipPosition;
     setSlipPositionIndex(p.slipPosition <= 1 ? p.slipPosition : -1);
     RadioGroup1Click();
 }
@@ -302,12 +312,21 @@ PrinterProfile TPrnFrm::profileFromControls() const
     p.valueSize = toInt(CmbAXar->currentText());
     p.isDefault = Chkdefault->isChecked();
     p.bold = ChkBold->isChecked();
-    p.slipPosition = static_cast<std::uint8_t>(slipPositionIndex() == 1 ? kSlipLandscape : kSlipPortrait);
+    // A stored position the dialog does not offer stays as it was until an item is chosen.
+    const int index = slipPositionIndex();
+    p.slipPosition = index < 0 ? storedSlipPosition_ : static_cast<std::uint8_t>(index == 1 ? kSlipLandscape : kSlipPortrait);
     return p;
+}
+
+void TPrnFrm::BtnChoosePrinterClick()
+{
+    ChoosePrinter(context_, this, ProgramPrinter());
+    LblPrinter->setText(PrinterText(ProgramPrinter()));
 }
 
 void TPrnFrm::FormShow()
 {
+    LblPrinter->setText(PrinterText(ProgramPrinter()));
     for (QComboBox *list : {ComboBox1, CmbMXar, CmbAXar})
         selectSize(list, 7);
     ComboBox2->clear();
@@ -319,10 +338,10 @@ void TPrnFrm::FormShow()
     for (const QFileInfo &info : files) {
         if (info.suffix().compare(kProfileExtension, Qt::CaseInsensitive) != 0)
             continue;
-        QFile file(info.absoluteFilePath());
-        if (!file.open(QIODevice::ReadOnly))
+        const std::optional<QByteArray> bytes = ReadProfileBytes(info.absoluteFilePath());
+        if (!bytes)
             continue;
-        const std::optional<PrinterProfile> profile = ParseProfile(file.read(kProfileSize));
+        const std::optional<PrinterProfile> profile = ParseProfile(*bytes);
         if (!profile)
             continue; // cannot be read whole
         const QString name = profile->printerName.trimmed();
@@ -348,8 +367,7 @@ void TPrnFrm::ComboBox2Change()
     const QString path = AppPaths::findEntry(folder, entry + QLatin1Char('.') + kProfileExtension, false);
     if (path.isEmpty())
         return;
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(kProfileSize) : QByteArray();
+    const QByteArray bytes = ReadProfileBytes(path).value_or(QByteArray());
     if (const std::optional<PrinterProfile> profile = ParseProfile(bytes)) {
         fillControls(*profile, true);
         return;
@@ -386,21 +404,16 @@ void TPrnFrm::BBtnSaveClick()
     if (context_.prompts.ask(this, kConfirmProfileSave, kCaptionConfirmUpper, {Button::Ok, Button::Cancel}, Button::Ok,
                              Icon::Question) != Button::Ok)
         return;
+    ProfileSave saved = ProfileSave::Saved;
     try {
-        const PrinterProfile profile = profileFromControls();
-        const QString name = profile.printerName.trimmed();
-        if (name.isEmpty())
-            throw FileError(QStringLiteral("No printer name to save the profile under"));
-        const QByteArray bytes = SerialiseProfile(profile);
-        const auto target = [&folder](const QString &fileName) {
-            const QString existing = AppPaths::findEntry(folder, fileName, false);
-            return existing.isEmpty() ? folder + QLatin1Char('/') + fileName : existing;
-        };
-        textfile::writeBytes(target(name + QLatin1Char('.') + kProfileExtension), bytes);
-        if (profile.isDefault)
-            textfile::writeBytes(target(kDefaultProfileFile), bytes);
+        saved = SaveProfile(folder, profileFromControls());
     } catch (const std::exception &) {
         context_.prompts.error(this, kProfileSaveFailed);
+        return;
+    }
+    if (saved == ProfileSave::NoName) {
+        context_.prompts.error(this, kProfileNeedsName);
+        Edit9->setFocus();
         return;
     }
     context_.prompts.info(this, kProfileSaved);

@@ -22,6 +22,9 @@ inline const QString kLandscapePicture = QStringLiteral("TARU_Landscape1.jpg");
 inline const QString kProfileDamaged = QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο.");
 inline const QString kConfirmProfileSave = QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση");
 inline const QString kProfileSaved = QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία.");
+inline const QString kProfileNeedsName = QStringLiteral(
+    "Συμπληρώστε το Όνομα Εκτυπωτή: με αυτό το όνομα αποθηκεύονται οι ρυθμίσεις. "
+    "(Με επιλεγμένο το «Προεπιλεγμένος εκτυπωτής» αποθηκεύονται και χωρίς όνομα, ως default.)");
 inline const QString kProfileSaveFailed = QStringLiteral(
     "Παρουσίαστηκε σφάλμα κατά την αποθήκευση.Βεβαιωθείτε ότι έχετε συμπληρώσει όλα τα αριθμητικά πεδία.");
 
@@ -39,6 +42,8 @@ public:
     bool Edit8KeyPress(QChar key) const;
     void BBtnSaveClick();
     void glBBtnhELPClick();
+    // Chooses the program's printer (or a PDF file) with the print dialog.
+    void BtnChoosePrinterClick();
 
     // The slip position chosen: 0 portrait ("ΟΡΙΖΟΝΤΙΑ 1"), 1 landscape ("ΚΑΘΕΤΗ 1").
     int slipPositionIndex() const;
@@ -71,6 +76,8 @@ public:
     QPushButton *BBtnSave;
     QPushButton *BBtnBack;
     QPushButton *glBBtnhELP;
+    QPushButton *BtnChoosePrinter;
+    QLabel *LblPrinter;   // the printer jobs go to now
     QLabel *Image1;       // the slip position picture
     QLabel *LblEdit2, *LblEdit3, *LblEdit5, *LblEdit6;
     QLabel *LblHeadSide;  // over the "from the side" column of the message and value fields
@@ -86,6 +93,7 @@ private:
     QList<QLineEdit *> distanceFields() const;
 
     AppContext &context_;
+    std::uint8_t storedSlipPosition_ = kSlipPortrait; // of the profile last shown
 };
 
 } // namespace taru::ui

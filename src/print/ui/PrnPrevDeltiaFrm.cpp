@@ -4,6 +4,7 @@
 #include "window/ErrorGuard.h"
 #include "window/WindowParts.h"
 #include "game/Checking.h"
+#include "print/CouponSlips.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrnPrevGenFrm.h"
@@ -79,18 +80,9 @@ QString TPrnPrevDeltiaFrm::captionPrefix() const
 
 SlipMarks TPrnPrevDeltiaFrm::couponMarks(int n) const
 {
-    SlipMarks marks;
-    // A game the slip has no box for marks no game box.
-    if (file_.game >= 1 && file_.game <= kMaxGame)
-        marks.games = QString::number(gameBoxOf(file_.game));
-    marks.multipliers = file_.multipliers;
-    marks.drawColumn = file_.drawsColumn;
-    marks.drawRow = file_.drawsRow;
-    QStringList numbers;
-    for (std::uint8_t number : file_.coupon(n - 1).numbers)
-        numbers << QString::number(number);
-    marks.numbers = numbers.join(QLatin1Char(','));
-    return marks;
+    // The same marks as every printing of a coupon file: a game or a box the slip does not have
+    // is shown without it and refused when printed.
+    return CouponFileSlipMarks(file_, n - 1);
 }
 
 void TPrnPrevDeltiaFrm::repaintWinning()
@@ -143,13 +135,7 @@ void TPrnPrevDeltiaFrm::BtnSortClick()
                                  refusal->caption == kCaptionError ? Icon::Error : Icon::Information);
         return;
     }
-    std::vector<std::vector<int>> columns;
-    columns.reserve(static_cast<std::size_t>(couponCount()));
-    for (int i = 0; i < couponCount(); ++i) {
-        const auto &numbers = file_.coupon(i).numbers;
-        columns.emplace_back(numbers.begin(), numbers.end());
-    }
-    const CheckResult result = CheckColumns(columns, file_.game, winning);
+    const CheckResult result = data::CheckCouponFile(file_, winning);
     auto *results = context_.window<TInfoDialDlg>(WindowId::InfoDialDlg);
     if (!results)
         return;

@@ -47,6 +47,7 @@ public:
 
 protected:
     QString captionPrefix() const override;
+    bool showsOnlyExistingBoxes() const override { return true; }
 
 private:
     void repaintWinning();

@@ -42,7 +42,8 @@ void TPrnPrevFrm::BtnPrintClick()
     job.valueLine.kind = ValueLine::Kind::GameLabel;
     job.valueLine.gameLabel = label_;
     job.valueLine.value = value_;
-    printSlips(this, {job}, SlipVariant::A);
+    if (printTarget(this) != PrintTarget::None)
+        printSlips(this, SlipJobSource::of({job}), SlipVariant::A, {});
 }
 
 void TPrnPrevFrm::prepareSnapshot()

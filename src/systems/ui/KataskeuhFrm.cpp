@@ -497,15 +497,21 @@ void TKataskeuhFrm::BBtnCalcClick()
         finishBuild();
     });
 
+    // A build needs its game and guarantee chosen: without them it would be a full system
+    // without a guarantee test.
     const int size = columnSize();
-    if (size == 0) {
+    const int game = gameSize();
+    if (size == 0 || game == 0 || CmbEggy->currentIndex() < 0) {
         context_.prompts.info(this, kMsgChooseGame, kCaptionProgram);
         return;
     }
-    const int game = gameSize();
     const std::vector<std::uint8_t> numbers = pool();
     const int n = static_cast<int>(numbers.size());
     const std::int64_t candidates = Combinations(n, size);
+    if (const std::optional<QString> question = LargeBuildQuestion(n, size, game, context_.state.columnPrice)) {
+        if (!context_.prompts.confirm(this, *question, kCaptionConfirm))
+            return;
+    }
     Progress->start(candidates);
 
     ColumnConditions conditions;
@@ -608,7 +614,7 @@ void TKataskeuhFrm::BBtnSaveClick()
     const int size = static_cast<int>(columns.front().size());
     const std::int64_t played = static_cast<std::int64_t>(columns.size()) * Combinations(size, size);
     const SlipMarks &slip = context_.state.slipMarks;
-    data::WriteCouponFile(*path, static_cast<int>(played), size, slip.multipliers, slip.drawColumn, slip.drawRow,
+    data::WriteCouponFile(*path, played, size, slip.multipliers, slip.drawColumn, slip.drawRow,
                           columns);
 }
 

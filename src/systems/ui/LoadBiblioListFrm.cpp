@@ -213,7 +213,7 @@ void TLoadBiblioListFrm::BtnPrintClick()
     const ListPrintout list = printout(first, last);
     // The one place the list goes to the printer: the print dialog first, then the job.
     QPrinter &target = printer ? *printer : ProgramPrinter();
-    if (!context_.prompts.printDialog(this, target))
+    if (!ChoosePrinter(context_, this, target)) // the program's printer is remembered
         return;
     setEnabled(false);
     const auto enable = qScopeGuard([this] { setEnabled(true); });

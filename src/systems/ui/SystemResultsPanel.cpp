@@ -68,8 +68,8 @@ void SystemResultsPanel::reset()
     LblFullCost->setText(kCostEmpty);
     LblBuiltColumns->setText(kColumnsEmpty);
     LblBuiltCost->setText(kCostEmpty);
-    LblEpityxia->setText(kEpityxia);
-    LblSe->setText(kSe);
+    SetFittedText(LblEpityxia, kEpityxia);
+    SetFittedText(LblSe, kSe);
     LblDeltia->setText(kDeltia);
     LblPrevious->setText(kPrevious);
     LblPercent->clear();
@@ -77,8 +77,9 @@ void SystemResultsPanel::reset()
 
 void SystemResultsPanel::showGuarantee(const QString &guaranteeText, const QString &expansionText)
 {
-    LblEpityxia->setText(guaranteeText);
-    LblSe->setText(kSe + QLatin1Char(' ') + expansionText);
+    // "100%  12 ή 11 ή 10 ή 9 ή 8 ή 7 ή 6αρι(α)" is long: it is fitted to the label, never cut.
+    SetFittedText(LblEpityxia, guaranteeText);
+    SetFittedText(LblSe, kSe + QLatin1Char(' ') + expansionText);
 }
 
 void SystemResultsPanel::showCounts(const ConstructionSummary &counts)

@@ -41,7 +41,7 @@ TEST(Checking, GameFiveGivesSixCategoriesAndTheLists)
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(r.categories[i].hits, expected[i].hits);
         EXPECT_EQ(r.categories[i].count, expected[i].count) << expected[i].hits;
-        EXPECT_EQ(r.categories[i].coupons, QString::fromLatin1(expected[i].list)) << expected[i].hits;
+        EXPECT_EQ(r.categories[i].coupons.text(), QString::fromLatin1(expected[i].list)) << expected[i].hits;
     }
     EXPECT_EQ(r.winningText, QStringLiteral("1 / 2 / 3 / 4 / 5 / 6 / 7 / 8 / 9 / 10 / 11 / 12 / 13 / 14 / 15 / 16 / 17 / "
                                             "18 / 19 / 20"));
@@ -51,14 +51,55 @@ TEST(Checking, GameBoundaries)
 {
     const CheckResult one = CheckColumns({{80}, {20}}, 1, kDraw);
     ASSERT_EQ(one.categories.size(), 2);
-    EXPECT_EQ(one.categories[0].coupons, QStringLiteral("2"));
-    EXPECT_EQ(one.categories[1].coupons, QStringLiteral("1"));
+    EXPECT_EQ(one.categories[0].coupons.text(), QStringLiteral("2"));
+    EXPECT_EQ(one.categories[1].coupons.text(), QStringLiteral("1"));
     const CheckResult twelve = CheckColumns({}, 12, kDraw);
     ASSERT_EQ(twelve.categories.size(), 13);
     EXPECT_EQ(twelve.categories.first().hits, 12);
     EXPECT_EQ(twelve.categories.last().hits, 0);
     EXPECT_EQ(twelve.categories.last().count, 0);
     EXPECT_THROW(CheckColumns({{1, 2}}, 1, kDraw), RangeError);
+}
+
+TEST(Checking, CouponListsStayShortWhateverTheirLength)
+{
+    const auto runs = [](std::initializer_list<std::pair<int, int>> ranges) {
+        CouponRuns list;
+        for (const auto &[first, last] : ranges)
+            list.add(first, last);
+        return list;
+    };
+    struct Case {
+        CouponRuns list;
+        int maxItems;
+        const char *text;
+    };
+    const Case cases[] = {
+        {runs({{1, 3}, {5, 5}}), -1, "1,2,3,5"},             // short: every number, as always
+        {runs({{1, 300}}), -1, nullptr},                     // 300 numbers: still listed one by one
+        {runs({{1, 1}, {3, 4}, {6, 20000000}}), -1, "1,3,4,6-20000000"},
+        {runs({{1, 2}, {3, 2000000000}}), -1, "1-2000000000"}, // adjoining runs join
+        {runs({{1, 1}, {3, 3}, {5, 400}}), 2, "1,3,…"},
+        {runs({{2, 4}}), 2, "2,3,…"},
+    };
+    for (const Case &c : cases) {
+        const QString text = c.list.text(c.maxItems);
+        if (c.text)
+            EXPECT_EQ(text, QString::fromUtf8(c.text));
+        else
+            EXPECT_EQ(text.count(QLatin1Char(',')), 299);
+    }
+    EXPECT_EQ(runs({{1, 2}, {3, 2000000000}}).count(), 2000000000);
+    EXPECT_EQ(runs({{1, 2}, {3, 2000000000}}).runs().size(), 1u);
+}
+
+TEST(Checking, EmptyColumnsAfterTheListJoinTheZeroCategoryAsOneRun)
+{
+    const CheckResult r = CheckColumns({{1, 2}, {30, 40}}, 2, kDraw, 19999998);
+    EXPECT_EQ(r.categories[0].coupons.text(), QStringLiteral("1"));
+    EXPECT_EQ(r.categories[2].count, 19999999);
+    EXPECT_EQ(r.categories[2].coupons.text(kListedCoupons), QStringLiteral("2-20000000"));
+    EXPECT_EQ(r.categories[2].coupons.runs().size(), 1u);
 }
 
 TEST(Checking, Refusals)

@@ -2,6 +2,7 @@
 
 #include "TempDir.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -264,6 +265,65 @@ TEST(LoadForPrinting, ReadsAProfileFile)
     ASSERT_TRUE(load.ok());
     EXPECT_TRUE(load.geometry->bold);
     EXPECT_EQ(load.geometry->markChar, QStringLiteral("#"));
+}
+
+TEST(LoadForPrinting, DistancesAndSizesNoPageCanHaveFailTheLoad)
+{
+    struct Case {
+        const char *distance;
+        std::int32_t size;
+        const char *error; // after the load error's prefix; nullptr: loads
+    };
+    const Case cases[] = {
+        {"inf", 7, "'inf' is not a distance from -2000 to 2000 mmRangeError"},
+        {"-inf", 7, "'-inf' is not a distance from -2000 to 2000 mmRangeError"},
+        {"nan", 7, "'nan' is not a distance from -2000 to 2000 mmRangeError"},
+        {"1e300", 7, "'1e300' is not a distance from -2000 to 2000 mmRangeError"},
+        {"2000.01", 7, "'2000.01' is not a distance from -2000 to 2000 mmRangeError"},
+        {"-2000", 7, nullptr},
+        {"2000", 7, nullptr},
+        {"30", 0, "Character size 0 is outside 1..200RangeError"},
+        {"30", 2000000000, "Character size 2000000000 is outside 1..200RangeError"},
+        {"30", 200, nullptr},
+    };
+    for (const Case &c : cases) {
+        PrinterProfile p;
+        p.slipTop = QString::fromLatin1(c.distance);
+        p.valueSize = c.size;
+        const ProfileLoad load = LoadForPrinting(SerialiseProfile(p), 600, 600, 6000, QLocale::c());
+        if (!c.error) {
+            EXPECT_TRUE(load.ok()) << c.distance << " " << load.error.toStdString();
+            continue;
+        }
+        EXPECT_FALSE(load.ok()) << c.distance;
+        EXPECT_EQ(load.error, kProfileLoadError + QString::fromLatin1(c.error)) << c.distance;
+    }
+}
+
+TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
+{
+    struct Case {
+        const char *name;
+        bool isDefault;
+        ProfileSave result;
+        QStringList files;
+    };
+    const Case cases[] = {
+        {" HP 1 ", false, ProfileSave::Saved, {"HP 1.tpr"}},
+        {"HP 1", true, ProfileSave::Saved, {"HP 1.tpr", "default.tpr"}},
+        {"  ", true, ProfileSave::Saved, {"default.tpr"}}, // a first-time user can make the default
+        {"", false, ProfileSave::NoName, {}},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir dir;
+        PrinterProfile p;
+        p.printerName = QString::fromLatin1(c.name);
+        p.isDefault = c.isDefault;
+        EXPECT_EQ(SaveProfile(dir.path(), p), c.result) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), c.files) << c.name;
+        for (const QString &file : c.files)
+            EXPECT_EQ(test::readAll(dir.filePath(file)), SerialiseProfile(p)) << c.name;
+    }
 }
 
 TEST(PrinterProfile, TheShippedDefaultProfileIsTheDialogDefaultsSavedAsTheDefault)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace taru;
 
 namespace {
@@ -264,6 +266,12 @@ TEST(SlipLayout, MarksRoundHalfToEven)
 {
     for (const auto &[value, rounded] : {std::pair{2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {1.4999, 1}, {1.5001, 2}})
         EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+    // Nothing that is not a place on a page is ever converted to an integer.
+    for (const double bad : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(), 1e300, -3e9}) {
+        EXPECT_THROW(RoundHalfEven(bad), RangeError) << bad;
+        EXPECT_THROW(DevicePosition(bad), RangeError) << bad;
+    }
     SlipGeometry g = grid();
     g.slipLeft = 1000.5;
     g.slipTop = 2001.5;
@@ -375,4 +383,81 @@ TEST(PrintSlips, PrinterFailureAbortsTheDocument)
     EXPECT_EQ(result.outcome, PrintOutcome::PrinterFailed);
     EXPECT_EQ(canvas.calls.last().op, RecordingCanvas::Op::Abort);
     EXPECT_EQ(canvas.texts().size(), 2);
+}
+
+TEST(PrintSlips, PagesAreMadeOneAtATimeAndTheCallerMayEndTheDocument)
+{
+    ProfileFolder folder;
+    folder.write(PrinterProfile{});
+    RecordingCanvas canvas;
+    std::vector<int> made;
+    const SlipJobSource source{1000000, [&made](int index) {
+                                   made.push_back(index);
+                                   return SlipJob{numbers(QString::number(index % 80 + 1)),
+                                                  ValueLine{ValueLine::Kind::CouponNumber, {}, index + 1, 0.5}};
+                               }};
+    // A million coupons are checked, but only the pages printed are laid out.
+    SlipPrintHooks hooks;
+    hooks.afterPage = [](int index) { return index < 1; };
+    const PrintResult result =
+        PrintSlips(canvas, source, SlipVariant::BFromFile, SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()}, hooks);
+    ASSERT_TRUE(result.printed());
+    EXPECT_EQ(made.size(), 1000000u + 2u);
+    int pages = 0;
+    for (const auto &call : canvas.calls)
+        pages += call.op == RecordingCanvas::Op::NewPage ? 1 : 0;
+    EXPECT_EQ(pages, 1); // two pages, then the document ended
+    EXPECT_EQ(canvas.calls.last().op, RecordingCanvas::Op::End);
+}
+
+TEST(PrintSlips, AnItemOffThePageIsAskedAboutOnceBeforeTheDocument)
+{
+    struct Case {
+        const char *name;
+        std::uint8_t slipPosition;
+        const char *pitchX;
+        SlipMarks marks;
+        const char *question; // nullptr: nothing falls off the page, nothing is asked
+    };
+    SlipMarks wideDraws;
+    wideDraws.drawColumn = 1;
+    wideDraws.drawRow = 3;
+    const Case cases[] = {
+        {"portrait defaults", kSlipPortrait, "4", numbers(QStringLiteral("1,80")), nullptr},
+        {"landscape defaults", kSlipLandscape, "4", numbers(QStringLiteral("1")),
+         "Στο δελτίο 7, το μήνυμα «Extra5» πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 23, 4960 σε σελίδα 7015 x 4960).\n"
+         "Να συνεχίσω την εκτύπωση;"},
+        // 19 mm + 33.5 pitches of 15 mm: 521.5 mm from the side of a 210 mm page.
+        {"consecutive draws with a wide pitch", kSlipPortrait, "15", wideDraws,
+         "Στο δελτίο 7, το κουτί των 5 διαδοχικών κληρώσεων πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 12325, 1843 σε "
+         "σελίδα 4960 x 7015).\nΝα συνεχίσω την εκτύπωση;"},
+    };
+    for (const Case &c : cases) {
+        for (const bool goOn : {false, true}) {
+            ProfileFolder folder;
+            PrinterProfile p;
+            p.slipPosition = c.slipPosition;
+            p.pitchX = QString::fromLatin1(c.pitchX);
+            folder.write(p);
+            RecordingCanvas canvas;
+            QStringList asked;
+            SlipPrintHooks hooks;
+            hooks.outsidePage = [&](const ItemOutsidePage &found) {
+                asked << OutsidePageQuestion(found);
+                return goOn;
+            };
+            const QList<SlipJob> jobs{SlipJob{c.marks, ValueLine{ValueLine::Kind::CouponNumber, {}, 7, 0.5}},
+                                      SlipJob{c.marks, ValueLine{ValueLine::Kind::CouponNumber, {}, 8, 0.5}}};
+            const PrintResult result = PrintSlips(canvas, jobs, SlipVariant::BFromFile,
+                                                  SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()}, hooks);
+            if (!c.question) {
+                EXPECT_TRUE(asked.isEmpty()) << c.name;
+                EXPECT_TRUE(result.printed()) << c.name;
+                continue;
+            }
+            EXPECT_EQ(asked, QStringList{QString::fromUtf8(c.question)}) << c.name;
+            EXPECT_EQ(result.outcome, goOn ? PrintOutcome::Printed : PrintOutcome::Cancelled) << c.name;
+            EXPECT_EQ(canvas.texts().isEmpty(), !goOn) << c.name;
+        }
+    }
 }

@@ -27,14 +27,23 @@ protected:
         windows.createLate();
     }
 
-    // Makes window print into calls; outcomes[i] answers the i-th call (Printed past the list).
+    // Makes window print into calls (as a printer, or a file when target says so); outcomes[i]
+    // answers the i-th call (Printed past the list). Every page is made and followed by the
+    // caller's page hook, as a real job does.
     void record(ui::SlipPreviewWindow &window)
     {
-        window.printSlips = [this](QWidget *, const QList<SlipJob> &jobs, SlipVariant variant) {
-            calls.push_back({jobs, variant});
-            const std::size_t i = calls.size() - 1;
-            return PrintResult{i < outcomes.size() ? outcomes[i] : PrintOutcome::Printed, QString()};
+        window.printSlips = [this](QWidget *, const SlipJobSource &source, SlipVariant variant, const SlipPrintHooks &hooks) {
+            const std::size_t i = calls.size();
+            const PrintOutcome outcome = i < outcomes.size() ? outcomes[i] : PrintOutcome::Printed;
+            calls.push_back({{}, variant});
+            for (int page = 0; page < source.count; ++page) {
+                calls.back().jobs.append(source.job(page));
+                if (outcome != PrintOutcome::Printed || (hooks.afterPage && !hooks.afterPage(page)))
+                    break;
+            }
+            return PrintResult{outcome, QString()};
         };
+        window.printTarget = [this](QWidget *) { return target; };
     }
     // The coupon numbers printed, one per job, in order.
     std::vector<int> printedNumbers() const
@@ -51,6 +60,7 @@ protected:
     ui::FeatureWindows windows;
     std::vector<PrintCall> calls;
     std::vector<PrintOutcome> outcomes;
+    ui::PrintTarget target = ui::PrintTarget::Printer;
 };
 
 } // namespace taru::test

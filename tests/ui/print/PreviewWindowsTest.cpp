@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace taru;
 using namespace taru::test;
@@ -193,6 +194,50 @@ TEST_F(GeneratedPreview, AFailedJobStopsTheBatchWithItsMessage)
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
 }
 
+TEST_F(GeneratedPreview, ABatchToAFileIsOneDocumentThatFollowsThePages)
+{
+    load(9);
+    goTo(4);
+    target = ui::PrintTarget::File;
+    prompts.expectAsk(kAskBatch, kConfirm, Button::Yes);
+    gen->BBtnPrintAllClick();
+    ASSERT_EQ(calls.size(), 1u); // one document: every job would rewrite the same file
+    EXPECT_EQ(printedNumbers(), (std::vector<int>{4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(gen->current(), 9);
+
+    // Closing the window during a batch ends it after the page being printed.
+    calls.clear();
+    load(9);
+    prompts.expectAsk(kAskBatch, kConfirm, Button::No);
+    QTimer::singleShot(0, gen, [this] { gen->BtnBackClick(); });
+    gen->BBtnPrintAllClick();
+    EXPECT_EQ(printedNumbers(), std::vector<int>{1});
+
+    // No printer chosen: nothing at all.
+    calls.clear();
+    load(3);
+    target = ui::PrintTarget::None;
+    prompts.expectAsk(kAskBatch, kConfirm, Button::No);
+    gen->BBtnPrintAllClick();
+    gen->BtnPrintClick();
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(GeneratedPreview, ACouponThatCannotBeShownLeavesTheCaptionOnTheOneShown)
+{
+    GeneratedCoupons coupons(1, SlipMarks{QStringLiteral("12"), QString(), false, QString(), 0, 0});
+    coupons.append(col({4}));
+    coupons.append(col({81}));
+    gen->setCoupons(std::move(coupons), 0.5);
+    gen->show();
+    const QString caption = gen->windowTitle();
+    prompts.expectMessage(QStringLiteral("Number 81 is out of range 1..80"), QStringLiteral("TARU"));
+    QTest::mouseClick(gen->SBtnNext, Qt::LeftButton);
+    EXPECT_EQ(gen->current(), 1);
+    EXPECT_EQ(gen->windowTitle(), caption);
+    EXPECT_EQ(shownNumber(), 4);
+}
+
 TEST_F(GeneratedPreview, AnEmptySetHasNothingToShowOrPrint)
 {
     load(0);
@@ -340,7 +385,16 @@ TEST_F(PreviewTest, PrintRangeDialogTakesDigitsOnly)
     EXPECT_EQ(range->Edit2->text(), QStringLiteral("123"));
     EXPECT_TRUE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Tab, QStringLiteral("\t")));
     EXPECT_TRUE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Return, QStringLiteral("\r")));
-    EXPECT_FALSE(ui::TPrintRangeDlg::Edit1KeyPress(Qt::Key_Delete, QString()));
+    // Moving and deleting keys keep their meaning: "123" -> Home, Right, Delete -> "13",
+    // End, Left, "9" -> "193".
+    QTest::keyClick(range->Edit2, Qt::Key_Home);
+    QTest::keyClick(range->Edit2, Qt::Key_Right);
+    QTest::keyClick(range->Edit2, Qt::Key_Delete);
+    EXPECT_EQ(range->Edit2->text(), QStringLiteral("13"));
+    QTest::keyClick(range->Edit2, Qt::Key_End);
+    QTest::keyClick(range->Edit2, Qt::Key_Left);
+    QTest::keyClicks(range->Edit2, QStringLiteral("9"));
+    EXPECT_EQ(range->Edit2->text(), QStringLiteral("193"));
 
     QTest::mouseClick(range->BtnOK, Qt::LeftButton);
     EXPECT_EQ(range->result(), QDialog::Accepted);

@@ -240,3 +240,34 @@ TEST_F(PrnFrmTest, HelpOpensTheDialogsTopic)
     dlg->glBBtnhELP->click();
     EXPECT_EQ(helpTopics, QStringList{"TARU.chm::/HELP.htm"});
 }
+
+TEST_F(PrnFrmTest, ABlankNameHasItsOwnMessageAndTheDefaultIsWrittenAnyway)
+{
+    const QString ask = QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση");
+    dlg->Edit9->setText(QStringLiteral("   "));
+    prompts.expectAsk(ask, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok).expectMessage(ui::kProfileNeedsName, QStringLiteral("Σφάλμα"));
+    dlg->BBtnSaveClick();
+    EXPECT_TRUE(QDir(printers()).entryList(QDir::Files).isEmpty());
+
+    // A first-time user with "default" ticked gets default.tpr.
+    dlg->Chkdefault->setChecked(true);
+    prompts.expectAsk(ask, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok)
+        .expectMessage(QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία."), QStringLiteral("Ενημέρωση"));
+    dlg->BBtnSaveClick();
+    EXPECT_EQ(QDir(printers()).entryList(QDir::Files), QStringList{QStringLiteral("default.tpr")});
+    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+}
+
+TEST_F(PrnFrmTest, ASlipPositionTheDialogDoesNotOfferIsSavedBackAsItWas)
+{
+    PrinterProfile other = named(QStringLiteral("Other"));
+    other.slipPosition = 2;
+    writeProfile(QStringLiteral("Other.tpr"), SerialiseProfile(other));
+    dlg->ComboBox2->addItem(QStringLiteral("Other"));
+    choose(QStringLiteral("Other"));
+    EXPECT_EQ(dlg->slipPositionIndex(), -1);
+    EXPECT_EQ(dlg->profileFromControls().slipPosition, 2);
+    // Choosing an item replaces it.
+    dlg->RadioGroup1Landscape->click();
+    EXPECT_EQ(dlg->profileFromControls().slipPosition, kSlipLandscape);
+}

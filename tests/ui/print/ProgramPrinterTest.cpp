@@ -49,7 +49,7 @@ protected:
 TEST_F(ProgramPrinterTest, MissingProfileShowsTheLoadErrorAndPrintsNothing)
 {
     prompts.expectMessage(missingProfileMessage(), QStringLiteral("Σφάλμα"));
-    const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, oneCoupon(QStringLiteral("5")), SlipVariant::A);
+    const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("5"))), SlipVariant::A);
     EXPECT_EQ(result.outcome, PrintOutcome::ProfileFailed);
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("out.pdf"))));
@@ -58,7 +58,7 @@ TEST_F(ProgramPrinterTest, MissingProfileShowsTheLoadErrorAndPrintsNothing)
 TEST_F(ProgramPrinterTest, PrintsWithTheDefaultProfileFoundWhateverItsCase)
 {
     ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/printers/DEFAULT.TPR"), SerialiseProfile(PrinterProfile{})));
-    const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, oneCoupon(QStringLiteral("5,80")), SlipVariant::A);
+    const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("5,80"))), SlipVariant::A);
     EXPECT_TRUE(result.printed()) << result.error.toStdString();
     EXPECT_GT(readAll(data.filePath(QStringLiteral("out.pdf"))).size(), 100);
 }
@@ -66,7 +66,7 @@ TEST_F(ProgramPrinterTest, PrintsWithTheDefaultProfileFoundWhateverItsCase)
 TEST_F(ProgramPrinterTest, BadListsStopBeforeAnyPrompt)
 {
     writeDefault(PrinterProfile{});
-    EXPECT_THROW(ui::PrintSlipJobs(context, nullptr, printer, oneCoupon(QStringLiteral("81")), SlipVariant::A), RangeError);
+    EXPECT_THROW(ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("81"))), SlipVariant::A), RangeError);
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("out.pdf"))));
 }
 
