@@ -160,10 +160,9 @@ TEST(Optimiser, StartsItCannotImproveOrRefuses)
 
 TEST(Optimiser, LowerBoundAndTexts)
 {
-    EXPECT_EQ(CoverLowerBound(10, 5, 3), 2);  // 252 / 126
-    EXPECT_EQ(CoverLowerBound(30, 6, 5), 4095); // 593,775 / 145
-    EXPECT_EQ(CoverLowerBound(6, 6, 6), 1);
-    EXPECT_EQ(CoverLowerBound(5, 6, 3), 0);
+    // 252 / 126, 593,775 / 145, the full system, a game larger than the pool.
+    for (const auto &[n, game, threshold, bound] : {std::tuple{10, 5, 3, 2}, {30, 6, 5, 4095}, {6, 6, 6, 1}, {5, 6, 3, 0}})
+        EXPECT_EQ(CoverLowerBound(n, game, threshold), bound) << n << " " << game << " " << threshold;
 
     OptimiserResult result;
     result.startColumns = 78;

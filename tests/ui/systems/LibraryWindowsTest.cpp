@@ -100,17 +100,15 @@ TEST_F(LibraryWindows, ListOpensSortedByNumbersAndSortsByAnyHeading)
     ui::TLoadBiblioListFrm list(context);
     list.show();
     ASSERT_EQ(list.SGrd->rowCount(), 4);
-    EXPECT_EQ(column(list, 0), (QStringList{QStringLiteral("A4233"), QStringLiteral("A6233"), QStringLiteral("A8344"),
-                                           QStringLiteral("Z1045512")}));
-    EXPECT_EQ(column(list, 10), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+    EXPECT_EQ(column(list, 0).join(' '), QStringLiteral("A4233 A6233 A8344 Z1045512"));
+    EXPECT_EQ(column(list, 10).join(' '), QStringLiteral("1 2 3 4"));
     EXPECT_EQ(cell(list, 3, 5), QStringLiteral("18.00")); // 36 columns x 0.50
 
     // By "% ΓΙΑ ΠΑΙΧ.", as numbers; A/A follows the new order.
     QTest::mouseClick(list.SGrd->horizontalHeader()->viewport(), Qt::LeftButton, {},
                       QPoint(list.SGrd->horizontalHeader()->sectionViewportPosition(7) + 5, 5));
-    EXPECT_EQ(column(list, 7), (QStringList{QStringLiteral("8.73"), QStringLiteral("20.00"), QStringLiteral("20.00"),
-                                           QStringLiteral("75.00")}));
-    EXPECT_EQ(column(list, 10), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
+    EXPECT_EQ(column(list, 7).join(' '), QStringLiteral("8.73 20.00 20.00 75.00"));
+    EXPECT_EQ(column(list, 10).join(' '), QStringLiteral("1 2 3 4"));
     EXPECT_EQ(column(list, 0).at(1), QStringLiteral("A6233")); // equal cells keep their order
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -175,8 +173,7 @@ TEST_F(LibraryWindows, PositionsTakeOnlyFreeNumbersFromOneToEighty)
 {
     openSystem();
     EXPECT_EQ(biblio.LblHeader->text(), QStringLiteral("A4233"));
-    ASSERT_EQ(biblio.SGrd->rowCount(), 4);
-    EXPECT_EQ(biblio.SGrd->text(3, 0), QStringLiteral("4"));
+    ASSERT_EQ(biblio.SGrd->rowCount(), 4); // one row a position
 
     struct Case { int row; const char *typed; const char *kept; };
     const Case cases[] = {
@@ -205,10 +202,7 @@ TEST_F(LibraryWindows, PositionsOneThreeFourBecomeThePlayersNumbersInThePreview)
     EXPECT_EQ(systemPreview.game(), 3);
     EXPECT_EQ(row(context.state.systemColumns[1]), col({7, 22, 40}));
     const SlipMarks marks = systemPreview.couponMarks(3);
-    EXPECT_EQ(marks.numbers, QStringLiteral("15,40"));
-    EXPECT_EQ(marks.multipliers, QStringLiteral("1"));
-    EXPECT_EQ(marks.drawColumn, 2);
-    EXPECT_EQ(marks.drawRow, 1);
+    EXPECT_EQ(std::tuple(marks.numbers, marks.multipliers, marks.drawColumn, marks.drawRow), std::tuple("15,40", "1", 2, 1));
 }
 
 TEST_F(LibraryWindows, CouponsAreRefusedUntilEveryUsedPositionIsFilled)
@@ -253,11 +247,8 @@ TEST_F(LibraryWindows, DiceFillsTheEmptyPositionsWithFreeNumbers)
     const std::vector<int> numbers = biblio.playerNumbers();
     EXPECT_EQ(numbers[1], 15);
     EXPECT_EQ(std::set<int>(numbers.begin(), numbers.end()).size(), 4u);
-    for (int n : numbers) {
-        EXPECT_GE(n, 1);
-        EXPECT_LE(n, 80);
-        EXPECT_TRUE(context.state.board[static_cast<std::size_t>(n - 1)]);
-    }
+    for (int n : numbers)
+        EXPECT_TRUE(n >= 1 && n <= 80 && context.state.board[static_cast<std::size_t>(n - 1)]) << n;
     EXPECT_EQ(biblio.SGrd->text(3, 1), QString::number(numbers[3]));
 }
 

@@ -105,9 +105,7 @@ TEST_F(ReplaceWindow, DiceGivesEveryRowADifferentNumber)
     std::set<int> drawn;
     for (const QString &text : column(2)) {
         const int n = text.toInt();
-        EXPECT_GE(n, 1);
-        EXPECT_LE(n, 80);
-        EXPECT_TRUE(window.SgrdA->isMarked(n - 1));
+        EXPECT_TRUE(n >= 1 && n <= 80 && window.SgrdA->isMarked(n - 1)) << n;
         drawn.insert(n);
     }
     EXPECT_EQ(drawn.size(), 7u);
