@@ -52,7 +52,7 @@ QString texts(const BoxGrid &grid)
 
 } // namespace
 
-TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28Pixels)
+TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28PixelsAndReportsClicksOnThem)
 {
     NumberBoard board;
     EXPECT_EQ(board.size(), QSize(10 * 29 + 1, 8 * 29 + 1)); // one-pixel grid lines, no scroll bars
@@ -63,11 +63,8 @@ TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28Pixels)
     }
     EXPECT_EQ(board.cellRect(80), QRect());
     EXPECT_EQ(board.rowRect(2), QRect(1, 59, 289, 28));
-}
 
-TEST(NumberBoard, ReportsTheClickedNumberAndNothingOutsideTheCells)
-{
-    NumberBoard board;
+    // Clicks report the number, nothing outside the cells.
     EXPECT_EQ(clickedAt(board, board.numberRect(37).center()), 36);
     EXPECT_EQ(clickedAt(board, board.numberRect(1).topLeft()), 0);
     EXPECT_EQ(clickedAt(board, board.numberRect(80).bottomRight()), 79);
