@@ -86,6 +86,11 @@ ListPrinter::ListPrinter(PrintCanvas &canvas, ListStyle style, QStringList heade
 {
 }
 
+ListPrinter::ListPrinter(PrintCanvas &canvas, const ListHeader &header, QList<ListColumn> columns, QStringList headings)
+    : ListPrinter(canvas, boxedStyle(), header.lines(), std::move(columns), std::move(headings))
+{
+}
+
 int ListPrinter::cellWidth(const ListColumn &column, int dpi)
 {
     const int tenths = nearest(column.screenWidth * column.tenthsPerPixel);
@@ -140,6 +145,25 @@ void ListPrinter::centredLine(const QString &text)
     canvas_.textOut((canvas_.pageWidth() - canvas_.textWidth(text)) / 2, posY_, text);
     posY_ += lineHeight_ + lineGap_;
     canvas_.setFontSize(style_.fontSize);
+}
+
+void ListPrinter::closingLines(const QStringList &texts)
+{
+    // A line's height of space under the table's last rule.
+    posY_ += lineHeight_;
+    if (canvas_.pageHeight() < posY_ + static_cast<int>(texts.size()) * (lineHeight_ + lineGap_))
+        newPage();
+    for (const QString &text : texts)
+        centredLine(text);
+}
+
+void ListPrinter::newPage()
+{
+    posY_ = 0;
+    firstPage_ = false;
+    rowsOnPage_ = 0;
+    canvas_.newPage();
+    pageHeader();
 }
 
 void ListPrinter::pageHeader()
@@ -197,13 +221,8 @@ void ListPrinter::cells(const QStringList &texts, bool heading)
 void ListPrinter::row(const QStringList &texts)
 {
     const auto turnPageWhenFull = [this] {
-        if (canvas_.pageHeight() >= posY_ + lineHeight_)
-            return;
-        posY_ = 0;
-        firstPage_ = false;
-        rowsOnPage_ = 0;
-        canvas_.newPage();
-        pageHeader();
+        if (canvas_.pageHeight() < posY_ + lineHeight_)
+            newPage();
     };
     if (!style_.boxed && rowsOnPage_ > 0)
         turnPageWhenFull();
@@ -240,13 +259,13 @@ bool PrintList(PrintCanvas &canvas, const ListPrintout &list)
     return true;
 }
 
-void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const QStringList &headerLines, PrintRange range,
+void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const ListHeader &header, PrintRange range,
                 const std::function<void()> &afterRow)
 {
     QList<ListColumn> columns;
     for (int column = 1; column < draws::kDrawListColumns; ++column)
         columns << ListColumn{DrawListScreenWidth(column), column == 1 ? 0.104 : 0.092};
-    ListPrinter printer(canvas, boxedStyle(), headerLines, columns, DrawListHeadings().mid(1));
+    ListPrinter printer(canvas, header, columns, DrawListHeadings().mid(1));
     const auto drawNumber = [&draws](int row) {
         return row >= 1 && static_cast<std::size_t>(row) <= draws.size() ? draws.field(static_cast<std::size_t>(row - 1), 1)
                                                                            : QString();
@@ -267,12 +286,12 @@ void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const QString
     });
 }
 
-void PrintStatisticsTable(PrintCanvas &canvas, const draws::DrawStatistics &stats, const QStringList &headerLines)
+void PrintStatisticsTable(PrintCanvas &canvas, const draws::DrawStatistics &stats, const ListHeader &header)
 {
     QList<ListColumn> columns;
     for (int column = 0; column < 5; ++column)
         columns << ListColumn{StatisticsScreenWidth(column), 0.104};
-    ListPrinter printer(canvas, boxedStyle(), headerLines, columns, StatisticsHeadings());
+    ListPrinter printer(canvas, header, columns, StatisticsHeadings());
     printJob(canvas, [&] {
         printer.begin(PageOrientation::Portrait);
         for (int n = 1; n <= draws::kHighestNumber; ++n)

@@ -15,6 +15,15 @@ namespace taru {
 // The last line of the page header of the draws printouts, naming the program.
 inline const QString kListBanner = QStringLiteral("Εκτύπωση από το πρόγραμμα TARU");
 
+// What heads every page of the draws windows' printouts: the owner's lines (title, address,
+// third line), the window's caption, the banner.
+struct ListHeader {
+    QStringList ownerLines;
+    QString caption;
+    QString banner = kListBanner;
+    QStringList lines() const { return ownerLines + QStringList{caption, banner}; }
+};
+
 // A column of a printed list: its width on screen in pixels, and for boxed lists how many
 // tenths of an inch a pixel takes on paper.
 struct ListColumn {
@@ -46,12 +55,17 @@ class ListPrinter {
 public:
     ListPrinter(PrintCanvas &canvas, ListStyle style, QStringList headerLines, QList<ListColumn> columns,
                 QStringList headings);
+    // A boxed list in 7-point type, its headings bold and underlined, as the draws windows print.
+    ListPrinter(PrintCanvas &canvas, const ListHeader &header, QList<ListColumn> columns, QStringList headings);
 
     // Orientation, font, document, then the header and heading row of the first page.
     void begin(PageOrientation orientation);
     void row(const QStringList &cells);
     // A line of 12-point type centred on the page width.
     void centredLine(const QString &text);
+    // Centred lines a line's height under the table, all on a new page (with its header) when
+    // they would not fit.
+    void closingLines(const QStringList &texts);
     void end();
 
     // A boxed column's width: screen pixels × tenthsPerPixel to whole tenths, then tenths of the
@@ -60,6 +74,7 @@ public:
 
 private:
     void pageHeader();
+    void newPage();
     void cells(const QStringList &texts, bool heading);
     QList<int> columnEdges() const;
 
@@ -100,14 +115,14 @@ struct PrintRange {
 
 // The draws list on landscape pages: columns 1 to 30 of the list (the sequence number is not
 // printed), rows from `from` while their draw number is not empty and, unless `to` is -1,
-// their row is not past `to` (the first row is printed whatever `to` says). The header lines
-// end with the banner. afterRow runs after every row (the window lets pending events through).
-// A printer failure aborts the document and is passed on.
-void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const QStringList &headerLines, PrintRange range,
+// their row is not past `to` (the first row is printed whatever `to` says). afterRow runs after
+// every row (the window lets pending events through). A printer failure aborts the document and
+// is passed on.
+void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const ListHeader &header, PrintRange range,
                 const std::function<void()> &afterRow = {});
 
 // The statistics table on portrait pages: the five columns and 80 rows, then the total line.
-void PrintStatisticsTable(PrintCanvas &canvas, const draws::DrawStatistics &stats, const QStringList &headerLines);
+void PrintStatisticsTable(PrintCanvas &canvas, const draws::DrawStatistics &stats, const ListHeader &header);
 
 // The 31 headings and screen widths of the draws list.
 QStringList DrawListHeadings();

@@ -20,10 +20,13 @@ bool ConfirmDrawsPrinter(AppContext &context, QWidget *parent)
     return true;
 }
 
-QStringList DrawsListHeader(const QString &caption)
+ListHeader DrawsListHeader(const QString &caption)
 {
     const ReportOwner owner = ReadReportOwner();
-    return {owner.title, owner.address, owner.misc, caption, kListBanner};
+    ListHeader header;
+    header.ownerLines = {owner.title, owner.address, owner.misc};
+    header.caption = caption;
+    return header;
 }
 
 void RunDrawsPrintJob(QWidget *window, const std::function<void(PrintCanvas &canvas)> &job)

@@ -15,7 +15,7 @@ namespace taru::ui {
 bool ConfirmDrawsPrinter(AppContext &context, QWidget *parent);
 
 // The page header of the draws printouts: the owner's lines, then the caption and the banner.
-QStringList DrawsListHeader(const QString &caption);
+ListHeader DrawsListHeader(const QString &caption);
 
 // Runs a job on the program's printer with the window disabled (pending events let through as
 // the job calls back), the printer's orientation put back afterwards.
