@@ -92,9 +92,11 @@ std::vector<Writer> everyWriter(int columns)
     };
 }
 
-void expectOnlyTheOldFiles(const QString &folder, const QStringList &names)
+void expectOnlyTheOldFiles(const QString &folder, const std::vector<Writer> &writers)
 {
-    QStringList expected = names;
+    QStringList expected;
+    for (const Writer &w : writers)
+        expected << w.file;
     expected.sort();
     QStringList present = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     present.removeAll(QStringLiteral("filler"));
@@ -177,24 +179,21 @@ TEST_F(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo)
         EXPECT_EQ(e.message(), QStringLiteral("Cannot write file \"%1\". %2").arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC))));
     }
     EXPECT_EQ(readAll(path), kOld);
-    expectOnlyTheOldFiles(mountPoint_, {QStringLiteral("sys.tru")});
+    expectOnlyTheOldFiles(mountPoint_, {Writer{"coupons", QStringLiteral("sys.tru"), {}}});
 }
 
 TEST_F(FullDisk, EveryWriterLeavesItsOldFileWhenNoSpaceIsLeft)
 {
     const std::vector<Writer> writers = everyWriter(2);
-    QStringList names;
-    for (const Writer &w : writers) {
+    for (const Writer &w : writers)
         ASSERT_TRUE(writeAll(mountPoint_ + QLatin1Char('/') + w.file, kOld));
-        names << w.file;
-    }
     fill();
     for (const Writer &w : writers) {
         const QString path = mountPoint_ + QLatin1Char('/') + w.file;
         EXPECT_THROW(w.write(mountPoint_, path), FileError) << w.name;
         EXPECT_EQ(readAll(path), kOld) << w.name;
     }
-    expectOnlyTheOldFiles(mountPoint_, names);
+    expectOnlyTheOldFiles(mountPoint_, writers);
 }
 
 TEST(FileSafety, ADeviceThatFailsMidWriteLeavesEveryOldFile)
@@ -214,10 +213,7 @@ TEST(FileSafety, ADeviceThatFailsMidWriteLeavesEveryOldFile)
         }
         EXPECT_EQ(readAll(path), kOld) << w.name;
     }
-    QStringList names;
-    for (const Writer &w : writers)
-        names << w.file;
-    expectOnlyTheOldFiles(dir.path(), names);
+    expectOnlyTheOldFiles(dir.path(), writers);
 }
 
 TEST(FileSafety, EveryReaderTakesLoneCarriageReturns)
