@@ -13,6 +13,9 @@
 
 using namespace taru;
 
+// Profiles are written with designated initializers: the fields left out keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
 
 // Round numbers so positions read easily: slip at (1000, 2000), boxes 100 × 50 apart.
@@ -250,10 +253,7 @@ TEST_F(SlipJobs, NoDefaultProfileMeansNothingPrinted)
 
 TEST_F(SlipJobs, OnePagePerCouponWithTheProfile)
 {
-    PrinterProfile p;
-    p.bold = true;
-    p.slipPosition = kSlipLandscape;
-    writeProfile(p);
+    writeProfile({.bold = true, .slipPosition = kSlipLandscape});
     RecordingCanvas canvas(600, 600, 4960, 7015);
     const PrintResult result =
         print(canvas, QList<SlipJob>{coupon(QStringLiteral("1"), 1), coupon(QStringLiteral("2,3"), 2)}, SlipVariant::BFromFile);
@@ -310,28 +310,24 @@ TEST_F(SlipJobs, AnItemOffThePageIsAskedAboutOnceBeforeTheDocument)
 {
     struct Case {
         const char *name;
-        std::uint8_t slipPosition;
-        const char *pitchX;
+        PrinterProfile profile;
         SlipMarks marks;
         const char *question; // nullptr: nothing falls off the page, nothing is asked
     };
     const Case cases[] = {
-        {"portrait defaults", kSlipPortrait, "4", slip("1,80"), nullptr},
-        {"landscape defaults", kSlipLandscape, "4", slip("1"),
+        {"portrait defaults", {}, slip("1,80"), nullptr},
+        {"landscape defaults", {.slipPosition = kSlipLandscape}, slip("1"),
          "Στο δελτίο 7, το μήνυμα «Extra5» πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 23, 4960 σε σελίδα 7015 x 4960).\n"
          "Να συνεχίσω την εκτύπωση;"},
         // 19 mm + 33.5 pitches of 15 mm: 521.5 mm from the side of a 210 mm page.
-        {"consecutive draws with a wide pitch", kSlipPortrait, "15", slip("", "", "", 1, 3),
+        {"consecutive draws with a wide pitch", {.pitchX = "15"}, slip("", "", "", 1, 3),
          "Στο δελτίο 7, το κουτί των 5 διαδοχικών κληρώσεων πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 12325, 1843 σε "
          "σελίδα 4960 x 7015).\nΝα συνεχίσω την εκτύπωση;"},
     };
     for (const Case &c : cases) {
         for (const bool goOn : {false, true}) {
             SCOPED_TRACE(c.name);
-            PrinterProfile p;
-            p.slipPosition = c.slipPosition;
-            p.pitchX = QString::fromLatin1(c.pitchX);
-            writeProfile(p);
+            writeProfile(c.profile);
             RecordingCanvas canvas;
             QStringList asked;
             SlipPrintHooks hooks;
