@@ -216,21 +216,6 @@ TEST_F(MainFrm, ConstructorItemShowsItsInformationThenOpensTheConstructor)
     EXPECT_EQ(totalExecs(), 1);
 }
 
-TEST_F(MainFrm, ImportItemsSetTheModeThenOpenTheImportWindow)
-{
-    const QString text = QStringLiteral("Eχετε τη δυνατότητα να εισαγετε  \nδικα σας συστηματα η Δελτια\nστηλες με Εισαγωγη , απο "
-                                        "αρχεια .txt η απο αρχεια Excel \nκαλες επιτυχιες");
-    const std::pair<const char *, int> cases[] = {{"N18", 0}, {"N33", 1}, {"txt1", 2}, {"a1", 3}};
-    int opened = 0;
-    for (const auto &[item, mode] : cases) {
-        context.importMode = -1;
-        prompts.expectMessage(text, kInfo);
-        trigger(item);
-        EXPECT_EQ(context.importMode, mode) << item;
-        EXPECT_EQ(recorder(windows.FrmInsertDeltia)->execs, ++opened);
-    }
-}
-
 TEST_F(MainFrm, APickedCouponFileOpensThePreviewOnlyWhenItLoads)
 {
     const QString filter = QStringLiteral("Αρχεία Δελτίων|*.tru");
@@ -280,6 +265,18 @@ TEST_F(MainFrm, ItemsOpenTheirWindowsAndServices)
     EXPECT_EQ(helpTopics, QStringList({QStringLiteral("TARU.chm")}));
     trigger("N23");
     EXPECT_EQ(calculatorStarts, 1);
+
+    // The import items show their information, set the mode and open the import window.
+    const QString importText = QStringLiteral("Eχετε τη δυνατότητα να εισαγετε  \nδικα σας συστηματα η Δελτια\nστηλες με Εισαγωγη , "
+                                              "απο αρχεια .txt η απο αρχεια Excel \nκαλες επιτυχιες");
+    int opened = 0;
+    for (const auto &[item, mode] : {std::pair{"N18", 0}, {"N33", 1}, {"txt1", 2}, {"a1", 3}}) {
+        context.importMode = -1;
+        prompts.expectMessage(importText, kInfo);
+        trigger(item);
+        EXPECT_EQ(context.importMode, mode) << item;
+        EXPECT_EQ(recorder(windows.FrmInsertDeltia)->execs, ++opened);
+    }
     // The program's printer is chosen with the print dialog.
     prompts.expectPrintDialog(false);
     trigger("NPrinter");
