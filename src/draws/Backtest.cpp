@@ -51,6 +51,13 @@ __attribute__((target_clones("popcnt", "default"))) void countDraw(const std::ui
 
 BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &draws)
 {
+    return *RunBacktest(coupons, draws);
+}
+
+std::optional<BacktestResult> RunBacktest(const data::CouponFileData &coupons, const DrawList &draws,
+                                          const std::atomic<bool> *stop, const BacktestProgress &progress,
+                                          std::int64_t pairsPerStep)
+{
     BacktestResult result;
     const int game = std::max(0, coupons.game);
     result.game = game;
@@ -70,11 +77,19 @@ BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &dra
         high.push_back(column.high);
     }
     const std::int64_t emptyColumns = result.columns - static_cast<std::int64_t>(lines);
+    // Draws between looks at the stop flag and reports of progress.
+    const auto step = static_cast<std::size_t>(std::max<std::int64_t>(1, pairsPerStep / std::max<std::int64_t>(1, result.columns)));
 
     std::array<std::int64_t, kMaxHits + 1> total{};
     std::array<std::int64_t, kMaxHits + 1> best{};
     std::array<std::int64_t, kMaxHits + 1> histogram{};
     for (std::size_t d = 0; d < draws.size(); ++d) {
+        if (d % step == 0 && d > 0) {
+            if (progress)
+                progress(static_cast<std::int64_t>(d), result.draws);
+            if (stop && stop->load(std::memory_order_relaxed))
+                return std::nullopt;
+        }
         Numbers80 draw;
         if (const auto plain = draws.plainNumbers(d)) {
             for (const int number : *plain)
@@ -112,6 +127,10 @@ BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &dra
         }
         return categories;
     };
+    if (stop && stop->load(std::memory_order_relaxed))
+        return std::nullopt;
+    if (progress)
+        progress(result.draws, result.draws);
     result.categories = categoriesOf(total);
     if (result.bestDraw >= 0)
         result.bestCategories = categoriesOf(best);

@@ -6,7 +6,10 @@
 #include <QLocale>
 #include <QString>
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace taru::draws {
@@ -33,6 +36,16 @@ struct BacktestResult {
 // are its 20 fields read as integers. Hits above k are counted as k (a coupon cannot hold more
 // than k numbers, so they do not occur in a file that reads).
 BacktestResult Backtest(const data::CouponFileData &coupons, const DrawList &draws);
+
+// Draws dealt with so far, of all there are.
+using BacktestProgress = std::function<void(std::int64_t draws, std::int64_t total)>;
+
+// The same for a window: every so many draws (about `pairsPerStep` (draw, column) pairs) the
+// progress is reported and the stop flag read; nothing when the flag was raised.
+std::optional<BacktestResult> RunBacktest(const data::CouponFileData &coupons, const DrawList &draws,
+                                          const std::atomic<bool> *stop = nullptr,
+                                          const BacktestProgress &progress = {},
+                                          std::int64_t pairsPerStep = std::int64_t{1} << 24);
 
 // "Καλύτερη κλήρωση: 1002 της 06/01/2026 (1 στήλη με 5 επιτυχίες)": the best draw's number, date
 // and its highest category that has columns. Empty without draws.

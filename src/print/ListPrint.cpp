@@ -90,6 +90,19 @@ void ListPrinter::centredLine(const QString &text)
     canvas_.setFontSize(kTableFontSize);
 }
 
+void ListPrinter::closingLines(const QStringList &texts)
+{
+    // A line's height of space under the table's last rule.
+    posY_ += lineHeight_;
+    if (canvas_.pageHeight() < posY_ + static_cast<int>(texts.size()) * (lineHeight_ + lineGap_)) {
+        posY_ = 0;
+        canvas_.newPage();
+        pageHeader(false);
+    }
+    for (const QString &text : texts)
+        centredLine(text);
+}
+
 void ListPrinter::pageHeader(bool firstPage)
 {
     for (const QString &line : header_.ownerLines)

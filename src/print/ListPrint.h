@@ -44,6 +44,9 @@ public:
     void row(const QStringList &cells);
     // A line of 12-point type centred on the page width.
     void centredLine(const QString &text);
+    // Centred lines a line's height under the table, all on a new page (with its header) when
+    // they would not fit.
+    void closingLines(const QStringList &texts);
     void end();
 
     // A column's width: screen pixels × tenthsPerPixel to whole tenths, then tenths of the

@@ -102,8 +102,12 @@ QList<ReportLine> LayoutConstructorReport(const ConstructorReport &r, const Repo
         conditionLine(sheet, n + j - 4, r.conditionRows.at(j - 1));
     for (int g = 0; g < 4; ++g)
         conditionLine(sheet, n + rows - 4 + g, r.groups.at(static_cast<size_t>(g)));
-    sheet.plain(13, n + rows, 10, owner.title);
-    sheet.plain(13, n + rows + 1, 8, owner.address);
+    // The check takes the row under the conditions and moves the owner's lines one row down.
+    int foot = n + rows;
+    if (!r.verificationText.isEmpty())
+        sheet.plain(13, foot++, 9, r.verificationText);
+    sheet.plain(13, foot, 10, owner.title);
+    sheet.plain(13, foot + 1, 8, owner.address);
     return sheet.lines;
 }
 

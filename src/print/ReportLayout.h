@@ -50,6 +50,7 @@ struct ConstructorReport {
     QString count;          // how many numbers are played
     double value = 0.0;
     QString guaranteeText;  // the constructor's guarantee result line
+    QString verificationText; // the check of the built system; when given, printed under the conditions
     QString numbersCaption; // printed after the count
     QStringList numberLines;
     QList<ReportCondition> conditionRows;  // the conditions table without its heading row

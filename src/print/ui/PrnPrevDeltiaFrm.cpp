@@ -5,6 +5,7 @@
 #include "window/WindowParts.h"
 #include "game/Checking.h"
 #include "print/CouponSlips.h"
+#include "print/ui/CouponFileActions.h"
 #include "print/ui/InfoDialDlg.h"
 #include "print/ui/NikDlg.h"
 #include "print/ui/PrnPrevGenFrm.h"
@@ -47,6 +48,10 @@ TPrnPrevDeltiaFrm::TPrnPrevDeltiaFrm(AppContext &context, QWidget *parent)
     BtnBack->setGeometry(kColumnX + kColumnWidth - half, BtnBack->y(), half, 32);
     BBtnReport = BoldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ"), QRect(kColumnX, 330, half, 26));
     BBtnReport->hide();
+    Actions = new CouponFileActions(
+        context_, [this]() -> const data::CouponFileData & { return file_; }, [this] { return fileName_; },
+        kColumnWidth, this);
+    Actions->move(kColumnX, 330);
 
     connect(Header1, &WinningRow::placeClicked, this,
             [this](int place) { runGuarded(context_.prompts, this, [this, place] { HeaderSectionClick(place); }); });

@@ -9,6 +9,7 @@ class QLabel;
 
 namespace taru::ui {
 
+class CouponFileActions;
 class WinningRow;
 
 inline const QString kDeltiaHelpTopic = QStringLiteral("TARU.chm::/DELTIA.htm");
@@ -31,6 +32,7 @@ public:
     QPushButton *BtnSort;
     QPushButton *glBBtnhELP;
     QPushButton *BBtnReport; // hidden
+    CouponFileActions *Actions; // guarantee check and history of the whole file
 
     // A click on a place of either row (place 0..19).
     void HeaderSectionClick(int place);

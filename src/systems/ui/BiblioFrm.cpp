@@ -17,6 +17,7 @@
 #include "print/ui/PrnPrevEGGYFrm.h"
 #include "print/ui/ProgramPrinter.h"
 #include "systems/Constructor.h"
+#include "systems/ui/GuaranteePanel.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -68,7 +69,7 @@ TBiblioFrm::TBiblioFrm(AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("BiblioFrm"));
     setWindowTitle(kCaption);
-    setFixedSize(820, 470);
+    setFixedSize(820, 530);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     connectHandlers();
@@ -136,7 +137,10 @@ void TBiblioFrm::buildControls()
     BBtnDice->setFont(diceFont);
     BBtnDice->setGeometry(right + 100, 132, 56, 56);
 
-    const int row1 = 412;
+    Verify = new GuaranteePanel(context_, 800, this);
+    Verify->move(10, 408);
+
+    const int row1 = 472;
     BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙΑ"), QRect(10, row1, 120, 36));
     BBtnSave = BoldButton(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΔΕΛΤΙΩΝ"), QRect(140, row1, 170, 36));
     BBtnReport = BoldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ"), QRect(320, row1, 120, 36));
@@ -225,6 +229,7 @@ void TBiblioFrm::FormShow()
     }
     if (n > 0)
         SGrd->setCurrentCell(0, 1);
+    Verify->clear();
     refreshBoard();
     // A damaged column file is reported now; the coupon commands refuse it again.
     if (!system_.path.isEmpty()) {
@@ -340,6 +345,7 @@ std::optional<SystemColumns> TBiblioFrm::BuildCoupons()
     const AppliedSystem applied = BuildLibraryCoupons(system_, numbers_);
     if (applied.built()) {
         LblHint->hide();
+        checkCoupons(applied.columns);
         return applied.columns;
     }
     if (applied.refusal == kLibraryFillPositions) {

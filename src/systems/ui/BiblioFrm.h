@@ -19,6 +19,7 @@ namespace taru::ui {
 class BoxHeader;
 class CellGrid;
 class DrawBoxesGrid;
+class GuaranteePanel;
 class NumberBoard;
 
 // A library system laid over the player's numbers: the player types a number into each of the
@@ -73,6 +74,7 @@ public:
     QPushButton *glBBtnhELP = nullptr;
     QToolButton *LMDShapeButton1 = nullptr;
     QPushButton *BtnBack = nullptr;
+    GuaranteePanel *Verify = nullptr; // the check of the coupons built last, their odds and holes
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -94,6 +96,8 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
+    // The coupons' check (in its own source file).
+    void checkCoupons(const SystemColumns &columns);
 
     LibrarySystem system_;
     std::vector<int> numbers_;

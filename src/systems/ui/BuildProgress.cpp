@@ -21,7 +21,7 @@ constexpr qint64 kRepaintMs = 15;
 BuildProgress::BuildProgress(int width, QWidget *parent)
     : QWidget(parent)
 {
-    LblFound = CaptionLabel(this, QString(), QRect(0, 0, 500, 22));
+    LblFound = CaptionLabel(this, QString(), QRect(0, 0, width, 22));
     LblFound->setObjectName(QStringLiteral("LblFound"));
     PrgFill = new QProgressBar(this);
     PrgFill->setObjectName(QStringLiteral("PrgFill"));
@@ -52,13 +52,18 @@ void BuildProgress::report(std::int64_t done, const QString &text)
     const qint64 now = clock_.elapsed();
     if (now - lastRepaintMs_ >= kRepaintMs || done >= total_) {
         lastRepaintMs_ = now;
-        LblFound->setText(text);
-        const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
-        PrgFill->setValue(total_ > kLargeMaximum && PrgFill->maximum() == kLargeMaximum
-                              ? static_cast<int>(static_cast<long double>(shown) * kLargeMaximum / total_)
-                              : static_cast<int>(shown));
+        display(done, text);
     }
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void BuildProgress::display(std::int64_t done, const QString &text)
+{
+    LblFound->setText(text);
+    const std::int64_t shown = std::clamp<std::int64_t>(done, 0, total_);
+    PrgFill->setValue(total_ > kLargeMaximum && PrgFill->maximum() == kLargeMaximum
+                          ? static_cast<int>(static_cast<long double>(shown) * kLargeMaximum / total_)
+                          : static_cast<int>(shown));
 }
 
 } // namespace taru::ui

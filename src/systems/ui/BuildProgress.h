@@ -25,6 +25,8 @@ public:
     // A new search over this many steps.
     void start(std::int64_t total);
     void report(std::int64_t done, const QString &text);
+    // The same text and bar without letting input through, for progress posted from a worker thread.
+    void display(std::int64_t done, const QString &text);
 
     QLabel *LblFound;
     QProgressBar *PrgFill;

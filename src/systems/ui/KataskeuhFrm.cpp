@@ -13,6 +13,8 @@
 #include "window/DigitKeys.h"
 #include "systems/ui/BuildProgress.h"
 #include "systems/ui/ConditionsGrid.h"
+#include "systems/ui/GuaranteePanel.h"
+#include "systems/ui/OptimiserControl.h"
 #include "systems/ui/RequiredSetRows.h"
 #include "systems/ui/StandardFrm.h"
 #include "systems/ui/SystemResultsPanel.h"
@@ -82,7 +84,7 @@ TKataskeuhFrm::TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm,
 {
     setObjectName(QStringLiteral("KataskeuhFrm"));
     setWindowTitle(kFixedTitle);
-    setFixedSize(1000, 560);
+    setFixedSize(1000, 610);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     buildControls();
@@ -169,15 +171,15 @@ void TKataskeuhFrm::buildControls()
     LblPercent = Results->LblPercent;
 
     // The progress of a build.
-    const int progressTop = 414;
+    const int progressTop = 464;
     Progress = new BuildProgress(980, this);
     Progress->move(10, progressTop);
     LblFound = Progress->LblFound;
     PrgFill = Progress->PrgFill;
 
     // Commands.
-    const int row1 = 466;
-    const int row2 = 512;
+    const int row1 = 516;
+    const int row2 = 562;
     const int w = 154;
     const int step = 164;
     BBtnCalc = BoldButton(this, "BBtnCalc", QStringLiteral("&ΥΠΟΛΟΓΙΣΜΟΣ"), QRect(10, row1, w, 36));
@@ -212,6 +214,7 @@ void TKataskeuhFrm::buildControls()
         lockedWhileBuilding_ << b;
     for (QToolButton *b : BtnZyga)
         lockedWhileBuilding_ << b;
+    buildGuaranteeControls(progressTop - 60, 10 + 3 * step + 54, row2);
 }
 
 void TKataskeuhFrm::connectHandlers()
@@ -288,6 +291,8 @@ void TKataskeuhFrm::WindowReset()
     ResetConditions();
     LblSelected->setText(kSelectedEmpty);
     Results->reset();
+    Verify->clear();
+    Optimiser->clearPromise();
     LblFound->clear();
     summary_ = ConstructionSummary{};
     SgrdA->refresh();
@@ -549,6 +554,7 @@ void TKataskeuhFrm::BBtnCalcClick()
     Results->showBuilt(count, PercentageText(gameText, count, candidates));
     summary_ = MakeConstructionSummary(numbers, game, size, gameText, CmbEggy->currentText(),
                                        CmbSysthma->currentText(), count, state.columnPrice);
+    checkBuiltSystem(setup, conditions);
     context_.prompts.info(this, ConstructionMessage(summary_), kCaptionProgram);
     RecountSystem();
 
@@ -580,7 +586,13 @@ void TKataskeuhFrm::writeLibraryFile(const ConstructionSetup &setup)
 
 void TKataskeuhFrm::BBtnStopClick()
 {
-    stopRequested_ = true;
+    // The check and the optimiser leave a complete system behind; only a build is lost.
+    if (isOptimising())
+        Optimiser->stop();
+    else if (Verify->checking())
+        Verify->stop();
+    else
+        stopRequested_ = true;
 }
 
 // ---- results -------------------------------------------------------------------------------
@@ -626,6 +638,7 @@ ConstructorReport TKataskeuhFrm::makeReport() const
     report.count = QString::number(summary_.markedCount);
     report.value = summary_.builtCost;
     report.guaranteeText = summary_.guaranteeText;
+    report.verificationText = Verify->checkText();
     report.numbersCaption = LblBuiltColumns->text();
     report.numberLines = summary_.numberLines;
     for (int row = 1; row <= kGridConditionCount; ++row) {
@@ -736,14 +749,16 @@ void TKataskeuhFrm::prepareSnapshot()
     setup.columnSize = 6;
     setup.threshold = GuaranteeThreshold(6, 2);
     bool stop = false;
-    const ConstructionResult result =
-        ConstructSystem(setup, ColumnConditions::fromEntries(conditionEntries()), stop);
+    const ColumnConditions conditions = ColumnConditions::fromEntries(conditionEntries());
+    const ConstructionResult result = ConstructSystem(setup, conditions, stop);
     context_.state.systemColumns = result.columns;
     const auto count = static_cast<std::int64_t>(result.columns.size());
     Results->showPrevious(0);
     Results->showBuilt(count, PercentageText(CmbNums->currentText(), count, Combinations(12, 6)));
     summary_ = MakeConstructionSummary(setup.pool, 6, 6, CmbNums->currentText(), CmbEggy->currentText(),
                                        CmbSysthma->currentText(), count, context_.state.columnPrice);
+    checkBuiltSystem(setup, conditions);
+    Progress->clear();
     RecountSystem();
 }
 

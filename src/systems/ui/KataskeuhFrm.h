@@ -5,6 +5,7 @@
 #include "print/ReportLayout.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
+#include "systems/Optimiser.h"
 
 #include <QDialog>
 
@@ -22,7 +23,9 @@ namespace taru::ui {
 
 class BuildProgress;
 class ConditionsGrid;
+class GuaranteePanel;
 class NumberBoard;
+class OptimiserControl;
 class RequiredSetRows;
 class SystemResultsPanel;
 class TStandardFrm;
@@ -65,6 +68,7 @@ public:
     void BtnClearClick();
     void glBBtnhELPClick();
     void LMDShapeButton1Click();
+    void BtnOptimiseClick();
 
     // Routines of the window.
     void WindowReset();
@@ -77,6 +81,7 @@ public:
     std::vector<std::uint8_t> pool() const;
     int systemColumnCount() const { return static_cast<int>(context_.state.systemColumns.size()); }
     bool isBuilding() const { return building_; }
+    bool isOptimising() const;
     bool stopRequested() const { return stopRequested_; }
     const QString &systemName() const { return systemName_; }
     const ConstructionSummary &summary() const { return summary_; }
@@ -141,6 +146,8 @@ public:
     QPushButton *glBBtnhELP = nullptr;
     QToolButton *LMDShapeButton1 = nullptr;
     QPushButton *BtnBack = nullptr;
+    GuaranteePanel *Verify = nullptr;        // the check of the built system, its odds and holes
+    OptimiserControl *Optimiser = nullptr;   // "&ΒΕΛΤΙΣΤΟΠΟΙΗΣΗ" with its time choice
 
 public Q_SLOTS:
     void reject() override; // refused while a build runs
@@ -156,6 +163,10 @@ private:
     void setBuilding(bool building);
     void finishBuild();
     void writeLibraryFile(const ConstructionSetup &setup);
+    // The check of a build and the optimiser after it (in their own source file).
+    void buildGuaranteeControls(int top, int optimiserX, int optimiserY);
+    void checkBuiltSystem(const ConstructionSetup &setup, const ColumnConditions &conditions);
+    void optimiserFinished(const OptimiserResult &result);
     int gameSize() const;     // G, 0 when no game is chosen
     int columnSize() const;   // K, 0 when no expansion is chosen
     int guaranteeIndex() const;
@@ -167,6 +178,7 @@ private:
     bool building_ = false;
     QString systemName_;
     ConstructionSummary summary_;
+    ConstructionSetup built_; // the setup of the system built last
     QList<QWidget *> lockedWhileBuilding_;
 };
 

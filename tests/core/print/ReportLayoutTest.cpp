@@ -231,3 +231,28 @@ TEST(ReportPrinting, MissingProfilePrintsNothing)
     EXPECT_TRUE(result.profileError.startsWith(kProfileLoadError));
     EXPECT_TRUE(canvas.texts().isEmpty());
 }
+
+// The check of the built system takes the row under the conditions; the owner's lines move down.
+TEST(ReportLayout, ConstructorVerificationLineUnderTheConditions)
+{
+    ConstructorReport r;
+    r.numberLines = {QStringLiteral("a"), QStringLiteral("b")};
+    r.conditionRows.append(ReportCondition{QStringLiteral("ΟΡΟΣ"), QStringLiteral("1"), QStringLiteral("2"), true});
+    const QLocale locale(QLocale::Greek, QLocale::Greece);
+    const int foot = 2 + 2; // number lines + conditions with their heading row
+
+    const auto plain = LayoutConstructorReport(r, kOwner, grid(), locale);
+    EXPECT_EQ(find(plain, kOwner.title)->gy, foot);
+
+    r.verificationText = QStringLiteral("Έλεγχος εγγύησης: 100%");
+    const auto checked = LayoutConstructorReport(r, kOwner, grid(), locale);
+    EXPECT_EQ(checked.size(), plain.size() + 1);
+    const ReportLine *line = find(checked, r.verificationText);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->gy, foot);
+    EXPECT_EQ(line->gx, 13);
+    EXPECT_EQ(line->y, 2000 + foot * 50);
+    EXPECT_EQ(line->fontSize, 9);
+    EXPECT_EQ(find(checked, kOwner.title)->gy, foot + 1);
+    EXPECT_EQ(find(checked, kOwner.address)->gy, foot + 2);
+}
