@@ -313,11 +313,8 @@ TEST(ConstructionSummary, FiguresMessageAndNumberLines)
     const std::vector<std::uint8_t> pool = range(1, 23);
     const ConstructionSummary summary =
         MakeConstructionSummary(pool, 5, 5, "5", "100%  5 ή 4αρι(α)", "5αδες", 1234, 0.5);
-    EXPECT_EQ(summary.markedCount, 23);
     EXPECT_EQ(summary.fullColumns, 33649);
     EXPECT_DOUBLE_EQ(summary.fullCost, 16824.5);
-    EXPECT_EQ(summary.builtColumns, 1234);
-    EXPECT_DOUBLE_EQ(summary.builtCost, 617.0);
     EXPECT_EQ(summary.fifteenNumberLines, 2);
     EXPECT_EQ(summary.numberLines, (QStringList{"1  2  3  4  5  6  7  8  9  10", "11  12  13  14  15  16  17  18  19  20  21",
                                                 "22  23"}));
