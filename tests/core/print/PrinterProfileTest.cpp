@@ -9,9 +9,6 @@
 
 using namespace taru;
 
-// Profiles are written with designated initializers: the fields left out keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 // A field as the record holds it: length byte, characters, zeros up to the field size.

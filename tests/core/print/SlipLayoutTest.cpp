@@ -13,9 +13,6 @@
 
 using namespace taru;
 
-// Profiles are written with designated initializers: the fields left out keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 // Round numbers so positions read easily: slip at (1000, 2000), boxes 100 × 50 apart.

@@ -28,9 +28,6 @@ using namespace taru;
 using namespace taru::test;
 using ui::Button;
 
-// Profiles are written with designated initializers: the fields left out keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 const QString kFile = QStringLiteral("ΣΥΣΤΗΜΑ 7.tru");

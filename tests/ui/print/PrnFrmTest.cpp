@@ -21,9 +21,6 @@ using namespace taru;
 using namespace taru::test;
 using ui::Button;
 
-// Profiles are written with designated initializers: the fields left out keep their defaults.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace {
 
 const QString kResources = QStringLiteral(TARU_TEST_DATA "/../../resources");
