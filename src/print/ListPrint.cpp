@@ -1,5 +1,6 @@
 #include "print/ListPrint.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace taru {
@@ -12,6 +13,28 @@ constexpr int kHeaderFontSize = 12;
 int nearest(double value)
 {
     return static_cast<int>(std::nearbyint(value)); // halves to even
+}
+
+// The draws list and the statistics table: 7-point type, headings bold and underlined.
+ListStyle boxedStyle()
+{
+    ListStyle style;
+    style.fontSize = kTableFontSize;
+    style.boxed = true;
+    style.headingStyle = FontStyle{true, true};
+    return style;
+}
+
+// Runs a print job; a printer failure drops the document and is passed on.
+template <typename Job>
+void printJob(PrintCanvas &canvas, Job job)
+{
+    try {
+        job();
+    } catch (const PrinterError &) {
+        canvas.abortDocument();
+        throw;
+    }
 }
 
 } // namespace
@@ -53,11 +76,18 @@ int StatisticsScreenWidth(int column)
     return kWidths[column];
 }
 
-ListPrinter::ListPrinter(PrintCanvas &canvas, ListHeader header, QList<ListColumn> columns, QStringList headings)
+ListPrinter::ListPrinter(PrintCanvas &canvas, ListStyle style, QStringList headerLines, QList<ListColumn> columns,
+                         QStringList headings)
     : canvas_(canvas)
-    , header_(std::move(header))
+    , style_(style)
+    , headerLines_(std::move(headerLines))
     , columns_(std::move(columns))
     , headings_(std::move(headings))
+{
+}
+
+ListPrinter::ListPrinter(PrintCanvas &canvas, const ListHeader &header, QList<ListColumn> columns, QStringList headings)
+    : ListPrinter(canvas, boxedStyle(), header.lines(), std::move(columns), std::move(headings))
 {
 }
 
@@ -67,19 +97,46 @@ int ListPrinter::cellWidth(const ListColumn &column, int dpi)
     return nearest(dpi * tenths * 0.1);
 }
 
+QList<int> ListPrinter::columnEdges() const
+{
+    QList<int> edges{0};
+    if (style_.boxed) {
+        for (const ListColumn &column : columns_)
+            edges << edges.last() + cellWidth(column, canvas_.ppiX());
+        return edges;
+    }
+    long long total = 0;
+    for (const ListColumn &column : columns_)
+        total += column.screenWidth;
+    // Device units per screen pixel: the printer's size of a pixel, less when the page is narrower.
+    long long num = canvas_.ppiX();
+    long long den = std::max(style_.screenDpi, 1);
+    if (total > 0 && total * num > static_cast<long long>(canvas_.pageWidth()) * den) {
+        num = canvas_.pageWidth();
+        den = total;
+    }
+    long long screenX = 0;
+    for (const ListColumn &column : columns_) {
+        screenX += column.screenWidth;
+        edges << static_cast<int>(screenX * num / den);
+    }
+    return edges;
+}
+
 void ListPrinter::begin(PageOrientation orientation)
 {
     lineGap_ = canvas_.ppiY() / 10;
     posY_ = 0;
+    firstPage_ = true;
+    rowsOnPage_ = 0;
     canvas_.setOrientation(orientation);
-    canvas_.setFontSize(kTableFontSize);
+    canvas_.setFontSize(style_.fontSize);
     canvas_.setFontStyle(FontStyle{});
     canvas_.beginDocument();
-    lineHeight_ = canvas_.textHeight(QStringLiteral("X")) + lineGap_;
-    widths_.clear();
-    for (const ListColumn &column : columns_)
-        widths_ << cellWidth(column, canvas_.ppiX());
-    pageHeader(true);
+    textHeight_ = canvas_.textHeight(QStringLiteral("X"));
+    lineHeight_ = std::max(textHeight_ + lineGap_, 1);
+    edges_ = columnEdges();
+    pageHeader();
 }
 
 void ListPrinter::centredLine(const QString &text)
@@ -87,62 +144,92 @@ void ListPrinter::centredLine(const QString &text)
     canvas_.setFontSize(kHeaderFontSize);
     canvas_.textOut((canvas_.pageWidth() - canvas_.textWidth(text)) / 2, posY_, text);
     posY_ += lineHeight_ + lineGap_;
-    canvas_.setFontSize(kTableFontSize);
+    canvas_.setFontSize(style_.fontSize);
 }
 
 void ListPrinter::closingLines(const QStringList &texts)
 {
     // A line's height of space under the table's last rule.
     posY_ += lineHeight_;
-    if (canvas_.pageHeight() < posY_ + static_cast<int>(texts.size()) * (lineHeight_ + lineGap_)) {
-        posY_ = 0;
-        canvas_.newPage();
-        pageHeader(false);
-    }
+    if (canvas_.pageHeight() < posY_ + static_cast<int>(texts.size()) * (lineHeight_ + lineGap_))
+        newPage();
     for (const QString &text : texts)
         centredLine(text);
 }
 
-void ListPrinter::pageHeader(bool firstPage)
+void ListPrinter::newPage()
 {
-    for (const QString &line : header_.ownerLines)
-        centredLine(line);
-    centredLine(header_.caption);
-    // The gap follows the banner on the first page and comes before it on the others.
-    if (!firstPage)
-        posY_ += lineHeight_ + lineGap_;
-    centredLine(header_.banner);
-    if (firstPage)
-        posY_ += lineHeight_ + lineGap_;
-    canvas_.setFontStyle(FontStyle{true, true});
-    cells(headings_);
+    posY_ = 0;
+    firstPage_ = false;
+    rowsOnPage_ = 0;
+    canvas_.newPage();
+    pageHeader();
+}
+
+void ListPrinter::pageHeader()
+{
+    for (qsizetype i = 0; i < headerLines_.size(); ++i) {
+        const bool last = i == headerLines_.size() - 1;
+        if (!style_.boxed) {
+            canvas_.setFontStyle(FontStyle{last, false});
+            canvas_.textOut(0, posY_, headerLines_.at(i));
+            posY_ += lineHeight_;
+            continue;
+        }
+        // The blank line follows the last header line on the first page and comes before it on
+        // the others.
+        if (last && !firstPage_)
+            posY_ += lineHeight_ + lineGap_;
+        centredLine(headerLines_.at(i));
+        if (last && firstPage_)
+            posY_ += lineHeight_ + lineGap_;
+    }
+    canvas_.setFontStyle(style_.headingStyle);
+    cells(headings_, true);
     canvas_.setFontStyle(FontStyle{});
 }
 
-void ListPrinter::cells(const QStringList &texts)
+void ListPrinter::cells(const QStringList &texts, bool heading)
 {
-    int x = 0;
-    for (int i = 0; i < widths_.size(); ++i) {
-        const int width = widths_.at(i);
+    if (!style_.boxed) {
+        bool ruled = !heading;
+        for (qsizetype i = 0; i < texts.size() && i < columns_.size(); ++i) {
+            if (texts.at(i).isEmpty())
+                continue;
+            if (!ruled) { // the rule under the headings, when there are any
+                const int rule = posY_ + textHeight_ + canvas_.ppiY() / 40;
+                canvas_.line(0, rule, canvas_.pageWidth(), rule);
+                ruled = true;
+            }
+            canvas_.textOut(edges_.at(i), posY_, texts.at(i));
+        }
+        posY_ += lineHeight_;
+        return;
+    }
+    for (qsizetype i = 0; i < columns_.size(); ++i) {
+        const int x = edges_.at(i);
+        const int width = edges_.at(i + 1) - x;
         const QString text = texts.value(i);
-        const QRect clip(x, posY_, width, lineHeight_);
-        canvas_.textClipped(x + (width - canvas_.textWidth(text)) / 2, posY_, clip, text);
+        canvas_.textClipped(x + (width - canvas_.textWidth(text)) / 2, posY_, QRect(x, posY_, width, lineHeight_), text);
         canvas_.line(x, posY_, x, posY_ + lineHeight_);
-        x += width;
     }
     const int rule = posY_ + nearest(1.5 * lineGap_);
-    canvas_.line(0, rule, x, rule);
+    canvas_.line(0, rule, edges_.last(), rule);
     posY_ += 2 * lineGap_;
 }
 
 void ListPrinter::row(const QStringList &texts)
 {
-    cells(texts);
-    if (canvas_.pageHeight() < posY_ + lineHeight_) {
-        posY_ = 0;
-        canvas_.newPage();
-        pageHeader(false);
-    }
+    const auto turnPageWhenFull = [this] {
+        if (canvas_.pageHeight() < posY_ + lineHeight_)
+            newPage();
+    };
+    if (!style_.boxed && rowsOnPage_ > 0)
+        turnPageWhenFull();
+    cells(texts, false);
+    ++rowsOnPage_;
+    if (style_.boxed)
+        turnPageWhenFull();
 }
 
 void ListPrinter::end()
@@ -150,21 +237,27 @@ void ListPrinter::end()
     canvas_.endDocument();
 }
 
-namespace {
-
-// Runs a print job; a printer failure drops the document and is passed on.
-template <typename Job>
-void printJob(PrintCanvas &canvas, Job job)
+bool PrintList(PrintCanvas &canvas, const ListPrintout &list)
 {
+    ListStyle style;
+    style.fontSize = list.fontSize;
+    style.screenDpi = list.screenDpi;
+    QList<ListColumn> columns;
+    for (int width : list.columnWidths)
+        columns << ListColumn{width};
+    ListPrinter printer(canvas, style, list.headerLines, columns, list.headings);
     try {
-        job();
+        printJob(canvas, [&] {
+            printer.begin(PageOrientation::Portrait);
+            for (const QStringList &row : list.rows)
+                printer.row(row);
+            printer.end();
+        });
     } catch (const PrinterError &) {
-        canvas.abortDocument();
-        throw;
+        return false;
     }
+    return true;
 }
-
-} // namespace
 
 void PrintDraws(PrintCanvas &canvas, const draws::DrawList &draws, const ListHeader &header, PrintRange range,
                 const std::function<void()> &afterRow)

@@ -12,42 +12,27 @@
 
 using namespace taru;
 
-TEST(AppPaths, FindsAFolderWhateverItsLetterCase)
+TEST(AppPaths, FoldersAndFilesAreFoundWhateverTheirLetterCaseAndMissingFoldersMade)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("deltia")));
-    const AppPaths paths(dir.path());
-    EXPECT_EQ(paths.folder(kDeltiaFolder), QDir(dir.path()).filePath(QStringLiteral("deltia")));
-    EXPECT_EQ(paths.existingFolder(QStringLiteral("Deltia")), QDir(dir.path()).filePath(QStringLiteral("deltia")));
-    // No second folder was made beside the existing one.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({QStringLiteral("deltia")}));
-}
-
-TEST(AppPaths, CreatesAMissingFolderOnDemand)
-{
-    QTemporaryDir dir;
-    const AppPaths paths(dir.path() + QStringLiteral("/not/yet"));
-    EXPECT_TRUE(paths.existingFolder(kProtypaFolder).isEmpty());
-    const QString made = paths.folder(kProtypaFolder);
-    EXPECT_EQ(made, dir.path() + QStringLiteral("/not/yet/PROTYPA"));
-    EXPECT_TRUE(QDir(made).exists());
-}
-
-TEST(AppPaths, AFolderThatCannotBeMadeRaisesFileError)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(test::writeAll(dir.filePath(QStringLiteral("BIBLIO")), "a file, not a folder"));
-    const AppPaths paths(dir.path());
-    EXPECT_THROW(paths.folder(kBiblioFolder), FileError);
-}
-
-TEST(AppPaths, FileLookupIgnoresLetterCase)
-{
-    QTemporaryDir dir;
     ASSERT_TRUE(test::writeAll(dir.filePath(QStringLiteral("NIKITRIES.NIK")), "x"));
     const AppPaths paths(dir.path());
+    EXPECT_EQ(paths.folder(kDeltiaFolder), dir.filePath(QStringLiteral("deltia")));
+    EXPECT_EQ(paths.existingFolder(QStringLiteral("Deltia")), dir.filePath(QStringLiteral("deltia")));
     EXPECT_EQ(paths.file(kDrawsFileName), dir.filePath(QStringLiteral("NIKITRIES.NIK")));
     EXPECT_EQ(paths.file(QStringLiteral("other.txt")), dir.filePath(QStringLiteral("other.txt")));
+
+    // A missing folder is made on demand, and only then.
+    EXPECT_TRUE(paths.existingFolder(kProtypaFolder).isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({QStringLiteral("deltia")}));
+    const AppPaths deeper(dir.path() + QStringLiteral("/not/yet"));
+    EXPECT_EQ(deeper.folder(kProtypaFolder), dir.path() + QStringLiteral("/not/yet/PROTYPA"));
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("not/yet/PROTYPA"))).exists());
+
+    // A file where the folder belongs cannot be made a folder.
+    ASSERT_TRUE(test::writeAll(dir.filePath(QStringLiteral("BIBLIO")), "a file, not a folder"));
+    EXPECT_THROW(paths.folder(kBiblioFolder), FileError);
 }
 
 TEST(AppPaths, ShippedFilesComeFromTheProgramFolderFirstThenBesideTheExecutable)

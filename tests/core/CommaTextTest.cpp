@@ -20,10 +20,7 @@ QStringList splitBytes(const QByteArray &bytes)
 
 TEST(CommaText, SplitsLikeTheListReaders)
 {
-    struct Case {
-        const char *text;
-        QStringList items;
-    };
+    struct Case { const char *text; QStringList items; };
     const Case cases[] = {
         {"1,2,3", {"1", "2", "3"}},
         {"1, 2", {"1", "2"}},

@@ -125,11 +125,7 @@ TEST_F(CouponImport, ReadsTextCouponAndCsvFilesAsTheWindowLoads)
 
 TEST_F(CouponImport, RecognisesUtf8AndKeepsWindows1253TheDefault)
 {
-    const struct {
-        const char *name;
-        QByteArray bytes;
-        bool utf8;
-    } cases[] = {
+    const struct { const char *name; QByteArray bytes; bool utf8; } cases[] = {
         {"byte-order mark", "\xEF\xBB\xBF" "5;12;33\r\n1;\xCE\xA7\r\n", true},
         {"no mark, valid UTF-8", "5;12;33\r\n1;\xCE\xA7\r\n", true},
         {"Windows-1253", "5;12;33\r\n1;\xD7\r\n", false},
@@ -180,10 +176,7 @@ TEST_F(CouponImport, FilesThatCannotBeReadAreRefusedWithTheirReason)
 
 TEST_F(CouponImport, StatusLineSaysRowsReadAndTheFirstRefusal)
 {
-    const struct {
-        QByteArray bytes;
-        const char *status;
-    } cases[] = {
+    const struct { QByteArray bytes; const char *status; } cases[] = {
         {"5 12\n", "Διαβάστηκε 1 στήλη."},
         {"\xEF\xBB\xBF" "5 12\n1 2\n", "Διαβάστηκαν 2 στήλες (UTF-8)."},
         {"5 12\n1 90\n", "Διαβάστηκαν 2 στήλες. Απορρίφθηκε 1 τιμή: γραμμή 2 «1 90»: 90 είναι έξω από το 1..80."},

@@ -43,12 +43,7 @@ QByteArray fileLine(int sequence, const std::vector<int> &numbers)
 
 TEST(DrawStatistics, CellsOfOneNumber)
 {
-    struct Case {
-        const char *name;
-        std::vector<std::vector<int>> draws;
-        int number;
-        QStringList cells;
-    };
+    struct Case { const char *name; std::vector<std::vector<int>> draws; int number; QStringList cells; };
     std::vector<std::vector<int>> firstOfTen(10, draw({}));
     firstOfTen[0] = draw({5});
     const Case cases[] = {

@@ -37,11 +37,7 @@ const auto kEdges = numbers({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 
 
 TEST(DrawsFile, Figures)
 {
-    struct Case {
-        const char *name;
-        std::array<int, kDrawNumbers> numbers;
-        DrawFigures expected;
-    };
+    struct Case { const char *name; std::array<int, kDrawNumbers> numbers; DrawFigures expected; };
     const Case cases[] = {
         {"1..20", kOneToTwenty, {210, 10, 10, 10, 10, 10, 2, 19}},
         {"left only", kLeftOnly, {360, 12, 8, 20, 0, 5, 4, 34}},
@@ -53,16 +49,13 @@ TEST(DrawsFile, Figures)
     for (const Case &c : cases)
         EXPECT_EQ(ComputeRowFigures(c.numbers), c.expected) << c.name;
 
-    // Decade boundaries one by one: 10|11, 20|21, 70|71.
-    std::array<int, kDrawNumbers> pairs{};
-    pairs.fill(10);
-    pairs[1] = 11;
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 2);
-    pairs.fill(70);
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 1);
-    EXPECT_EQ(ComputeRowFigures(pairs).digits, 1);
-    pairs[19] = 71;
-    EXPECT_EQ(ComputeRowFigures(pairs).decades, 2);
+    // Decade boundaries one by one: 10|11 and 70|71 part, 70 stays with 61..69.
+    for (const auto &[low, high, decades] : {std::tuple{10, 11, 2}, {70, 70, 1}, {70, 71, 2}}) {
+        std::array<int, kDrawNumbers> pair{};
+        pair.fill(low);
+        pair[19] = high;
+        EXPECT_EQ(ComputeRowFigures(pair).decades, decades) << low << "|" << high;
+    }
 }
 
 TEST(DrawsFile, ReadsEveryLineWithItsFigures)
@@ -76,23 +69,15 @@ TEST(DrawsFile, ReadsEveryLineWithItsFigures)
     ASSERT_TRUE(file.valid);
     EXPECT_TRUE(file.error.isEmpty());
     ASSERT_EQ(file.draws.size(), 3u);
-    EXPECT_EQ(file.draws.field(2, 0), "7"); // as stored
-    EXPECT_EQ(file.draws.field(2, 2), "7/1/26");
+    EXPECT_EQ(file.draws.entry(2).fields().mid(0, 3), (QStringList{"7", "1003", "7/1/26"})); // as stored
     EXPECT_EQ(file.draws.figures(1)->sum, 360);
-
-    const QStringList cells = file.draws.cells(0);
-    QStringList expected{"1", "1001", "05/01/2026"};
-    for (int n : kOneToTwenty)
-        expected.append(QString::number(n));
-    expected += QStringList{"210", "10", "10", "10", "10", "10", "2", "19"};
-    EXPECT_EQ(cells, expected);
+    EXPECT_EQ(file.draws.cells(0).join(','),
+              QString::fromLatin1(line("1,1001,05/01/2026", kOneToTwenty).chopped(2)) + ",210,10,10,10,10,10,2,19");
     EXPECT_EQ(readAll(path), bytes); // reading never touches the file
 
     // A draw added since the read shows empty figures.
     const QStringList fresh = DrawListCells(file.draws.entry(0), std::nullopt);
-    ASSERT_EQ(fresh.size(), kDrawListColumns);
-    EXPECT_TRUE(fresh.last().isEmpty());
-    EXPECT_EQ(fresh.at(22), "20");
+    EXPECT_EQ(fresh.mid(22), (QStringList{"20", "", "", "", "", "", "", "", ""}));
 }
 
 TEST(DrawsFile, ExtraFieldsAreDroppedAndFieldsSplitByCommaText)
@@ -100,18 +85,13 @@ TEST(DrawsFile, ExtraFieldsAreDroppedAndFieldsSplitByCommaText)
     const DrawsFileData file = ParseDrawsFile(line("1, 1001 ,\"5 \xC9\xE1\xED\"", kOneToTwenty).chopped(2) + ",x,y,z\n");
     ASSERT_TRUE(file.valid);
     ASSERT_EQ(file.draws.size(), 1u);
-    EXPECT_EQ(file.draws.field(0, 1), "1001");
-    EXPECT_EQ(file.draws.field(0, 2), QStringLiteral("5 Ιαν"));
-    EXPECT_EQ(file.draws.field(0, 22), "20");
-    EXPECT_EQ(file.draws.cells(0).at(23), "210");
+    EXPECT_EQ(file.draws.cells(0).mid(1, 2), (QStringList{"1001", "5 Ιαν"}));
+    EXPECT_EQ(file.draws.cells(0).mid(22, 2), (QStringList{"20", "210"}));
 }
 
 TEST(DrawsFile, AFailureKeepsTheRowsBeforeIt)
 {
-    struct Case {
-        const char *name;
-        QByteArray bad;
-    };
+    struct Case { const char *name; QByteArray bad; };
     auto letter = line("2,1002,06/01/2026", kLeftOnly);
     letter.replace(",35\r\n", ",3x\r\n");
     const Case cases[] = {
@@ -122,12 +102,10 @@ TEST(DrawsFile, AFailureKeepsTheRowsBeforeIt)
     };
     for (const Case &c : cases) {
         const DrawsFileData file = ParseDrawsFile(line("1,1001,05/01/2026", kOneToTwenty) + c.bad + line("3,1003,x", kEdges));
-        EXPECT_FALSE(file.valid) << c.name;
+        EXPECT_EQ(std::tuple(file.valid, file.failure, file.failedLine), std::tuple(false, DrawsReadFailure::Damaged, 2)) << c.name;
         EXPECT_EQ(file.error, QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου των Νικητριών")) << c.name;
         ASSERT_EQ(file.draws.size(), 1u) << c.name;
         EXPECT_EQ(file.draws.field(0, 1), "1001") << c.name;
-        EXPECT_EQ(file.failure, DrawsReadFailure::Damaged) << c.name;
-        EXPECT_EQ(file.failedLine, 2) << c.name;
     }
     QTemporaryDir tmp;
     EXPECT_EQ(ReadDrawsFile(tmp.filePath(QStringLiteral("none.nik"))).error, kDrawsReadError);
@@ -171,7 +149,6 @@ TEST(DrawsFile, FailedWriteGivesTheMessageAndKeepsTheOldFile)
     QTemporaryDir tmp;
     EXPECT_TRUE(WriteDrawsFile(tmp.path(), std::vector<DrawEntry>{})
                     .startsWith(QStringLiteral("Παρουσιάστηκε σφάλμα στην αποθήκευση του αρχείου των Νικητριών\n")));
-    EXPECT_EQ(kDrawsErrorCaption, QStringLiteral("ΣΦΑΛΜΑ"));
 
     const QString path = tmp.filePath(QString(246, QLatin1Char('n')) + QStringLiteral(".nik"));
     const QByteArray old = line("1,1001,05/01/2026", kOneToTwenty);
@@ -183,13 +160,7 @@ TEST(DrawsFile, FailedWriteGivesTheMessageAndKeepsTheOldFile)
 TEST(DrawsFile, EveryFieldReadsAndWritesBackAsItWas)
 {
     // Numbers not written plainly keep their text; the figures still come from their values.
-    struct Case {
-        const char *name;
-        QByteArray line;
-        int field;
-        QString text;
-        std::int64_t sum;
-    };
+    struct Case { const char *name; QByteArray line; int field; QString text; std::int64_t sum; };
     const QByteArray tail = ",2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20";
     const Case cases[] = {
         {"plain", "1,1001,05/01/2026,1" + tail, 3, "1", 210},
@@ -246,26 +217,25 @@ TEST(DrawsFile, AFileThatCannotBeOpenedIsToldApartFromADamagedOne)
     QByteArray bad = line("2,1002,06/01/2026", kLeftOnly);
     bad.replace(",35\r\n", ",3x\r\n");
     ASSERT_TRUE(writeAll(damagedPath, line("1,1001,05/01/2026", kOneToTwenty) + bad));
+    // A line too long to be a draw stops the read there, however the items are cut.
+    const QString hugePath = tmp.filePath(QStringLiteral("huge.nik"));
+    const QByteArray huge = "2,1002," + QByteArray(2 << 20, '9');
+    ASSERT_TRUE(writeAll(hugePath, line("1,1001,05/01/2026", kOneToTwenty) + line(huge, kOneToTwenty) + line("3,1003,x", kEdges)));
 
-    struct Case {
-        const char *name;
-        QString path;
-        DrawsReadFailure failure;
-        QString detail;
-    };
+    struct Case { const char *name; QString path; DrawsReadFailure failure; QString detail; bool plainReads; };
+    const QString damagedAt2 = QStringLiteral("Το αρχείο «%1» είναι κατεστραμμένο στη γραμμή 2: ");
     const Case cases[] = {
-        {"missing", missing, DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(missing)},
-        {"a folder", tmp.path(), DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(tmp.path())},
+        {"missing", missing, DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(missing), false},
+        {"a folder", tmp.path(), DrawsReadFailure::Unreadable, QStringLiteral("Το αρχείο «%1» δεν ανοίγει: ").arg(tmp.path()), false},
         {"damaged", damagedPath, DrawsReadFailure::Damaged,
-         QStringLiteral("Το αρχείο «%1» είναι κατεστραμμένο στη γραμμή 2: το πεδίο 23 («3x») δεν είναι ακέραιος αριθμός.")
-             .arg(damagedPath)},
+         damagedAt2.arg(damagedPath) + QStringLiteral("το πεδίο 23 («3x») δεν είναι ακέραιος αριθμός."), true},
+        {"a line too long", hugePath, DrawsReadFailure::Damaged, damagedAt2.arg(hugePath) + QStringLiteral("η γραμμή ξεπερνά"), false},
     };
     for (const Case &c : cases) {
         for (DrawsSplit split : {DrawsSplit::CommaText, DrawsSplit::PlainCommas}) {
             const DrawsFileData file = ReadDrawsFile(c.path, split);
-            if (split == DrawsSplit::PlainCommas && c.failure == DrawsReadFailure::Damaged) {
+            if (split == DrawsSplit::PlainCommas && c.plainReads) {
                 EXPECT_TRUE(file.valid) << c.name; // nothing is converted
-                EXPECT_EQ(file.draws.field(1, 22), "3x");
                 continue;
             }
             EXPECT_EQ(file.failure, c.failure) << c.name;
@@ -279,19 +249,6 @@ TEST(DrawsFile, AFileThatCannotBeOpenedIsToldApartFromADamagedOne)
     EXPECT_TRUE(ReadDrawsFile(missing).detail.endsWith(QStringLiteral("No such file or directory")));
 }
 
-TEST(DrawsFile, ALineTooLongToBeADrawStopsTheReadThere)
-{
-    QTemporaryDir tmp;
-    const QString path = tmp.filePath(QStringLiteral("Nikitries.nik"));
-    const QByteArray huge = "2,1002," + QByteArray(2 << 20, '9');
-    ASSERT_TRUE(writeAll(path, line("1,1001,05/01/2026", kOneToTwenty) + line(huge, kOneToTwenty) + line("3,1003,x", kEdges)));
-    const DrawsFileData file = ReadDrawsFile(path);
-    EXPECT_EQ(file.failure, DrawsReadFailure::Damaged);
-    EXPECT_EQ(file.failedLine, 2);
-    EXPECT_EQ(file.draws.size(), 1u);
-    EXPECT_TRUE(file.detail.contains(QStringLiteral("γραμμή 2: η γραμμή ξεπερνά")));
-}
-
 TEST(DrawsFile, CutAtCommasEveryLineIsARow)
 {
     // The picker's reading: items cut at each ",", nothing converted, nothing refused.
@@ -300,9 +257,7 @@ TEST(DrawsFile, CutAtCommasEveryLineIsARow)
     ASSERT_TRUE(file.valid);
     ASSERT_EQ(file.draws.size(), 4u);
     EXPECT_EQ(file.draws.entry(0).fields().mid(0, 5), (QStringList{"1", "1001", "\"5", "1\"", "x"}));
-    EXPECT_EQ(file.draws.field(0, 22), "");
-    EXPECT_EQ(file.draws.field(1, 0), "");
-    EXPECT_EQ(file.draws.field(2, 2), " 7/1");
+    EXPECT_EQ(QStringList({file.draws.field(0, 22), file.draws.field(1, 0), file.draws.field(2, 2)}), QStringList({"", "", " 7/1"}));
     EXPECT_EQ(file.draws.field(3, 22), "23"); // items past the 23rd are not kept
     EXPECT_FALSE(file.draws.figures(0));
 }
@@ -312,12 +267,7 @@ TEST(DrawsFile, ADrawToCheckAgainstHoldsTwentyDifferentNumbers)
     DrawEntry good;
     for (int i = 0; i < kDrawNumbers; ++i)
         good.numbers[static_cast<std::size_t>(i)] = QString::number(kEdges[static_cast<std::size_t>(i)]);
-    struct Case {
-        const char *name;
-        int place;
-        QString text;
-        std::optional<QString> refusal;
-    };
+    struct Case { const char *name; int place; QString text; std::optional<QString> refusal; };
     const Case cases[] = {
         {"good", 0, "1", std::nullopt},
         {"blanks around", 0, " 1 ", std::nullopt},

@@ -106,8 +106,6 @@ TEST_F(DrawsImportFile, AddsNewDrawsInOrderAndSkipsThoseHeld)
 
     const ImportOutcome outcome = ImportDraws(source, draws);
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
-    EXPECT_EQ(outcome.added, 2);
-    EXPECT_EQ(outcome.present, 2);
     EXPECT_EQ(outcome.refused, (QList<ImportRefusal>{{6, "έχει 19 αριθμούς αντί για 20"}}));
     EXPECT_EQ(outcome.summary(), QStringLiteral("added 2, present 2, refused 1"));
     EXPECT_EQ(readAll(draws), old + "3,1003,07/01/2026," + kSortedLine + "\r\n" + "4,1005,09/01/2026," + kSortedLine + "\r\n");
@@ -115,9 +113,7 @@ TEST_F(DrawsImportFile, AddsNewDrawsInOrderAndSkipsThoseHeld)
     // Again: everything is there already, and the file is not rewritten.
     const ImportOutcome again = ImportDraws(source, draws);
     EXPECT_TRUE(again.ok);
-    EXPECT_EQ(again.added, 0);
-    EXPECT_EQ(again.present, 4);
-    EXPECT_EQ(again.refused.size(), 1);
+    EXPECT_EQ(again.summary(), QStringLiteral("added 0, present 4, refused 1"));
 }
 
 TEST_F(DrawsImportFile, ConflictingRepeatsAreRefusedAndANewFileIsCreated)
@@ -138,12 +134,7 @@ TEST_F(DrawsImportFile, NothingIsWrittenWhenAFileFails)
 {
     const QString source = path("results.txt");
     ASSERT_TRUE(writeAll(source, "1003,07/01/2026," + kNumbers.toUtf8() + "\r\n"));
-    struct Case {
-        const char *name;
-        QString draws;
-        QByteArray old;
-        QString error;
-    };
+    struct Case { const char *name; QString draws; QByteArray old; QString error; };
     // A damaged draws file would lose its lines after the damage; a name too long for the
     // temporary file makes the write fail.
     const Case cases[] = {

@@ -92,9 +92,11 @@ std::vector<Writer> everyWriter(int columns)
     };
 }
 
-void expectOnlyTheOldFiles(const QString &folder, const QStringList &names)
+void expectOnlyTheOldFiles(const QString &folder, const std::vector<Writer> &writers)
 {
-    QStringList expected = names;
+    QStringList expected;
+    for (const Writer &w : writers)
+        expected << w.file;
     expected.sort();
     QStringList present = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     present.removeAll(QStringLiteral("filler"));
@@ -177,24 +179,21 @@ TEST_F(FullDisk, ASaveThatDoesNotFitLeavesTheOldFileAndSaysSo)
         EXPECT_EQ(e.message(), QStringLiteral("Cannot write file \"%1\". %2").arg(path, QString::fromLocal8Bit(std::strerror(ENOSPC))));
     }
     EXPECT_EQ(readAll(path), kOld);
-    expectOnlyTheOldFiles(mountPoint_, {QStringLiteral("sys.tru")});
+    expectOnlyTheOldFiles(mountPoint_, {Writer{"coupons", QStringLiteral("sys.tru"), {}}});
 }
 
 TEST_F(FullDisk, EveryWriterLeavesItsOldFileWhenNoSpaceIsLeft)
 {
     const std::vector<Writer> writers = everyWriter(2);
-    QStringList names;
-    for (const Writer &w : writers) {
+    for (const Writer &w : writers)
         ASSERT_TRUE(writeAll(mountPoint_ + QLatin1Char('/') + w.file, kOld));
-        names << w.file;
-    }
     fill();
     for (const Writer &w : writers) {
         const QString path = mountPoint_ + QLatin1Char('/') + w.file;
         EXPECT_THROW(w.write(mountPoint_, path), FileError) << w.name;
         EXPECT_EQ(readAll(path), kOld) << w.name;
     }
-    expectOnlyTheOldFiles(mountPoint_, names);
+    expectOnlyTheOldFiles(mountPoint_, writers);
 }
 
 TEST(FileSafety, ADeviceThatFailsMidWriteLeavesEveryOldFile)
@@ -214,45 +213,22 @@ TEST(FileSafety, ADeviceThatFailsMidWriteLeavesEveryOldFile)
         }
         EXPECT_EQ(readAll(path), kOld) << w.name;
     }
-    QStringList names;
-    for (const Writer &w : writers)
-        names << w.file;
-    expectOnlyTheOldFiles(dir.path(), names);
+    expectOnlyTheOldFiles(dir.path(), writers);
 }
 
-TEST(FileSafety, EveryReaderTakesLoneCarriageReturns)
+TEST(FileSafety, ReadersTakeLoneCarriageReturns)
 {
+    // Every reader splits lines through the two shared ones (whole file, line by line): the
+    // conditions and the draws file stand for them.
     QTemporaryDir dir;
-    const auto file = [&dir](const char *name, const QByteArray &bytes) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        EXPECT_TRUE(writeAll(path, bytes));
-        return path;
-    };
-
-    const CouponFileData coupons = ReadCouponFile(file("cr.tru", "2\r5\r\r0\r0\r1,2,3\r4,5\r"));
-    ASSERT_TRUE(coupons.valid);
-    EXPECT_EQ(coupons.lines.size(), 2u);
-    EXPECT_EQ(coupons.coupon(1).numbers, (std::vector<std::uint8_t>{4, 5}));
-
-    BoardMarks board{};
-    MultiplierBoxes multipliers{};
-    DrawBoxes drawBoxes{};
-    EXPECT_EQ(ReadGameFile(file("cr.gak", "DKL=10\rPOLSTHS=0,2\r5,12\r"), GameFileTarget{board, multipliers, drawBoxes}), 2);
-    EXPECT_TRUE(board[4] && board[11]);
-    EXPECT_TRUE(multipliers[0] && multipliers[2]);
-    EXPECT_TRUE(drawBoxes[1][0]);
-
     ConstructorSetup setup;
     setup.board[6] = true;
     setup.gameText = QStringLiteral("1");
     setup.guaranteeText = QStringLiteral("100%  1αρι");
     setup.conditions.row(kSumRow) = {QStringLiteral("5"), QStringLiteral("70")};
-    const QString lines = ConditionsFileLines(setup).join(QLatin1Char('\r'));
-    EXPECT_EQ(LoadConditions(file("cr.dlv", textfile::encode(lines))), setup);
-
-    const SystemColumnsResult system = LoadSystemColumns(file("cr.tbi", "1 2 3 \r4 5 6 \r"), 6, 3);
-    EXPECT_TRUE(system.error.isEmpty()) << system.error.toStdString();
-    EXPECT_EQ(system.columns, (SystemColumns{{1, 2, 3}, {4, 5, 6}}));
+    const QString conditions = dir.filePath(QStringLiteral("cr.dlv"));
+    ASSERT_TRUE(writeAll(conditions, textfile::encode(ConditionsFileLines(setup).join(QLatin1Char('\r')))));
+    EXPECT_EQ(LoadConditions(conditions), setup);
 
     QByteArray drawLines;
     for (int row = 1; row <= 3; ++row) {
@@ -261,7 +237,9 @@ TEST(FileSafety, EveryReaderTakesLoneCarriageReturns)
             drawLines += ',' + QByteArray::number(n + row);
         drawLines += '\r';
     }
-    const draws::DrawsFileData drawsFile = draws::ReadDrawsFile(file("Nikitries.nik", drawLines));
+    const QString drawsPath = dir.filePath(QStringLiteral("Nikitries.nik"));
+    ASSERT_TRUE(writeAll(drawsPath, drawLines));
+    const draws::DrawsFileData drawsFile = draws::ReadDrawsFile(drawsPath);
     ASSERT_TRUE(drawsFile.valid);
     EXPECT_EQ(drawsFile.draws.size(), 3u);
 }

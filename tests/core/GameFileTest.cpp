@@ -2,6 +2,7 @@
 #include "data/GameFile.h"
 
 #include "TempDir.h"
+#include "TestValues.h"
 
 #include <QTemporaryDir>
 
@@ -17,32 +18,20 @@ struct Coupon {
     DrawBoxes draws{};
 
     GameFileTarget target() { return {board, multipliers, draws}; }
-    std::vector<int> numbers() const
-    {
-        std::vector<int> list;
-        for (int i = 0; i < kNumbers; ++i) {
-            if (board[i])
-                list.push_back(i + 1);
-        }
-        return list;
-    }
+    std::vector<int> numbers() const { return test::markedNumbers(board); }
     std::vector<int> multiplierPositions() const
     {
-        std::vector<int> list;
-        for (int i = 0; i < kMultiplierBoxCount; ++i) {
-            if (multipliers[i])
-                list.push_back(i);
-        }
+        std::vector<int> list = test::markedNumbers(multipliers);
+        for (int &position : list)
+            --position; // 0-based
         return list;
     }
     std::vector<int> drawValues() const
     {
         std::vector<int> list;
         for (int c = 0; c < kDrawColumns; ++c) {
-            for (int r = 0; r < kDrawRows; ++r) {
-                if (draws[c][r])
-                    list.push_back(kDrawValues[c][r]);
-            }
+            for (int n : test::markedNumbers(draws[c]))
+                list.push_back(kDrawValues[c][n - 1]);
         }
         return list;
     }
@@ -97,38 +86,26 @@ TEST_F(GameFileTest, EveryDrawsBoxAndMultiplierRoundTrips)
     }
 }
 
-TEST_F(GameFileTest, ReadsASmallGameWithoutOptions)
+TEST_F(GameFileTest, ReadsEveryLineAndAddsToTheMarksAlreadySet)
 {
+    struct Case { const char *name; QByteArray bytes; int count; std::vector<int> numbers, multipliers, draws; };
+    const Case cases[] = {
+        {"no options", "DKL=\r\nPOLSTHS=\r\n5,12\r\n", 2, {5, 12}, {}, {}},
+        // Lone LF line ends, blanks around and between items, 0, 81 and -3 counted but not marked.
+        {"blanks and numbers off the board", "DKL= 50 \nPOLSTHS= 1 , 3\n 7 , 0,81 80 -3,1\n", 6, {1, 7, 80}, {1, 3}, {50}},
+        {"unknown draws and positions", "DKL=7\r\nPOLSTHS=9,-1\r\n\r\n", 0, {}, {}, {}},
+        {"missing lines", "DKL=10", 0, {}, {}, {10}},
+    };
+    for (const Case &c : cases) {
+        Coupon coupon;
+        EXPECT_EQ(ReadGameFile(write(c.bytes), coupon.target()), c.count) << c.name;
+        EXPECT_EQ(coupon.numbers(), c.numbers) << c.name;
+        EXPECT_EQ(coupon.multiplierPositions(), c.multipliers) << c.name;
+        EXPECT_EQ(coupon.drawValues(), c.draws) << c.name;
+    }
+    // The caller clears the coupon if it wants to.
     Coupon c;
-    EXPECT_EQ(ReadGameFile(write("DKL=\r\nPOLSTHS=\r\n5,12\r\n"), c.target()), 2);
-    EXPECT_EQ(c.numbers(), (std::vector<int>{5, 12}));
-    EXPECT_TRUE(c.multiplierPositions().empty());
-    EXPECT_TRUE(c.drawValues().empty());
-}
-
-TEST_F(GameFileTest, BlanksSeparateItemsAndOutOfRangeNumbersAreCountedNotMarked)
-{
-    Coupon c;
-    // Lone LF line ends, blanks around and between items, numbers 0, 81 and -3 outside the board.
-    const int count = ReadGameFile(write("DKL= 50 \nPOLSTHS= 1 , 3\n 7 , 0,81 80 -3,1\n"), c.target());
-    EXPECT_EQ(count, 6);
-    EXPECT_EQ(c.numbers(), (std::vector<int>{1, 7, 80}));
-    EXPECT_EQ(c.multiplierPositions(), (std::vector<int>{1, 3}));
-    EXPECT_EQ(c.drawValues(), std::vector<int>{50});
-}
-
-TEST_F(GameFileTest, UnknownDrawsTextAndOutOfRangePositionsMarkNothing)
-{
-    Coupon c;
-    EXPECT_EQ(ReadGameFile(write("DKL=7\r\nPOLSTHS=9,-1\r\n\r\n"), c.target()), 0);
-    EXPECT_TRUE(c.drawValues().empty());
-    EXPECT_TRUE(c.multiplierPositions().empty());
-}
-
-TEST_F(GameFileTest, ReadingAddsToMarksAlreadySet)
-{
-    Coupon c;
-    c.board[10] = true; // the caller clears the board if it wants to
+    c.board[10] = true;
     c.multipliers[4] = true;
     c.draws[0][0] = true;
     ReadGameFile(write("DKL=100\r\nPOLSTHS=0\r\n3\r\n"), c.target());
@@ -139,11 +116,7 @@ TEST_F(GameFileTest, ReadingAddsToMarksAlreadySet)
 
 TEST_F(GameFileTest, ABadItemStopsTheReadAfterTheMarksBeforeIt)
 {
-    struct Case {
-        QByteArray bytes;
-        QString message;
-        std::vector<int> numbers, multipliers, draws;
-    };
+    struct Case { QByteArray bytes; QString message; std::vector<int> numbers, multipliers, draws; };
     const Case cases[] = {
         {"DKL=3\r\nPOLSTHS=1\r\n4,9,x,20\r\n", "'x' is not a valid integer value", {4, 9}, {1}, {3}},
         {"DKL=\r\nPOLSTHS=\r\n5,,12\r\n", "'' is not a valid integer value", {5}, {}, {}},
@@ -172,20 +145,9 @@ TEST_F(GameFileTest, AMissingFileIsAFileErrorAndChangesNothing)
     EXPECT_EQ(c.numbers(), std::vector<int>{1});
 }
 
-TEST_F(GameFileTest, MissingLinesReadAsEmpty)
-{
-    Coupon c;
-    EXPECT_EQ(ReadGameFile(write("DKL=10"), c.target()), 0);
-    EXPECT_EQ(c.drawValues(), std::vector<int>{10});
-    EXPECT_TRUE(c.numbers().empty());
-}
-
 TEST(GameBoxAfterLoad, FollowsTheCountOfNumbersRead)
 {
-    EXPECT_EQ(GameBoxAfterLoad(0), std::nullopt);
-    EXPECT_EQ(GameBoxAfterLoad(1), 12);
-    EXPECT_EQ(GameBoxAfterLoad(2), 11);
-    EXPECT_EQ(GameBoxAfterLoad(12), 1);
-    EXPECT_EQ(GameBoxAfterLoad(13), 12);
-    EXPECT_EQ(GameBoxAfterLoad(80), 12);
+    const std::pair<int, std::optional<int>> cases[] = {{0, std::nullopt}, {1, 12}, {2, 11}, {12, 1}, {13, 12}, {80, 12}};
+    for (const auto &[count, box] : cases)
+        EXPECT_EQ(GameBoxAfterLoad(count), box) << count;
 }

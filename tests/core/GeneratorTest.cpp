@@ -61,13 +61,7 @@ TEST(Generator, AllowedNumbersRunDownTheColumnsOfTheBoard)
 
 TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
 {
-    struct Case {
-        BoardMarks before;
-        int decade;
-        bool even;
-        bool down;
-        std::vector<int> after;
-    };
+    struct Case { BoardMarks before; int decade; bool even; bool down; std::vector<int> after; };
     const Case cases[] = {
         {BoardMarks{}, 2, false, true, {21, 23, 25, 27, 29}},
         {mouldOf({21, 23, 25, 27, 29}), 2, false, false, {}},
@@ -86,10 +80,7 @@ TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
 
 TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
 {
-    struct Case {
-        std::vector<std::uint8_t> drawn;
-        const char *line;
-    };
+    struct Case { std::vector<std::uint8_t> drawn; const char *line; };
     const Case cases[] = {
         {col({7, 15, 12}), "7,A,15,12"},
         {col({44}), "A,A,A,A,44"},
@@ -106,62 +97,49 @@ TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
         std::stable_sort(sortedByDecade.begin(), sortedByDecade.end(),
                          [](std::uint8_t a, std::uint8_t b) { return (a - 1) / 10 < (b - 1) / 10; });
         EXPECT_EQ(readBack(coupons.line(0), static_cast<int>(c.drawn.size())), sortedByDecade);
-        const SlipMarks marks = coupons.marks(0);
-        EXPECT_EQ(marks.numbers, QString::fromLatin1(c.line));
-        EXPECT_EQ(marks.multipliers, kOptions.multipliers);
-        EXPECT_EQ(marks.games, kOptions.games);
-        EXPECT_EQ(marks.drawColumn, 2);
+        SlipMarks marks = kOptions;
+        marks.numbers = QString::fromLatin1(c.line);
+        EXPECT_EQ(coupons.marks(0), marks);
     }
 }
 
-TEST(Generator, FullMouldGameTwelveGivesTwelveDistinctNumbersPerCoupon)
+TEST(Generator, EveryCouponTakesDistinctNumbersOfTheMouldInRandomOrder)
 {
-    const GeneratedCoupons coupons = generate(100, 12, fullMould());
-    ASSERT_EQ(coupons.size(), 100u);
-    std::set<int> seen;
-    for (std::size_t i = 0; i < coupons.size(); ++i) {
-        const auto numbers = coupons.numbers(i);
-        const std::set<int> distinct(numbers.begin(), numbers.end());
-        EXPECT_EQ(distinct.size(), 12u);
-        EXPECT_GE(*distinct.begin(), 1);
-        EXPECT_LE(*distinct.rbegin(), 80);
-        EXPECT_EQ(readBack(coupons.line(i), 12).size(), 12u);
-        seen.insert(distinct.begin(), distinct.end());
+    struct Case { BoardMarks mould; int game; };
+    for (const Case &c : {Case{fullMould(), 12}, Case{mouldOf({3, 14, 15, 60, 61}), 5}}) {
+        const GeneratedCoupons coupons = generate(200, c.game, c.mould);
+        ASSERT_EQ(coupons.size(), 200u);
+        std::set<int> seen;
+        std::set<QByteArray> lines;
+        for (std::size_t i = 0; i < coupons.size(); ++i) {
+            const auto numbers = coupons.numbers(i);
+            const std::set<int> distinct(numbers.begin(), numbers.end());
+            EXPECT_EQ(distinct.size(), std::size_t(c.game));
+            for (int n : distinct)
+                EXPECT_TRUE(n >= 1 && n <= 80 && c.mould[n - 1]) << n;
+            EXPECT_EQ(readBack(coupons.line(i), c.game).size(), std::size_t(c.game));
+            seen.insert(distinct.begin(), distinct.end());
+            lines.insert(coupons.line(i));
+        }
+        EXPECT_EQ(seen.size(), AllowedNumbers(c.mould).size()) << "every number of the mould is reached";
+        EXPECT_GT(lines.size(), 1u) << "the numbers come in random order";
     }
-    EXPECT_GT(seen.size(), 70u) << "1200 draws from 80 numbers reach nearly all of them";
-}
-
-TEST(Generator, AMouldOfExactlyTheGameGivesThoseNumbersInDrawnOrder)
-{
-    const BoardMarks mould = mouldOf({3, 14, 15, 60, 61});
-    const GeneratedCoupons coupons = generate(200, 5, mould);
-    std::set<QByteArray> orders;
-    for (std::size_t i = 0; i < coupons.size(); ++i) {
-        std::vector<std::uint8_t> numbers(coupons.numbers(i).begin(), coupons.numbers(i).end());
-        orders.insert(coupons.line(i));
-        std::sort(numbers.begin(), numbers.end());
-        EXPECT_EQ(numbers, col({3, 14, 15, 60, 61}));
-    }
-    EXPECT_GT(orders.size(), 1u) << "the numbers come in random order";
 }
 
 TEST(Generator, TheSeedDecidesTheCoupons)
 {
-    const BoardMarks mould = fullMould();
-    const GeneratedCoupons a = generate(50, 6, mould, 7);
-    const GeneratedCoupons b = generate(50, 6, mould, 7);
-    const GeneratedCoupons c = generate(50, 6, mould, 8);
-    bool same = true;
-    bool differs = false;
-    for (std::size_t i = 0; i < 50; ++i) {
-        same = same && a.line(i) == b.line(i);
-        differs = differs || a.line(i) != c.line(i);
-    }
-    EXPECT_TRUE(same);
-    EXPECT_TRUE(differs);
+    const auto lines = [](std::uint64_t seed) {
+        const GeneratedCoupons coupons = generate(50, 6, fullMould(), seed);
+        QList<QByteArray> all;
+        for (std::size_t i = 0; i < coupons.size(); ++i)
+            all << coupons.line(i);
+        return all;
+    };
+    EXPECT_EQ(lines(7), lines(7));
+    EXPECT_NE(lines(7), lines(8));
 }
 
-TEST(Generator, FewerDistinctNumbersThanTheGameAreRefusedBeforeDrawing)
+TEST(Generator, RefusalsBeforeDrawingAndTheGameOfAProduction)
 {
     const std::vector<std::uint8_t> repeated{4, 4, 4, 9};
     EXPECT_THROW(GenerateCoupons(1, 3, repeated, kOptions, 1), RangeError);
@@ -169,22 +147,11 @@ TEST(Generator, FewerDistinctNumbersThanTheGameAreRefusedBeforeDrawing)
     EXPECT_TRUE(GenerateCoupons(0, 2, repeated, kOptions, 1).empty());
     GeneratedCoupons coupons(3, kOptions);
     EXPECT_THROW(coupons.append(col({1, 2})), RangeError);
-}
 
-TEST(Generator, RefusalsAndTheGameOfAProduction)
-{
-    struct Case {
-        int mould;
-        int game;
-        QString refusal;
-    };
-    const Case cases[] = {
-        {0, 12, kGeneratorNoMould},
-        {0, 1, kGeneratorNoMould},
-        {4, 5, kGeneratorTooFewNumbers},
-        {5, 5, QString()},
-        {80, 12, QString()},
-    };
+    // What the window refuses before it produces.
+    struct Case { int mould; int game; QString refusal; };
+    const Case cases[] = {{0, 12, kGeneratorNoMould}, {0, 1, kGeneratorNoMould}, {4, 5, kGeneratorTooFewNumbers},
+                          {5, 5, QString()}, {80, 12, QString()}};
     for (const Case &c : cases)
         EXPECT_EQ(GeneratorRefusal(c.mould, c.game), c.refusal) << c.mould << " numbers, game " << c.game;
     EXPECT_EQ(GameForProduction(std::nullopt, 4), 4);
@@ -194,11 +161,7 @@ TEST(Generator, RefusalsAndTheGameOfAProduction)
 
 TEST(Generator, CouponCountAsTyped)
 {
-    struct Case {
-        const char *text;
-        std::optional<int> count;
-        QString refusal;
-    };
+    struct Case { const char *text; std::optional<int> count; QString refusal; };
     const Case cases[] = {
         {"100", 100, QString()},
         {" 7 ", 7, QString()},
@@ -229,10 +192,7 @@ TEST(Generator, CouponFileIsWrittenAsThePreviewSavesItAndReadsBack)
     ASSERT_TRUE(back.valid);
     EXPECT_EQ(back.coupon(1).numbers, col({2, 1, 61}));
 
-    // A failed write leaves the old file as it was.
-    ASSERT_TRUE(writeAll(dir.filePath(QStringLiteral("old.tru")), "old"));
     EXPECT_THROW(WriteCouponFile(dir.filePath(QStringLiteral("missing/dir/x.tru")), coupons), FileError);
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("old.tru"))), QByteArray("old"));
 }
 
 TEST(Generator, LargeSetsStreamTheSameBytesInBlocks)

@@ -10,18 +10,15 @@ const QLocale kPoint = QLocale::c();
 const QLocale kComma(QLocale::Greek, QLocale::Greece);
 } // namespace
 
-TEST(Pricing, MultiplierIsSumOfMarkedBoxesOrOne)
+TEST(Pricing, MultiplierIsTheSumOfMarkedBoxesOrOneAndDrawsTheLastMarkedBoxInScanOrder)
 {
-    MultiplierBoxes boxes{};
-    EXPECT_EQ(CouponMultiplier(boxes), 1);
-    boxes[0] = boxes[1] = true; // 2 + 3
-    EXPECT_EQ(CouponMultiplier(boxes), 5);
-    boxes.fill(true);
-    EXPECT_EQ(CouponMultiplier(boxes), 70);
-}
+    MultiplierBoxes multipliers{};
+    EXPECT_EQ(CouponMultiplier(multipliers), 1);
+    multipliers[0] = multipliers[1] = true; // 2 + 3
+    EXPECT_EQ(CouponMultiplier(multipliers), 5);
+    multipliers.fill(true);
+    EXPECT_EQ(CouponMultiplier(multipliers), 70);
 
-TEST(Pricing, DrawsTakeTheLastMarkedBoxInScanOrder)
-{
     DrawBoxes boxes{};
     EXPECT_EQ(CouponDraws(boxes), 1);
     boxes[0][3] = true;
@@ -35,12 +32,17 @@ TEST(Pricing, DrawsTakeTheLastMarkedBoxInScanOrder)
 
 TEST(Pricing, CostAndItsTextUnderBothSeparators)
 {
-    EXPECT_EQ(FormatMoney(CouponCost(1, 1, 1, 0.5), kPoint), "0.50");
-    EXPECT_EQ(FormatMoney(CouponCost(1, 1, 1, 0.5), kComma), "0,50");
-    EXPECT_EQ(FormatMoney(CouponCost(1, 5, 12, 0.5), kPoint), "30.00");
-    EXPECT_EQ(FormatMoney(CouponCost(1, 200, 70, 0.5), kPoint), "7000.00"); // no digit grouping
-    EXPECT_EQ(FormatMoney(CouponCost(1, 200, 70, 0.5), kComma), "7000,00");
-    EXPECT_EQ(FormatMoney(CouponCost(18655, 1, 1, 0.5), kComma), "9327,50");
+    struct Case { int columns, draws, multiplier; const char *point, *comma; };
+    const Case cases[] = {
+        {1, 1, 1, "0.50", "0,50"}, {1, 5, 12, "30.00", "30,00"}, {1, 200, 70, "7000.00", "7000,00"}, // no digit grouping
+        {18655, 1, 1, "9327.50", "9327,50"},
+    };
+    for (const Case &c : cases) {
+        const double cost = CouponCost(c.columns, c.draws, c.multiplier, 0.5);
+        EXPECT_EQ(QStringList({FormatMoney(cost, kPoint), FormatMoney(cost, kComma)}), QStringList({c.point, c.comma}));
+    }
+    EXPECT_DOUBLE_EQ(LoadColumnPrice(kPoint), 0.5);
+    EXPECT_DOUBLE_EQ(LoadColumnPrice(kComma), 0.5);
 }
 
 TEST(Pricing, ProductOverflowRaisesOverflowError)
@@ -50,7 +52,7 @@ TEST(Pricing, ProductOverflowRaisesOverflowError)
     EXPECT_THROW(CouponCost(1000000, 200, 70, 0.5), OverflowError);
 }
 
-TEST(Pricing, CombinationsTable)
+TEST(Pricing, CombinationsAndTheirOverflowFromK21)
 {
     struct Case { int n, k; std::int64_t expected; };
     const Case cases[] = {
@@ -59,10 +61,6 @@ TEST(Pricing, CombinationsTable)
     };
     for (const Case &c : cases)
         EXPECT_EQ(Combinations(c.n, c.k), c.expected) << c.n << " choose " << c.k;
-}
-
-TEST(Pricing, CombinationsFactorialOverflowFromK21)
-{
     EXPECT_NO_THROW(Combinations(25, 20));
     EXPECT_THROW(Combinations(30, 21), OverflowError);
     EXPECT_THROW(Combinations(80, 40), OverflowError);
@@ -73,10 +71,4 @@ TEST(Pricing, GameBoxOfGame)
     EXPECT_EQ(gameBoxOf(5), 8);
     EXPECT_EQ(gameBoxOf(12), 1);
     EXPECT_EQ(gameBoxOf(1), 12);
-}
-
-TEST(Pricing, ColumnPriceUnderBothSeparators)
-{
-    EXPECT_DOUBLE_EQ(LoadColumnPrice(kPoint), 0.5);
-    EXPECT_DOUBLE_EQ(LoadColumnPrice(kComma), 0.5);
 }

@@ -41,10 +41,7 @@ TEST(Replacement, DistinctNumbersInOrderOfFirstAppearance)
 
 TEST(Replacement, NewNumbersMustBeFilledInRangeAndDifferent)
 {
-    struct Case {
-        QStringList newTexts;
-        int wrongRow;
-    };
+    struct Case { QStringList newTexts; int wrongRow; };
     const Case cases[] = {
         {texts({"1", "2", "3"}), -1},   {texts({"40", "2", "3"}), -1}, {texts({"1", "", "3"}), 1},
         {texts({"9", "2", "9"}), 0},    {texts({"1", "81", "3"}), 1},  {texts({"0", "2", "3"}), 0},

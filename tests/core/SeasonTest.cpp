@@ -6,11 +6,7 @@ using namespace taru;
 
 TEST(Season, PictureShownFromJustAfterThirteenthDecemberToTheEndOfTheYear)
 {
-    struct Case {
-        QDate date;
-        QTime time;
-        bool shown;
-    };
+    struct Case { QDate date; QTime time; bool shown; };
     const Case cases[] = {
         {{2026, 12, 12}, {23, 59}, false},
         {{2026, 12, 13}, {0, 0}, false}, // exactly 12 days before

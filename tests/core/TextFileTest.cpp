@@ -51,14 +51,6 @@ TEST(TextFile, SplitsOnCrLfLoneLfAndLoneCr)
         EXPECT_EQ(textfile::splitLines(QString::fromLatin1(c.text)), c.lines) << c.text;
 }
 
-TEST(TextFile, ReadsAFileWithLoneLineFeeds)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("edited.txt"));
-    ASSERT_TRUE(test::writeAll(path, QByteArray("\xc1\xc2\n1 2 3\r\nend")));
-    EXPECT_EQ(textfile::readLines(path), QStringList({QStringLiteral("ΑΒ"), QStringLiteral("1 2 3"), QStringLiteral("end")}));
-}
-
 TEST(TextFile, AnInterruptedWriteLeavesTheOldFileByteForByte)
 {
     QTemporaryDir dir;

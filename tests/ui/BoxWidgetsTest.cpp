@@ -23,51 +23,48 @@ int clickedAt(BoxGrid &grid, QPoint pos, Qt::MouseButton button = Qt::LeftButton
     return spy.at(0).at(0).toInt();
 }
 
-// True when every pixel of area is colour.
+// How many pixels of area are colour.
+int pixels(const QImage &image, const QRect &area, const QColor &colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    }
+    return count;
+}
 bool filled(const QImage &image, const QRect &area, const QColor &colour)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixelColor(x, y) != colour)
-                return false;
-        }
-    }
-    return true;
+    return pixels(image, area, colour) == area.width() * area.height();
 }
-
 bool contains(const QImage &image, const QRect &area, const QColor &colour)
 {
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (image.pixelColor(x, y) == colour)
-                return true;
-        }
-    }
-    return false;
+    return pixels(image, area, colour) > 0;
+}
+
+QString texts(const BoxGrid &grid)
+{
+    QStringList list;
+    for (int i = 0; i < grid.count(); ++i)
+        list << grid.text(i);
+    return list.join(',');
 }
 
 } // namespace
 
-TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28Pixels)
+TEST(NumberBoard, LaysNumbersOutInRowsOfTenCellsOf28PixelsAndReportsClicksOnThem)
 {
     NumberBoard board;
     EXPECT_EQ(board.size(), QSize(10 * 29 + 1, 8 * 29 + 1)); // one-pixel grid lines, no scroll bars
-    struct Case {
-        int number;
-        int column;
-        int row;
-    };
+    struct Case { int number; int column; int row; };
     for (const Case &c : {Case{1, 0, 0}, Case{10, 9, 0}, Case{11, 0, 1}, Case{37, 6, 3}, Case{71, 0, 7}, Case{80, 9, 7}}) {
         EXPECT_EQ(board.numberRect(c.number), QRect(1 + c.column * 29, 1 + c.row * 29, 28, 28)) << c.number;
         EXPECT_EQ(board.text(c.number - 1), QString::number(c.number));
     }
     EXPECT_EQ(board.cellRect(80), QRect());
     EXPECT_EQ(board.rowRect(2), QRect(1, 59, 289, 28));
-}
 
-TEST(NumberBoard, ReportsTheClickedNumberAndNothingOutsideTheCells)
-{
-    NumberBoard board;
+    // Clicks report the number, nothing outside the cells.
     EXPECT_EQ(clickedAt(board, board.numberRect(37).center()), 36);
     EXPECT_EQ(clickedAt(board, board.numberRect(1).topLeft()), 0);
     EXPECT_EQ(clickedAt(board, board.numberRect(80).bottomRight()), 79);
@@ -110,11 +107,9 @@ TEST(DrawBoxesGrid, RunsDownTheColumnsInScanOrder)
 {
     DrawBoxesGrid grid;
     EXPECT_EQ(grid.size(), QSize(2 * 29 + 1, 5 * 29 + 1));
-    const QStringList expected{"2", "3", "4", "5", "6", "10", "20", "50", "100", "200"};
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(grid.text(i), expected[i]);
+    EXPECT_EQ(texts(grid), QStringLiteral("2,3,4,5,6,10,20,50,100,200"));
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(grid.cellRect(i).topLeft(), QPoint(1 + (i / 5) * 29, 1 + (i % 5) * 29));
-    }
     EXPECT_EQ(grid.columnOf(7), 1);
     EXPECT_EQ(grid.rowOf(7), 2);
     EXPECT_EQ(clickedAt(grid, grid.cellRect(7).center()), 7); // "50"
@@ -127,16 +122,9 @@ TEST(BoxHeader, RowsOfTheCouponBoxes)
     std::unique_ptr<BoxHeader> multipliers(BoxHeader::multiplierBoxes());
     std::unique_ptr<BoxHeader> random(BoxHeader::randomBox());
 
-    QStringList gameTexts;
-    for (int i = 0; i < games->count(); ++i)
-        gameTexts << games->text(i);
-    EXPECT_EQ(gameTexts.join(','), QStringLiteral("12,11,10,9,8,7,6,5,4,3,2,1"));
-    QStringList multiplierTexts;
-    for (int i = 0; i < multipliers->count(); ++i)
-        multiplierTexts << multipliers->text(i);
-    EXPECT_EQ(multiplierTexts.join(','), QStringLiteral("2,3,4,5,6,8,10,12,20"));
-    EXPECT_EQ(random->count(), 1);
-    EXPECT_EQ(random->text(0), QString());
+    EXPECT_EQ(texts(*games), QStringLiteral("12,11,10,9,8,7,6,5,4,3,2,1"));
+    EXPECT_EQ(texts(*multipliers), QStringLiteral("2,3,4,5,6,8,10,12,20"));
+    EXPECT_EQ(texts(*random), QString());
 
     // The game boxes only display.
     EXPECT_FALSE(games->isClickable());

@@ -20,25 +20,15 @@ const QString kCodeCaption = QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ ΔΙΑΓΡΑ
 const QString kCodePrompt = QStringLiteral("Δώστε κωδικό διαγραφής βιβλιοθήκης");
 
 // Sets an environment variable for the length of a test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value)
-        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name))
+struct ScopedEnv {
+    ScopedEnv(const char *name, const QString &value) : name(name), had(qEnvironmentVariableIsSet(name)), old(qgetenv(name))
     {
         qputenv(name, value.toLocal8Bit());
     }
-    ~ScopedEnv()
-    {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-private:
-    const char *name_;
-    bool had_;
-    QByteArray old_;
+    ~ScopedEnv() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char *name;
+    bool had;
+    QByteArray old;
 };
 
 // The program folder holds "Deltia" (named as on the original installations) and "BIBLIO";
@@ -65,6 +55,7 @@ protected:
         ASSERT_EQ(found.size(), 1);
         found.first()->setCheckState(Qt::Checked);
     }
+    ScriptedPrompts &confirm(Button answer) { return prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", answer); }
 
     ScopedEnv home{"HOME", QDir(data.path()).filePath(QStringLiteral("home"))};
     ScopedEnv dataHome{"XDG_DATA_HOME", QDir(data.path()).filePath(QStringLiteral("home/.local/share"))};
@@ -95,29 +86,26 @@ TEST_F(DelFilesDlg, ListsEachKindByNameAndSwitchingClearsTheMarks)
 TEST_F(DelFilesDlg, CheckedCouponFilesGoToTheTrashAfterTheConfirmation)
 {
     dlg.FormShow();
+    // Nothing checked: nothing deleted, the list read again.
+    addFile(QStringLiteral("Deltia/new.tru"));
+    confirm(Button::Yes);
+    dlg.BitBtn1Click();
+    EXPECT_EQ(dlg.listedNames(), (QStringList{".hidden.tru", "a.tru", "b.TRU", "new.tru"}));
+
     check(QStringLiteral("a.tru"));
     check(QStringLiteral("b.TRU"));
-    prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::No);
+    confirm(Button::No);
     dlg.BitBtn1Click();
     EXPECT_EQ(prompts.lastDefault, Button::No);
     EXPECT_TRUE(exists(QStringLiteral("Deltia/a.tru")));
 
-    prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::Yes);
+    confirm(Button::Yes);
     dlg.BitBtn1Click();
-    EXPECT_EQ(dlg.listedNames(), QStringList{".hidden.tru"});
+    EXPECT_EQ(dlg.listedNames(), (QStringList{".hidden.tru", "new.tru"}));
     EXPECT_FALSE(exists(QStringLiteral("Deltia/a.tru")));
     EXPECT_TRUE(QFileInfo::exists(trashed(QStringLiteral("a.tru"))));
     EXPECT_TRUE(QFileInfo::exists(trashed(QStringLiteral("b.TRU"))));
     EXPECT_TRUE(exists(QStringLiteral("Deltia/c.dlv")));
-}
-
-TEST_F(DelFilesDlg, NothingCheckedDeletesNothingAndRefreshesTheList)
-{
-    dlg.FormShow();
-    addFile(QStringLiteral("Deltia/new.tru"));
-    prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::Yes);
-    dlg.BitBtn1Click();
-    EXPECT_EQ(dlg.listedNames(), (QStringList{".hidden.tru", "a.tru", "b.TRU", "new.tru"}));
 }
 
 TEST_F(DelFilesDlg, LibrarySystemsNeedTheDeletionCodeInAnyLetterCase)
@@ -131,7 +119,7 @@ TEST_F(DelFilesDlg, LibrarySystemsNeedTheDeletionCodeInAnyLetterCase)
         bool wrong;
     } refused[] = {{QStringLiteral("ERAS"), true}, {QStringLiteral("ERASED"), true}, {QString(), true}, {std::nullopt, false}};
     for (const auto &r : refused) {
-        prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::Yes).expectInput(kCodeCaption, kCodePrompt, r.answer);
+        confirm(Button::Yes).expectInput(kCodeCaption, kCodePrompt, r.answer);
         if (r.wrong)
             prompts.expectMessage("Λάθος Κωδικός!", "TARU");
         dlg.BitBtn1Click();
@@ -140,8 +128,7 @@ TEST_F(DelFilesDlg, LibrarySystemsNeedTheDeletionCodeInAnyLetterCase)
     }
     EXPECT_EQ(dlg.checkedNames(), QStringList{"s1.tbi"}); // a refused code keeps the marks
 
-    prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::Yes)
-        .expectInput(kCodeCaption, kCodePrompt, ui::kLibraryDeletionCode.toLower());
+    confirm(Button::Yes).expectInput(kCodeCaption, kCodePrompt, ui::kLibraryDeletionCode.toLower());
     dlg.BitBtn1Click();
     EXPECT_FALSE(exists(QStringLiteral("BIBLIO/s1.tbi")));
     EXPECT_EQ(dlg.listedNames(), QStringList{"s2.tbi"});
@@ -162,7 +149,7 @@ TEST_F(DelFilesDlg, WithoutATrashFilesAreDeletedAndOnesThatStaySkippedSilently)
     };
     dlg.FormShow();
     dlg.ChkAll->click();
-    prompts.expectAsk(kConfirm, "ΕΠΙΒΕΒΑΙΩΣΗ", Button::Yes);
+    confirm(Button::Yes);
     dlg.BitBtn1Click();
     EXPECT_EQ(dlg.listedNames(), QStringList{"a.tru"});
 }

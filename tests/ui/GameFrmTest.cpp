@@ -15,11 +15,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -28,7 +26,6 @@
 
 using namespace taru;
 using namespace taru::ui;
-using taru::test::ScriptedPrompts;
 
 namespace {
 
@@ -55,30 +52,37 @@ protected:
     }
 
     SharedState &state() { return context.state; }
-    QString deltia() const { return QDir(data.path()).filePath(QStringLiteral("DELTIA")); }
+    QString deltia(const QString &name = {}) const { return QDir(data.path()).filePath(QStringLiteral("DELTIA/") + name); }
 
     void clickNumber(int number) { QTest::mouseClick(frm->Sgrd, Qt::LeftButton, {}, frm->Sgrd->numberRect(number).center()); }
-    void clickMultiplier(int value)
+    // Clicks the box of a header or of the draws block that shows value.
+    static void clickBox(BoxGrid *grid, int value)
     {
-        const int index = static_cast<int>(std::find(kMultiplierValues.begin(), kMultiplierValues.end(), value) -
-                                           kMultiplierValues.begin());
-        QTest::mouseClick(frm->Header1, Qt::LeftButton, {}, frm->Header1->cellRect(index).center());
-    }
-    void clickDraws(int value)
-    {
-        for (int i = 0; i < frm->SgrdDK->count(); ++i) {
-            if (frm->SgrdDK->text(i) == QString::number(value)) {
-                QTest::mouseClick(frm->SgrdDK, Qt::LeftButton, {}, frm->SgrdDK->cellRect(i).center());
-                return;
-            }
+        for (int i = 0; i < grid->count(); ++i) {
+            if (grid->text(i) == QString::number(value))
+                return QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(i).center());
         }
-        ADD_FAILURE() << "no draws box " << value;
+        ADD_FAILURE() << "no box " << value;
     }
+    void clickMultiplier(int value) { clickBox(frm->Header1, value); }
+    void clickDraws(int value) { clickBox(frm->SgrdDK, value); }
     void clickRandom() { QTest::mouseClick(frm->Header6, Qt::LeftButton, {}, frm->Header6->cellRect(0).center()); }
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     std::vector<int> marked() const { return test::markedNumbers(context.state.board); }
-    // The game boxes shown as set, by their index 1..12.
+    // The values of the boxes marked in a header or the draws block.
+    static std::vector<int> markedValues(const BoxGrid *grid)
+    {
+        std::vector<int> values;
+        for (int i = 0; i < grid->count(); ++i) {
+            if (grid->isMarked(i))
+                values.push_back(grid->text(i).toInt());
+        }
+        return values;
+    }
+    std::vector<int> multipliersMarked() const { return markedValues(frm->Header1); }
+    std::vector<int> drawsMarked() const { return markedValues(frm->SgrdDK); }
+    // The game boxes shown as set, by their index 1..12 (the header agrees with the state).
     std::vector<int> gameBoxesShown() const
     {
         std::vector<int> boxes;
@@ -89,31 +93,25 @@ protected:
         }
         return boxes;
     }
-    std::vector<int> drawsMarked() const
-    {
-        std::vector<int> values;
-        for (int i = 0; i < frm->SgrdDK->count(); ++i) {
-            if (frm->SgrdDK->isMarked(i))
-                values.push_back(frm->SgrdDK->text(i).toInt());
-        }
-        return values;
-    }
-    std::vector<int> multipliersMarked() const
-    {
-        std::vector<int> values;
-        for (int i = 0; i < frm->Header1->count(); ++i) {
-            if (frm->Header1->isMarked(i))
-                values.push_back(frm->Header1->text(i).toInt());
-        }
-        return values;
-    }
     QString cost() const { return frm->LblKostos->text(); }
+    // The whole coupon on one line: "numbers / games / x multipliers / draws [/ random] / cost".
+    QString coupon() const
+    {
+        const auto list = [](const std::vector<int> &values) {
+            QStringList items;
+            for (int v : values)
+                items << QString::number(v);
+            return items.isEmpty() ? QStringLiteral("-") : items.join(QLatin1Char(','));
+        };
+        return QStringLiteral("%1 / games %2 / x %3 / draws %4%5 / %6")
+            .arg(list(marked()), list(gameBoxesShown()), list(multipliersMarked()), list(drawsMarked()),
+                 context.state.randomBox ? QStringLiteral(" / random") : QString(), cost());
+    }
 
     QString writeGame(const QString &name, const QByteArray &bytes)
     {
-        const QString path = QDir(deltia()).filePath(name);
-        EXPECT_TRUE(test::writeAll(path, bytes));
-        return path;
+        EXPECT_TRUE(test::writeAll(deltia(name), bytes));
+        return deltia(name);
     }
     void load(const QString &path)
     {
@@ -132,39 +130,39 @@ TEST_F(GameFrmTest, IsAFixedWindowWithItsControlsInside)
     EXPECT_EQ(frm->minimumSize(), frm->maximumSize());
     const QPoint offCentre = frm->frameGeometry().center() - frm->screen()->availableGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2);
-    for (QWidget *w : frm->findChildren<QPushButton *>())
-        EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
-    for (QWidget *w : std::initializer_list<QWidget *>{frm->Sgrd, frm->SgrdDK, frm->Header1, frm->Header3, frm->Header6})
+    QList<QWidget *> inside{frm->Sgrd, frm->SgrdDK, frm->Header1, frm->Header3, frm->Header6};
+    for (QPushButton *button : frm->findChildren<QPushButton *>())
+        inside << button;
+    for (QWidget *w : inside)
         EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
     // The draws block stands beside the board, not over it.
     EXPECT_GT(frm->SgrdDK->geometry().left(), frm->Sgrd->geometry().right());
-    EXPECT_FALSE(frm->sBtnNik->isEnabled());
-    EXPECT_FALSE(frm->BtnSort->isEnabled());
     click(frm->glBBtnhELP);
     click(frm->BBtnCalculator);
     EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/GAME0.htm")});
     EXPECT_EQ(calculatorStarts, 1);
 }
 
-TEST_F(GameFrmTest, ShowSetsTheCaptionFromTheOwnerAndResetsTheCoupon)
+TEST_F(GameFrmTest, BackKeepsTheCouponAndTheNextShowResetsItUnderTheOwnersCaption)
 {
-    frm->hide();
+    clickNumber(21);
+    clickMultiplier(5);
+    clickRandom();
+    click(frm->BtnBack);
+    EXPECT_FALSE(frm->isVisible());
+    EXPECT_EQ(frm->result(), QDialog::Accepted);
+    EXPECT_EQ(coupon(), QStringLiteral("21 / games 12 / x 5 / draws - / random / ΚΟΣΤΟΣ : 2.50"));
+
     owner::write({QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"), QString(), QString(), QString()});
-    state().board[4] = true;
-    state().multiplierBoxes[1] = true;
-    state().randomBox = true;
     state().winningColumn[3] = QStringLiteral("17");
     frm->show();
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ"));
-    EXPECT_TRUE(marked().empty());
-    EXPECT_TRUE(multipliersMarked().empty());
-    EXPECT_FALSE(state().randomBox);
+    EXPECT_EQ(coupon(), QStringLiteral("- / games - / x - / draws - / ΚΟΣΤΟΣ :"));
     EXPECT_EQ(state().winningColumn, SharedState::emptyWinningColumn());
     EXPECT_EQ(frm->LblSthles->text(), QStringLiteral("ΣΤΗΛΕΣ : "));
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ :"));
 }
 
-TEST_F(GameFrmTest, TwelveNumbersPlayGameTwelveAndTheThirteenthIsRefused)
+TEST_F(GameFrmTest, TwelveNumbersPlayGameTwelveTheThirteenthIsRefusedAndNoneLeavesNoGame)
 {
     for (int n = 1; n <= 11; ++n)
         clickNumber(n * 7);
@@ -178,79 +176,60 @@ TEST_F(GameFrmTest, TwelveNumbersPlayGameTwelveAndTheThirteenthIsRefused)
     EXPECT_TRUE(prompts.done());
     EXPECT_EQ(marked().size(), 12u);
     EXPECT_FALSE(state().board[0]);
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{1});
 
     clickNumber(42);
-    EXPECT_EQ(marked().size(), 11u);
     EXPECT_EQ(gameBoxesShown(), std::vector<int>{2});
     EXPECT_EQ(frm->LblSthles->text(), QStringLiteral("ΣΤΗΛΕΣ : 1"));
-}
 
-TEST_F(GameFrmTest, UnmarkingTheLastNumberLeavesNoGameBoxAndNoMessage)
-{
+    // Down to one number (game 12's box), then none: no game box, no message, the cost stays.
+    frm->ResetCoupon(true);
     clickNumber(33);
     EXPECT_EQ(gameBoxesShown(), std::vector<int>{12});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 0.50"));
     clickNumber(33);
-    EXPECT_TRUE(marked().empty());
     EXPECT_TRUE(gameBoxesShown().empty());
-    EXPECT_EQ(frm->LblSthles->text(), QStringLiteral("ΣΤΗΛΕΣ : 1"));
     EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 0.50"));
-    EXPECT_TRUE(prompts.log.isEmpty());
+    EXPECT_EQ(prompts.log.size(), 1); // the twelve-numbers message only
 }
 
-TEST_F(GameFrmTest, MultipliersAddUpInTheCostWithTheLocaleSeparator)
+TEST_F(GameFrmTest, BoxesPriceTheCouponOneDrawsBoxAtATime)
 {
-    clickMultiplier(2);
-    clickMultiplier(3);
-    EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 3}));
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 2.50"));
-    EXPECT_DOUBLE_EQ(state().couponValue, 2.5);
-    clickMultiplier(2);
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 1.50"));
+    struct Step {
+        const char *what;
+        std::function<void()> click;
+        const char *coupon;
+    };
+    const Step steps[] = {
+        {"a game box ignores clicks",
+         [&] { QTest::mouseClick(frm->Header3, Qt::LeftButton, {}, frm->Header3->cellRect(4).center()); },
+         "- / games - / x - / draws - / ΚΟΣΤΟΣ :"},
+        {"random has no price of its own", [&] { clickRandom(); }, "- / games - / x - / draws - / random / ΚΟΣΤΟΣ : 0.50"},
+        {"x2", [&] { clickMultiplier(2); }, "- / games - / x 2 / draws - / random / ΚΟΣΤΟΣ : 1.00"},
+        {"x2 and x3 add up", [&] { clickMultiplier(3); }, "- / games - / x 2,3 / draws - / random / ΚΟΣΤΟΣ : 2.50"},
+        {"x2 off", [&] { clickMultiplier(2); }, "- / games - / x 3 / draws - / random / ΚΟΣΤΟΣ : 1.50"},
+        {"10 draws", [&] { clickDraws(10); }, "- / games - / x 3 / draws 10 / random / ΚΟΣΤΟΣ : 15.00"},
+        {"50 while 10 are marked", [&] { clickDraws(50); }, "- / games - / x 3 / draws 10 / random / ΚΟΣΤΟΣ : 15.00"},
+        {"10 draws off", [&] { clickDraws(10); }, "- / games - / x 3 / draws - / random / ΚΟΣΤΟΣ : 1.50"},
+        {"50 draws", [&] { clickDraws(50); }, "- / games - / x 3 / draws 50 / random / ΚΟΣΤΟΣ : 75.00"},
+    };
+    for (const Step &s : steps) {
+        s.click();
+        EXPECT_EQ(coupon(), QString::fromUtf8(s.coupon)) << s.what;
+    }
+    EXPECT_DOUBLE_EQ(state().couponValue, 75.0);
+    EXPECT_TRUE(frm->Header6->isMarked(0) && state().slipMarks.random);
+    EXPECT_EQ(std::pair(state().slipMarks.drawColumn, state().slipMarks.drawRow), std::pair(2, 2));
+    clickRandom();
+    EXPECT_FALSE(state().randomBox || frm->Header6->isMarked(0));
 
+    // The locale's decimal separator, and no digit grouping: 200 draws x (3 + 20) x 0.50.
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-    clickMultiplier(2);
-    const QString text = cost();
     clickMultiplier(20);
+    clickDraws(50);
     clickDraws(200);
-    const QString big = cost();
+    const QString greek = cost();
     QLocale::setDefault(saved);
-    EXPECT_EQ(text, QStringLiteral("ΚΟΣΤΟΣ : 2,50"));
-    EXPECT_EQ(big, QStringLiteral("ΚΟΣΤΟΣ : 2500,00")); // no digit grouping
-}
-
-TEST_F(GameFrmTest, AnotherDrawsBoxCannotBeMarkedUntilTheFirstIsUnmarked)
-{
-    clickDraws(10);
-    EXPECT_EQ(drawsMarked(), std::vector<int>{10});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 5.00"));
-    clickDraws(50);
-    EXPECT_EQ(drawsMarked(), std::vector<int>{10});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 5.00"));
-    clickDraws(10);
-    EXPECT_TRUE(drawsMarked().empty());
-    clickDraws(50);
-    EXPECT_EQ(drawsMarked(), std::vector<int>{50});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 25.00"));
-    EXPECT_EQ(state().slipMarks.drawColumn, 2);
-    EXPECT_EQ(state().slipMarks.drawRow, 2);
-}
-
-TEST_F(GameFrmTest, RandomTogglesWithoutPriceAndGameBoxesIgnoreClicks)
-{
-    QTest::mouseClick(frm->Header3, Qt::LeftButton, {}, frm->Header3->cellRect(4).center());
-    EXPECT_TRUE(gameBoxesShown().empty());
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ :"));
-    clickRandom();
-    EXPECT_TRUE(state().randomBox);
-    EXPECT_TRUE(frm->Header6->isMarked(0));
-    EXPECT_TRUE(state().slipMarks.random);
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 0.50"));
-    clickRandom();
-    EXPECT_FALSE(state().randomBox);
-    EXPECT_FALSE(frm->Header6->isMarked(0));
+    EXPECT_EQ(greek, QStringLiteral("ΚΟΣΤΟΣ : 2300,00"));
 }
 
 TEST_F(GameFrmTest, PrintFillsTheSlipAndHandsLabelAndValueToThePreview)
@@ -276,16 +255,18 @@ TEST_F(GameFrmTest, PrintFillsTheSlipAndHandsLabelAndValueToThePreview)
 
 TEST_F(GameFrmTest, ClearAsksTwiceWithNoPreselected)
 {
+    const QString untouched = QStringLiteral("9 / games 12 / x 4 / draws 3 / random / ΚΟΣΤΟΣ : 6.00");
+    const QString cleared = QStringLiteral("- / games - / x - / draws - / ΚΟΣΤΟΣ :");
     struct Case {
         const char *name;
         std::vector<Button> answers;
-        bool cleared;
-        bool winningCleared;
+        QString coupon;
+        QString winning;
     };
     const std::vector<Case> cases{
-        {"No", {Button::No}, false, false},
-        {"Yes then No", {Button::Yes, Button::No}, true, false},
-        {"Yes then Yes", {Button::Yes, Button::Yes}, true, true},
+        {"No", {Button::No}, untouched, QStringLiteral("9")},
+        {"Yes then No", {Button::Yes, Button::No}, cleared, QStringLiteral("9")},
+        {"Yes then Yes", {Button::Yes, Button::Yes}, cleared, QStringLiteral("-")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -304,13 +285,8 @@ TEST_F(GameFrmTest, ClearAsksTwiceWithNoPreselected)
         EXPECT_EQ(prompts.lastDefault, Button::No);
         EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Yes, Button::No}));
 
-        EXPECT_EQ(marked().empty(), c.cleared);
-        EXPECT_EQ(multipliersMarked().empty(), c.cleared);
-        EXPECT_EQ(drawsMarked().empty(), c.cleared);
-        EXPECT_EQ(gameBoxesShown().empty(), c.cleared);
-        EXPECT_EQ(state().randomBox, !c.cleared);
-        EXPECT_EQ(state().winningColumn[0], c.winningCleared ? QStringLiteral("-") : QStringLiteral("9"));
-        EXPECT_EQ(cost(), c.cleared ? QStringLiteral("ΚΟΣΤΟΣ :") : QStringLiteral("ΚΟΣΤΟΣ : 6.00"));
+        EXPECT_EQ(coupon(), c.coupon);
+        EXPECT_EQ(state().winningColumn[0], c.winning);
     }
 }
 
@@ -322,83 +298,65 @@ TEST_F(GameFrmTest, SaveThenLoadGivesTheSameCoupon)
     clickMultiplier(20);
     clickDraws(6);
 
-    prompts.expectSaveFile(QDir(deltia()).filePath(QStringLiteral("my.game")), kFilter);
+    prompts.expectSaveFile(deltia(QStringLiteral("my.game")), kFilter);
     click(frm->BBtnSave);
-    EXPECT_EQ(prompts.lastFolder, deltia());
-    const QString saved = QDir(deltia()).filePath(QStringLiteral("my.game"));
-    EXPECT_EQ(test::readAll(saved), QByteArray("DKL=6\r\nPOLSTHS=0,8\r\n3,17,80\r\n"));
-
-    prompts.expectSaveFile(QDir(deltia()).filePath(QStringLiteral("second")), kFilter);
+    EXPECT_EQ(prompts.lastFolder, deltia().chopped(1));
+    EXPECT_EQ(test::readAll(deltia(QStringLiteral("my.game"))), QByteArray("DKL=6\r\nPOLSTHS=0,8\r\n3,17,80\r\n"));
+    prompts.expectSaveFile(deltia(QStringLiteral("second")), kFilter);
     click(frm->BBtnSave);
-    EXPECT_TRUE(QFileInfo::exists(QDir(deltia()).filePath(QStringLiteral("second.gak"))));
+    EXPECT_TRUE(QFileInfo::exists(deltia(QStringLiteral("second.gak"))));
 
     frm->ResetCoupon(true);
-    load(saved);
-    EXPECT_EQ(marked(), (std::vector<int>{3, 17, 80}));
-    EXPECT_EQ(multipliersMarked(), (std::vector<int>{2, 20}));
-    EXPECT_EQ(drawsMarked(), std::vector<int>{6});
-    EXPECT_EQ(gameBoxesShown(), std::vector<int>{10});
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 66.00"));
+    load(deltia(QStringLiteral("my.game")));
+    EXPECT_EQ(coupon(), QStringLiteral("3,17,80 / games 10 / x 2,20 / draws 6 / ΚΟΣΤΟΣ : 66.00"));
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   my"));
-    EXPECT_EQ(frm->gameLabel(), QStringLiteral("my"));
 }
 
-TEST_F(GameFrmTest, LoadingKeepsTheOptionsAlreadyOnTheCoupon)
-{
-    for (int n : {1, 2, 3})
-        clickNumber(n);
-    clickMultiplier(4);
-    clickDraws(3);
-    load(writeGame(QStringLiteral("two.gak"), "DKL=\r\nPOLSTHS=1\r\n5,12\r\n"));
-    EXPECT_EQ(marked(), (std::vector<int>{5, 12}));
-    EXPECT_EQ(multipliersMarked(), (std::vector<int>{3, 4}));
-    EXPECT_EQ(drawsMarked(), std::vector<int>{3});
-    // Game 3's box stays beside the loaded game 2's box.
-    EXPECT_EQ(gameBoxesShown(), (std::vector<int>{10, 11}));
-    EXPECT_EQ(cost(), QStringLiteral("ΚΟΣΤΟΣ : 10.50"));
-}
-
-TEST_F(GameFrmTest, GamesLoadIntoAnEmptyCoupon)
+TEST_F(GameFrmTest, GamesLoadOverWhatTheCouponAlreadyHas)
 {
     struct Case {
         const char *name;
         QByteArray bytes;
-        std::vector<int> numbers, boxes, draws;
-        QString cost;
+        bool optionsBefore; // numbers 1-3, x4 and 3 draws marked before the load
+        const char *coupon;
     };
     const std::vector<Case> cases{
-        {"Game.2.gak", "DKL=\r\nPOLSTHS=\r\n5,12\r\n", {5, 12}, {11}, {}, QStringLiteral("ΚΟΣΤΟΣ : 0.50")},
-        {"empty.gak", "DKL=20\r\nPOLSTHS=\r\n\r\n", {}, {}, {20}, QStringLiteral("ΚΟΣΤΟΣ : 10.00")},
-        {"many.gak", "DKL=\r\nPOLSTHS=\r\n1,2,3,4,5,6,7,8,9,10,11,12,13\r\n",
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}, {12}, {}, QStringLiteral("ΚΟΣΤΟΣ : 0.50")},
+        {"Game.2.gak", "DKL=\r\nPOLSTHS=\r\n5,12\r\n", false, "5,12 / games 11 / x - / draws - / ΚΟΣΤΟΣ : 0.50"},
+        {"empty.gak", "DKL=20\r\nPOLSTHS=\r\n\r\n", false, "- / games - / x - / draws 20 / ΚΟΣΤΟΣ : 10.00"},
+        {"many.gak", "DKL=\r\nPOLSTHS=\r\n1,2,3,4,5,6,7,8,9,10,11,12,13\r\n", false,
+         "1,2,3,4,5,6,7,8,9,10,11,12,13 / games 12 / x - / draws - / ΚΟΣΤΟΣ : 0.50"},
+        // The multipliers and draws stay and add up; game 3's box stays beside the loaded game 2's.
+        {"two.gak", "DKL=\r\nPOLSTHS=1\r\n5,12\r\n", true, "5,12 / games 10,11 / x 3,4 / draws 3 / ΚΟΣΤΟΣ : 10.50"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         frm->ResetCoupon(true);
+        if (c.optionsBefore) {
+            for (int n : {1, 2, 3})
+                clickNumber(n);
+            clickMultiplier(4);
+            clickDraws(3);
+        }
         prompts.log.clear();
         load(writeGame(QLatin1String(c.name), c.bytes));
-        EXPECT_EQ(marked(), c.numbers);
-        EXPECT_EQ(gameBoxesShown(), c.boxes);
-        EXPECT_EQ(drawsMarked(), c.draws);
-        EXPECT_TRUE(multipliersMarked().empty());
-        EXPECT_EQ(cost(), c.cost);
+        EXPECT_EQ(coupon(), QString::fromUtf8(c.coupon));
         EXPECT_EQ(prompts.log.size(), 1) << prompts.log.join('\n').toStdString(); // only the open dialog
     }
 
-    load(writeGame(QStringLiteral("Game.2.gak"), "DKL=\r\nPOLSTHS=\r\n5,12\r\n"));
+    // The label is the name up to its first dot, on the caption and on the printout.
+    load(deltia(QStringLiteral("Game.2.gak")));
     EXPECT_EQ(frm->windowTitle(), QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   Game"));
     click(frm->BtnPrint);
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews[0].label, QStringLiteral("Game"));
 }
 
-TEST_F(GameFrmTest, ABadGameFileEndsTheLoadInTheStandardErrorBox)
+TEST_F(GameFrmTest, BadMissingOrCancelledFilesAndEmptySavesChangeNothingMore)
 {
     clickNumber(60);
     const QString before = frm->windowTitle();
-    const QString bad = writeGame(QStringLiteral("bad.gak"), "DKL=4\r\nPOLSTHS=\r\n5,x,7\r\n");
-    prompts.expectOpenFile(bad, kFilter).expectMessage(QStringLiteral("'x' is not a valid integer value"),
-                                                       QStringLiteral("TARU"));
+    prompts.expectOpenFile(writeGame(QStringLiteral("bad.gak"), "DKL=4\r\nPOLSTHS=\r\n5,x,7\r\n"), kFilter)
+        .expectMessage(QStringLiteral("'x' is not a valid integer value"), QStringLiteral("TARU"));
     click(frm->BBtnOpen);
     EXPECT_TRUE(prompts.done());
     EXPECT_EQ(prompts.lastIcon, Icon::Error);
@@ -407,47 +365,26 @@ TEST_F(GameFrmTest, ABadGameFileEndsTheLoadInTheStandardErrorBox)
     EXPECT_EQ(drawsMarked(), std::vector<int>{4});
     EXPECT_EQ(frm->windowTitle(), before);
 
-    const QString missing = QDir(deltia()).filePath(QStringLiteral("gone.gak"));
-    prompts.expectOpenFile(missing, kFilter)
-        .expectMessage(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing),
+    prompts.expectOpenFile(deltia(QStringLiteral("gone.gak")), kFilter)
+        .expectMessage(QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(deltia(QStringLiteral("gone.gak"))),
                        QStringLiteral("TARU"));
     click(frm->BBtnOpen);
     EXPECT_TRUE(marked().empty()); // the board was cleared before reading
-}
 
-TEST_F(GameFrmTest, SaveWithoutNumbersOrACancelledOpenChangesNothing)
-{
     prompts.expectMessage(kNoNumbers, QStringLiteral("TARU"));
     click(frm->BBtnSave);
-    EXPECT_TRUE(QFileInfo(deltia()).isDir()); // only the folder is made
-    EXPECT_TRUE(QDir(deltia()).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(QDir(deltia()).entryList(QDir::Files), QStringList{QStringLiteral("bad.gak")});
 
     clickNumber(8);
     prompts.expectOpenFile(std::nullopt, kFilter);
     click(frm->BBtnOpen);
     EXPECT_EQ(marked(), std::vector<int>{8});
-    EXPECT_EQ(prompts.lastFolder, deltia());
 }
 
-TEST_F(GameFrmTest, BackClosesAndKeepsTheCouponUntilTheNextShow)
-{
-    clickNumber(21);
-    clickMultiplier(5);
-    click(frm->BtnBack);
-    EXPECT_FALSE(frm->isVisible());
-    EXPECT_EQ(frm->result(), QDialog::Accepted);
-    EXPECT_EQ(marked(), std::vector<int>{21});
-    EXPECT_EQ(multipliersMarked(), std::vector<int>{5});
-    frm->show();
-    EXPECT_TRUE(marked().empty());
-    EXPECT_TRUE(multipliersMarked().empty());
-}
+class FeatureWindowsGame : public test::ShellTest {};
 
-TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
+TEST_F(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
 {
-    QTemporaryDir dir;
-    ScriptedPrompts prompts;
-    AppContext context(AppPaths(dir.path()), prompts);
     FeatureWindows windows(context);
     windows.createLate();
     auto *game = FeatureWindows::as<TGameFrm>(windows.GameFrm);
@@ -463,12 +400,10 @@ TEST(FeatureWindowsGame, TheGameScreenHandsItsCouponToThePreviewWindow)
     });
     game->BtnPrintClick();
     // The real single-coupon preview got the game: no label yet, one column at 0.50.
-    auto *preview = ui::FeatureWindows::as<ui::TPrnPrevFrm>(windows.PrnPrevFrm);
+    auto *preview = FeatureWindows::as<TPrnPrevFrm>(windows.PrnPrevFrm);
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(captionShown, QStringLiteral("ΠΡΟΕΠΙΣΚΟΠΗΣΗ ΕΚΤΥΠΩΣΗΣ  ΑΞΙΑ : 0.50 E"));
-    EXPECT_EQ(preview->gameLabel(), QString());
     EXPECT_DOUBLE_EQ(preview->couponValue(), 0.5);
-    EXPECT_EQ(context.state.slipMarks.numbers, QStringLiteral("44"));
     ASSERT_FALSE(preview->shownMarks().isEmpty());
     EXPECT_EQ(preview->shownMarks().front().index, 44);
 }

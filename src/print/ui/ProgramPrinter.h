@@ -1,7 +1,7 @@
 #pragma once
 
 #include "window/AppContext.h"
-#include "print/ListPrintout.h"
+#include "print/ListPrint.h"
 #include "print/PrintJob.h"
 #include "print/ReportLayout.h"
 

@@ -3,7 +3,7 @@
 #include "window/AppContext.h"
 #include "window/SnapshotContent.h"
 #include "data/SystemFile.h"
-#include "print/ListPrintout.h"
+#include "print/ListPrint.h"
 
 #include <QDialog>
 

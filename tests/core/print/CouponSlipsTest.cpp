@@ -14,11 +14,7 @@ TEST(CouponSlips, EveryCouponOfAFileAsBatchPrintingMarksIt)
     QList<SlipJob> jobs;
     for (int i = 0; i < source.count; ++i)
         jobs.append(source.job(i));
-    EXPECT_EQ(jobs[0].marks.games, QStringLiteral("8"));
-    EXPECT_EQ(jobs[0].marks.multipliers, QStringLiteral("1,3"));
-    EXPECT_EQ(jobs[0].marks.numbers, QStringLiteral("3,17,25,60,77"));
-    EXPECT_EQ(jobs[0].marks.drawColumn, 2);
-    EXPECT_EQ(jobs[0].marks.drawRow, 0);
+    EXPECT_EQ(jobs[0].marks, (SlipMarks{"8", "1,3", false, "3,17,25,60,77", 2, 0}));
     EXPECT_EQ(jobs[1].marks.numbers, QStringLiteral("1,2,4,5"));
     EXPECT_EQ(jobs[2].marks.numbers, QString());
     for (int i = 0; i < 3; ++i) {

@@ -43,25 +43,21 @@ QByteArray defaultRecord()
 
 } // namespace
 
-TEST(PrinterProfile, DialogDefaultsSerialiseToTheExactRecord)
+TEST(PrinterProfile, DialogDefaultsAndTheShippedDefaultAreTheExactRecord)
 {
     EXPECT_EQ(SerialiseProfile(PrinterProfile{}), defaultRecord());
+    // The shipped default.tpr is the dialog's defaults saved as the default.
+    const QByteArray shipped =
+        test::readAll(QStringLiteral(TARU_TEST_DATA "/../../resources/") + kPrintersFolder + QLatin1Char('/') + kDefaultProfileFile);
+    EXPECT_EQ(shipped, SerialiseProfile(PrinterProfile{.printerName = kDefaultProfileEntry, .isDefault = true}));
 }
 
-TEST(PrinterProfile, EveryFieldLandsAtItsOffset)
+TEST(PrinterProfile, EveryFieldLandsAtItsOffsetAndReadsBack)
 {
-    PrinterProfile p;
-    p.message = QStringLiteral("Καλή τύχη");
-    p.printerName = QStringLiteral(" HP LaserJet ");
-    p.messageX = QStringLiteral("1,5");
-    p.slipTop = QStringLiteral("123.456"); // 7 characters fill the field
-    p.markChar = QStringLiteral("@");
-    p.markSize = 300;
-    p.messageSize = -2;
-    p.valueSize = 24;
-    p.isDefault = true;
-    p.bold = true;
-    p.slipPosition = kSlipLandscape;
+    const PrinterProfile p{.message = "Καλή τύχη", .printerName = " HP LaserJet ", .messageX = "1,5",
+                           .slipTop = "123.456", // 7 characters fill the field
+                           .markChar = "@", .markSize = 300, .messageSize = -2, .valueSize = 24, .isDefault = true,
+                           .bold = true, .slipPosition = kSlipLandscape};
     const QByteArray r = SerialiseProfile(p);
     ASSERT_EQ(r.size(), 284);
     EXPECT_EQ(r.mid(0, 10), QByteArray("\x09\xCA\xE1\xEB\xDE\x20\xF4\xFD\xF7\xE7")); // Windows-1253
@@ -73,15 +69,12 @@ TEST(PrinterProfile, EveryFieldLandsAtItsOffset)
     EXPECT_EQ(r.mid(272, 4), QByteArray("\xFE\xFF\xFF\xFF", 4));
     EXPECT_EQ(r.mid(276, 4), QByteArray("\x18\x00\x00\x00", 4));
     EXPECT_EQ(r.mid(280, 4), QByteArray("\x01\x01\x01\x00", 4));
+    EXPECT_EQ(ParseProfile(r), p);
 }
 
-TEST(PrinterProfile, LongTextsAreCutToTheirFields)
+TEST(PrinterProfile, LongTextsAreCutToTheirFieldsAndShortRecordsDoNotParse)
 {
-    PrinterProfile p;
-    p.message = QString(150, QLatin1Char('m'));
-    p.slipLeft = QStringLiteral("123456789");
-    p.markChar = QStringLiteral("XY");
-    const QByteArray r = SerialiseProfile(p);
+    const QByteArray r = SerialiseProfile({.message = QString(150, QLatin1Char('m')), .slipLeft = "123456789", .markChar = "XY"});
     EXPECT_EQ(static_cast<unsigned char>(r.at(0)), 100);
     EXPECT_EQ(static_cast<unsigned char>(r.at(101)), 0); // the printer name starts unharmed
     const auto back = ParseProfile(r);
@@ -89,30 +82,10 @@ TEST(PrinterProfile, LongTextsAreCutToTheirFields)
     EXPECT_EQ(back->message, QString(100, QLatin1Char('m')));
     EXPECT_EQ(back->slipLeft, QStringLiteral("1234567"));
     EXPECT_EQ(back->markChar, QStringLiteral("X"));
-}
 
-TEST(PrinterProfile, BytesRoundTripExactly)
-{
-    PrinterProfile p;
-    p.message = QStringLiteral("ΠΡΑΚΤΟΡΕΙΟ ΑΛΦΑ");
-    p.printerName = QStringLiteral("Epson LX-350");
-    p.valueY = QStringLiteral("12,75");
-    p.messageSize = 14;
-    p.bold = true;
-    p.slipPosition = kSlipLandscape;
-    const QByteArray bytes = SerialiseProfile(p);
-    const auto parsed = ParseProfile(bytes);
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(*parsed, p);
-    EXPECT_EQ(SerialiseProfile(*parsed), bytes);
-}
-
-TEST(PrinterProfile, ShortRecordsDoNotParse)
-{
     EXPECT_FALSE(ParseProfile(defaultRecord().left(283)));
     EXPECT_TRUE(ParseProfile(defaultRecord() + QByteArray("more")));
-    PrinterProfile kept;
-    kept.message = QStringLiteral("kept");
+    PrinterProfile kept{.message = "kept"};
     EXPECT_FALSE(ParseOldProfile(QByteArray(259, '\0'), kept));
     EXPECT_EQ(kept.message, QStringLiteral("kept"));
 }
@@ -132,172 +105,107 @@ TEST(PrinterProfile, OldLayoutKeepsTheFieldsItLacks)
     old[252] = 9;
     old[256] = 1;
     old[257] = 1;
-
-    PrinterProfile shown;
-    shown.valueX = QStringLiteral("5");
-    shown.valueY = QStringLiteral("15");
-    shown.messageSize = 12;
-    shown.valueSize = 16;
-    shown.slipPosition = kSlipLandscape;
+    // Not in the old layout: the value line, the text sizes and the slip position stay as shown.
+    PrinterProfile shown{.valueX = "5", .valueY = "15", .messageSize = 12, .valueSize = 16, .slipPosition = kSlipLandscape};
     ASSERT_TRUE(ParseOldProfile(old, shown));
-    EXPECT_EQ(shown.message, QStringLiteral("Old message"));
-    EXPECT_EQ(shown.printerName, QStringLiteral("Old printer"));
-    EXPECT_EQ(shown.messageX, QStringLiteral("2"));
-    EXPECT_EQ(shown.messageY, QStringLiteral("3"));
-    EXPECT_EQ(shown.slipLeft, QStringLiteral("21"));
-    EXPECT_EQ(shown.slipTop, QStringLiteral("31"));
-    EXPECT_EQ(shown.pitchX, QStringLiteral("4,1"));
-    EXPECT_EQ(shown.pitchY, QStringLiteral("4,2"));
-    EXPECT_EQ(shown.markChar, QStringLiteral("O"));
-    EXPECT_EQ(shown.markSize, 9);
-    EXPECT_TRUE(shown.isDefault);
-    EXPECT_TRUE(shown.bold);
-    // Not in the old layout: as they were.
-    EXPECT_EQ(shown.valueX, QStringLiteral("5"));
-    EXPECT_EQ(shown.valueY, QStringLiteral("15"));
-    EXPECT_EQ(shown.messageSize, 12);
-    EXPECT_EQ(shown.valueSize, 16);
-    EXPECT_EQ(shown.slipPosition, kSlipLandscape);
+    EXPECT_EQ(shown, (PrinterProfile{.message = "Old message", .printerName = "Old printer", .messageX = "2",
+                                     .messageY = "3", .valueX = "5", .valueY = "15", .slipLeft = "21", .slipTop = "31",
+                                     .pitchX = "4,1", .pitchY = "4,2", .markChar = "O", .markSize = 9, .messageSize = 12,
+                                     .valueSize = 16, .isDefault = true, .bold = true, .slipPosition = kSlipLandscape}));
 }
 
 TEST(PrinterProfile, StoredSizesSelectTheirListEntry)
 {
-    EXPECT_EQ(ProfileSizeIndex(6), 0);
-    EXPECT_EQ(ProfileSizeIndex(7), 1);
-    EXPECT_EQ(ProfileSizeIndex(12), 6);
-    EXPECT_EQ(ProfileSizeIndex(14), 7);
-    EXPECT_EQ(ProfileSizeIndex(24), 12);
+    for (const auto &[size, index] : {std::pair{6, 0}, {7, 1}, {12, 6}, {14, 7}, {24, 12}})
+        EXPECT_EQ(ProfileSizeIndex(size), index) << size;
     for (int missing : {13, 5, 25, 0, 15, -7})
         EXPECT_FALSE(ProfileSizeIndex(missing)) << missing;
 }
 
-TEST(LoadForPrinting, ConvertsWithTheSlipFactor)
+TEST(LoadForPrinting, ConvertsWithTheSlipFactorAndMeasuresLandscapeFromTheBottomEdge)
 {
-    const ProfileLoad load = LoadForPrinting(defaultRecord(), 600, 300, 7000, QLocale::c());
-    ASSERT_TRUE(load.ok()) << load.error.toStdString();
-    const SlipGeometry &g = *load.geometry;
-    EXPECT_EQ(load.orientation, PageOrientation::Portrait);
-    EXPECT_DOUBLE_EQ(g.slipLeft, 19 * 600 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.slipTop, 30 * 300 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.pitchX, 4 * 600 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.pitchY, 4 * 300 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.messageX, 600 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.messageY, 0.0);
-    EXPECT_DOUBLE_EQ(g.valueX, 600 * 0.03939);
-    EXPECT_DOUBLE_EQ(g.valueY, 12 * 300 * 0.03939);
-    EXPECT_NE(g.slipLeft, 19 * 600 / 25.4);
-    EXPECT_EQ(g.message, QStringLiteral("Extra5"));
-    EXPECT_EQ(g.markChar, QStringLiteral("X"));
-    EXPECT_EQ(g.markSize, 7);
-    EXPECT_FALSE(g.bold);
-}
-
-TEST(LoadForPrinting, LandscapeMeasuresFromTheBottomEdge)
-{
-    PrinterProfile p;
-    p.slipPosition = kSlipLandscape;
-    const ProfileLoad load = LoadForPrinting(SerialiseProfile(p), 600, 600, 6000, QLocale::c());
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.orientation, PageOrientation::Landscape);
-    EXPECT_NEAR(load.geometry->slipTop, 5290.98, 1e-9);
-    EXPECT_DOUBLE_EQ(load.geometry->messageY, 6000.0);
-    EXPECT_DOUBLE_EQ(load.geometry->valueY, 6000 - 12 * 600 * 0.03939);
-    EXPECT_DOUBLE_EQ(load.geometry->slipLeft, 19 * 600 * 0.03939); // X fields stay
-}
-
-TEST(LoadForPrinting, OtherSlipPositionsLeaveOrientationAndValues)
-{
-    PrinterProfile p;
-    p.slipPosition = 2;
-    const ProfileLoad load = LoadForPrinting(SerialiseProfile(p), 600, 600, 6000, QLocale::c());
-    ASSERT_TRUE(load.ok());
-    EXPECT_EQ(load.orientation, PageOrientation::Unchanged);
-    EXPECT_DOUBLE_EQ(load.geometry->slipTop, 30 * 600 * 0.03939);
+    const double dotsX = 600 * 0.03939, dotsY = 300 * 0.03939; // per millimetre
+    struct Case {
+        std::uint8_t slipPosition;
+        PageOrientation orientation;
+        double slipTop, messageY, valueY;
+    };
+    const Case cases[] = {
+        {kSlipPortrait, PageOrientation::Portrait, 30 * dotsY, 0, 12 * dotsY},
+        {kSlipLandscape, PageOrientation::Landscape, 7000 - 30 * dotsY, 7000, 7000 - 12 * dotsY},
+        {2, PageOrientation::Unchanged, 30 * dotsY, 0, 12 * dotsY}, // a position the dialog does not offer
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("default.tpr"));
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.slipPosition));
+        ASSERT_TRUE(test::writeAll(path, SerialiseProfile({.markChar = "#", .bold = true, .slipPosition = c.slipPosition})));
+        const ProfileLoad load = LoadForPrinting(path, 600, 300, 7000, QLocale::c());
+        ASSERT_TRUE(load.ok()) << load.error.toStdString();
+        const SlipGeometry &g = *load.geometry;
+        EXPECT_EQ(load.orientation, c.orientation);
+        EXPECT_DOUBLE_EQ(g.slipLeft, 19 * dotsX); // X fields never turn
+        EXPECT_DOUBLE_EQ(g.slipTop, c.slipTop);
+        EXPECT_DOUBLE_EQ(g.pitchX, 4 * dotsX);
+        EXPECT_DOUBLE_EQ(g.pitchY, 4 * dotsY);
+        EXPECT_DOUBLE_EQ(g.messageX, dotsX);
+        EXPECT_DOUBLE_EQ(g.messageY, c.messageY);
+        EXPECT_DOUBLE_EQ(g.valueX, dotsX);
+        EXPECT_DOUBLE_EQ(g.valueY, c.valueY);
+        EXPECT_EQ(std::tuple(g.message, g.markChar, g.markSize, g.bold), std::tuple(QStringLiteral("Extra5"), QStringLiteral("#"), 7, true));
+    }
+    // 30 mm up from the bottom of a 6000-dot page at 600 dpi.
+    EXPECT_NEAR(LoadForPrinting(SerialiseProfile({.slipPosition = kSlipLandscape}), 600, 600, 6000, QLocale::c()).geometry->slipTop,
+                5290.98, 1e-9);
 }
 
 TEST(LoadForPrinting, DecimalCommaReadsInAnyLocale)
 {
-    PrinterProfile p;
-    p.slipLeft = QStringLiteral("19,5");
-    p.pitchY = QStringLiteral("4.25");
-    const QByteArray bytes = SerialiseProfile(p);
+    const QByteArray bytes = SerialiseProfile({.slipLeft = "19,5", .pitchY = "4.25"});
     const ProfileLoad point = LoadForPrinting(bytes, 100, 100, 1000, QLocale::c());
     ASSERT_TRUE(point.ok()) << point.error.toStdString();
     EXPECT_DOUBLE_EQ(point.geometry->slipLeft, 19.5 * 100 * 0.03939);
     EXPECT_DOUBLE_EQ(point.geometry->pitchY, 4.25 * 100 * 0.03939);
-
-    p.pitchY = QStringLiteral("4");
-    const ProfileLoad comma = LoadForPrinting(SerialiseProfile(p), 100, 100, 1000, QLocale(QLocale::Greek, QLocale::Greece));
+    const ProfileLoad comma =
+        LoadForPrinting(SerialiseProfile({.slipLeft = "19,5"}), 100, 100, 1000, QLocale(QLocale::Greek, QLocale::Greece));
     ASSERT_TRUE(comma.ok()) << comma.error.toStdString();
     EXPECT_DOUBLE_EQ(comma.geometry->slipLeft, 19.5 * 100 * 0.03939);
 }
 
-TEST(LoadForPrinting, FailuresNameTheirMessageAndKind)
+TEST(LoadForPrinting, DamagedRecordsAndDistancesNoPageCanHaveFailTheLoad)
 {
-    const ProfileLoad shortFile = LoadForPrinting(defaultRecord().left(260), 600, 600, 6000, QLocale::c());
-    EXPECT_FALSE(shortFile.ok());
-    EXPECT_EQ(shortFile.error,
-              QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο. Read beyond end of fileFileError"));
-
-    PrinterProfile p;
-    p.pitchX = QStringLiteral("4mm");
-    const ProfileLoad notNumber = LoadForPrinting(SerialiseProfile(p), 600, 600, 6000, QLocale::c());
-    EXPECT_FALSE(notNumber.ok());
-    EXPECT_EQ(notNumber.error, QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο. "
-                                              "'4mm' is not a valid floating point valueConversionError"));
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        const char *error; // after the load error's prefix; nullptr: loads
+    };
+    const auto distance = [](const char *text) { return SerialiseProfile({.slipTop = text}); };
+    const auto size = [](std::int32_t value) { return SerialiseProfile({.valueSize = value}); };
+    const Case cases[] = {
+        {"short file", defaultRecord().left(260), "Read beyond end of fileFileError"},
+        {"4mm", SerialiseProfile({.pitchX = "4mm"}), "'4mm' is not a valid floating point valueConversionError"},
+        {"inf", distance("inf"), "'inf' is not a distance from -2000 to 2000 mmRangeError"},
+        {"-inf", distance("-inf"), "'-inf' is not a distance from -2000 to 2000 mmRangeError"},
+        {"nan", distance("nan"), "'nan' is not a distance from -2000 to 2000 mmRangeError"},
+        {"1e300", distance("1e300"), "'1e300' is not a distance from -2000 to 2000 mmRangeError"},
+        {"2000.01", distance("2000.01"), "'2000.01' is not a distance from -2000 to 2000 mmRangeError"},
+        {"-2000", distance("-2000"), nullptr},
+        {"2000", distance("2000"), nullptr},
+        {"size 0", size(0), "Character size 0 is outside 1..200RangeError"},
+        {"size 2000000000", size(2000000000), "Character size 2000000000 is outside 1..200RangeError"},
+        {"size 200", size(200), nullptr},
+    };
+    for (const Case &c : cases) {
+        const ProfileLoad load = LoadForPrinting(c.bytes, 600, 600, 6000, QLocale::c());
+        EXPECT_EQ(load.ok(), !c.error) << c.name << " " << load.error.toStdString();
+        EXPECT_EQ(load.error, c.error ? kProfileLoadError + QString::fromLatin1(c.error) : QString()) << c.name;
+    }
 
     QTemporaryDir dir;
     const ProfileLoad missing = LoadForPrinting(dir.filePath(QStringLiteral("default.tpr")), 600, 600, 6000, QLocale::c());
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.error.startsWith(kProfileLoadError + QStringLiteral("Cannot open file"))) << missing.error.toStdString();
     EXPECT_TRUE(missing.error.endsWith(QStringLiteral("FileError")));
-}
-
-TEST(LoadForPrinting, ReadsAProfileFile)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("default.tpr"));
-    PrinterProfile p;
-    p.bold = true;
-    p.markChar = QStringLiteral("#");
-    ASSERT_TRUE(test::writeAll(path, SerialiseProfile(p)));
-    const ProfileLoad load = LoadForPrinting(path, 600, 600, 6000, QLocale::c());
-    ASSERT_TRUE(load.ok());
-    EXPECT_TRUE(load.geometry->bold);
-    EXPECT_EQ(load.geometry->markChar, QStringLiteral("#"));
-}
-
-TEST(LoadForPrinting, DistancesAndSizesNoPageCanHaveFailTheLoad)
-{
-    struct Case {
-        const char *distance;
-        std::int32_t size;
-        const char *error; // after the load error's prefix; nullptr: loads
-    };
-    const Case cases[] = {
-        {"inf", 7, "'inf' is not a distance from -2000 to 2000 mmRangeError"},
-        {"-inf", 7, "'-inf' is not a distance from -2000 to 2000 mmRangeError"},
-        {"nan", 7, "'nan' is not a distance from -2000 to 2000 mmRangeError"},
-        {"1e300", 7, "'1e300' is not a distance from -2000 to 2000 mmRangeError"},
-        {"2000.01", 7, "'2000.01' is not a distance from -2000 to 2000 mmRangeError"},
-        {"-2000", 7, nullptr},
-        {"2000", 7, nullptr},
-        {"30", 0, "Character size 0 is outside 1..200RangeError"},
-        {"30", 2000000000, "Character size 2000000000 is outside 1..200RangeError"},
-        {"30", 200, nullptr},
-    };
-    for (const Case &c : cases) {
-        PrinterProfile p;
-        p.slipTop = QString::fromLatin1(c.distance);
-        p.valueSize = c.size;
-        const ProfileLoad load = LoadForPrinting(SerialiseProfile(p), 600, 600, 6000, QLocale::c());
-        if (!c.error) {
-            EXPECT_TRUE(load.ok()) << c.distance << " " << load.error.toStdString();
-            continue;
-        }
-        EXPECT_FALSE(load.ok()) << c.distance;
-        EXPECT_EQ(load.error, kProfileLoadError + QString::fromLatin1(c.error)) << c.distance;
-    }
 }
 
 TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
@@ -316,22 +224,10 @@ TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
     };
     for (const Case &c : cases) {
         QTemporaryDir dir;
-        PrinterProfile p;
-        p.printerName = QString::fromLatin1(c.name);
-        p.isDefault = c.isDefault;
+        const PrinterProfile p{.printerName = c.name, .isDefault = c.isDefault};
         EXPECT_EQ(SaveProfile(dir.path(), p), c.result) << c.name;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name), c.files) << c.name;
         for (const QString &file : c.files)
             EXPECT_EQ(test::readAll(dir.filePath(file)), SerialiseProfile(p)) << c.name;
     }
-}
-
-TEST(PrinterProfile, TheShippedDefaultProfileIsTheDialogDefaultsSavedAsTheDefault)
-{
-    PrinterProfile expected;
-    expected.printerName = kDefaultProfileEntry;
-    expected.isDefault = true;
-    const QByteArray shipped =
-        test::readAll(QStringLiteral(TARU_TEST_DATA "/../../resources/") + kPrintersFolder + QLatin1Char('/') + kDefaultProfileFile);
-    EXPECT_EQ(shipped, SerialiseProfile(expected));
 }

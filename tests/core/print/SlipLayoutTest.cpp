@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <tuple>
 
 using namespace taru;
 
@@ -33,11 +35,11 @@ SlipGeometry grid()
     return g;
 }
 
-SlipMarks numbers(const QString &list)
+SlipMarks slip(const char *numbers, const char *games = "", const char *multipliers = "", int drawColumn = 0,
+               int drawRow = 0)
 {
-    SlipMarks m;
-    m.numbers = list;
-    return m;
+    return SlipMarks{QString::fromLatin1(games), QString::fromLatin1(multipliers), false, QString::fromLatin1(numbers),
+                     drawColumn, drawRow};
 }
 
 QList<SlipItem> marksOf(const SlipMarks &m, SlipVariant v)
@@ -57,205 +59,112 @@ QList<SlipBlock> blockOrder(const QList<SlipItem> &items)
 
 } // namespace
 
-TEST(SlipLayout, RunningCorrectionAcrossARow)
+TEST(SlipLayout, EveryMarkLandsOnItsCellWithTheRunningCorrection)
 {
-    const auto marks = marksOf(numbers(QStringLiteral("1,2,3,4")), SlipVariant::A);
-    ASSERT_EQ(marks.size(), 4);
-    const double expected[] = {1000.0, 1100.15, 1200.30, 1308.30};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(marks[i].exactX, expected[i], 1e-9) << i;
-        EXPECT_DOUBLE_EQ(marks[i].exactY, 2000.0);
-    }
-    EXPECT_EQ(marks[1].x, 1100);
-    EXPECT_EQ(marks[3].x, 1308);
-}
-
-TEST(SlipLayout, CornerNumbersLandInTheCornerCells)
-{
-    const auto marks = marksOf(numbers(QStringLiteral("80,11,10,1")), SlipVariant::A);
-    ASSERT_EQ(marks.size(), 4);
-    struct Cell { int number; double k, r; };
-    const Cell cells[] = {{1, 0, 0}, {10, 9, 0}, {11, 0, 1}, {80, 9, 7}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(marks[i].index, cells[i].number);
-        EXPECT_EQ(marks[i].k, cells[i].k) << cells[i].number;
-        EXPECT_EQ(marks[i].r, cells[i].r) << cells[i].number;
-        EXPECT_DOUBLE_EQ(marks[i].exactY, 2000 + 50 * cells[i].r);
-    }
-}
-
-TEST(SlipLayout, RowWithOnlyColumnTenTakesTheExtraLeftOver)
-{
-    // After number 3 (a multiple of 3) extra is 8; row 2 starts with sum 0 and keeps it.
-    const auto marks = marksOf(numbers(QStringLiteral("3,20")), SlipVariant::A);
-    ASSERT_EQ(marks.size(), 2);
-    EXPECT_NEAR(marks[1].exactX, 1000 + 900 + 8, 1e-9);
-    // After number 2 extra is 0.15, sum 0 at the new row.
-    const auto other = marksOf(numbers(QStringLiteral("1,2,20")), SlipVariant::A);
-    EXPECT_NEAR(other[2].exactX, 1000 + 900 + 0.15, 1e-9);
-}
-
-TEST(SlipLayout, GameBoxesPerVariant)
-{
-    struct Case {
-        const char *games;
-        SlipVariant variant;
-        std::vector<std::pair<double, double>> kr;
+    // The correction adds 0.0015 x pitch after each box and 0.08 x pitch after every third one;
+    // it restarts with each row of numbers, carrying over the last box's extra.
+    struct Mark {
+        int index;
+        double k, r, exactX;
     };
+    struct Case {
+        const char *name;
+        SlipMarks marks;
+        SlipVariant variant;
+        std::vector<Mark> expected;
+    };
+    using V = SlipVariant;
     const Case cases[] = {
-        {"7", SlipVariant::A, {{2, -2}}},
-        {"7", SlipVariant::BProducedSystem, {{2, -2}}},
-        {"7", SlipVariant::BFromFile, {{2, -2}}},
-        {"7", SlipVariant::L, {{6, -3}}},
-        {"1,6,12", SlipVariant::A, {{2, -3}, {7, -3}, {7, -2}}},
+        {"across a row", slip("1,2,3,4"), V::A, {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}, {3, 2, 0, 1200.30}, {4, 3, 0, 1308.30}}},
+        {"corner cells", slip("80,11,10,1"), V::A,
+         {{1, 0, 0, 1000}, {10, 9, 0, 1900.15}, {11, 0, 1, 1000.15}, {80, 9, 7, 1900.15}}},
+        {"a row with only column ten after a multiple of 3", slip("3,20"), V::A, {{3, 2, 0, 1200}, {20, 9, 1, 1908}}},
+        {"a row with only column ten after 2", slip("1,2,20"), V::A,
+         {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}, {20, 9, 1, 1900.15}}},
+        {"entries A mark nothing", slip("A, A, 5"), V::A, {{5, 4, 0, 1400}}},
+        {"only A", slip("A"), V::A, {}},
+        {"empty", slip(""), V::A, {}},
+        {"game box, A", slip("", "7"), V::A, {{7, 2, -2, 1200}}},
+        {"game box, produced system: corrected from the start", slip("", "7"), V::BProducedSystem, {{7, 2, -2, 1200.15}}},
+        {"game box, from a file", slip("", "7"), V::BFromFile, {{7, 2, -2, 1200}}},
+        {"game box, L: one row", slip("", "7"), V::L, {{7, 6, -3, 1600}}},
+        {"game boxes in two rows", slip("", "1,6,12"), V::A, {{1, 2, -3, 1200}, {6, 7, -3, 1700.15}, {12, 7, -2, 1708.15}}},
+        {"draws box, never corrected on the slip", slip("1,2", "", "", 2, 4), V::A,
+         {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}, {24, 39.5, 12, 4950}}},
+        {"draws box, L: corrected", slip("1,2", "", "", 2, 4), V::L,
+         {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}, {24, 11, 5, 2100.15}}},
+        {"draws box, L: the multiplier after it sees the same correction", slip("1,2", "", "1", 2, 4), V::L,
+         {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}, {24, 11, 5, 2100.15}, {1, 3, 10, 1300.15}}},
+        {"no consecutive draws, no box", slip("1,2", "", "", 0, 4), V::A, {{1, 0, 0, 1000}, {2, 1, 0, 1100.15}}},
+        {"multipliers, A", slip("1", "", "1,2"), V::A, {{1, 0, 0, 1000}, {1, 1, 9, 1100.15}, {2, 2, 9, 1200.30}}},
+        {"multipliers, produced system", slip("1", "", "1,2"), V::BProducedSystem,
+         {{1, 0, 0, 1000.15}, {1, 3, 10, 1300.15}, {2, 4, 10, 1400.30}}},
+        {"multipliers, from a file: not corrected", slip("1", "", "1,2"), V::BFromFile,
+         {{1, 0, 0, 1000}, {1, 3, 10, 1300}, {2, 4, 10, 1400}}},
     };
     for (const Case &c : cases) {
-        SlipMarks m;
-        m.games = QLatin1String(c.games);
-        const auto marks = marksOf(m, c.variant);
-        std::vector<std::pair<double, double>> kr;
-        for (const SlipItem &item : marks) {
-            kr.emplace_back(item.k, item.r);
-            EXPECT_EQ(item.y, 2000 + 50 * item.r) << c.games;
+        SCOPED_TRACE(c.name);
+        const auto marks = marksOf(c.marks, c.variant);
+        ASSERT_EQ(marks.size(), static_cast<qsizetype>(c.expected.size()));
+        for (int i = 0; i < marks.size(); ++i) {
+            const Mark &e = c.expected[static_cast<std::size_t>(i)];
+            EXPECT_EQ(std::tuple(marks[i].index, marks[i].k, marks[i].r), std::tuple(e.index, e.k, e.r)) << i;
+            EXPECT_NEAR(marks[i].exactX, e.exactX, 1e-9) << i;
+            EXPECT_DOUBLE_EQ(marks[i].exactY, 2000 + 50 * e.r) << i;
+            EXPECT_EQ(marks[i].x, RoundHalfEven(e.exactX)) << i;
+            EXPECT_EQ(marks[i].y, RoundHalfEven(2000 + 50 * e.r)) << i;
         }
-        EXPECT_EQ(kr, c.kr) << c.games << " variant " << static_cast<int>(c.variant);
     }
-    SlipMarks seven;
-    seven.games = QStringLiteral("7");
-    EXPECT_EQ(marksOf(seven, SlipVariant::L).at(0).x, 1600);
-}
-
-TEST(SlipLayout, DrawsBoxPerVariant)
-{
-    SlipMarks m;
-    m.numbers = QStringLiteral("1,2");
-    m.drawColumn = 2;
-    m.drawRow = 4;
-    const auto a = marksOf(m, SlipVariant::A);
-    ASSERT_EQ(a.size(), 3);
-    EXPECT_EQ(a[2].block, SlipBlock::Draws);
-    EXPECT_EQ(a[2].k, 39.5);
-    EXPECT_EQ(a[2].r, 12);
-    EXPECT_DOUBLE_EQ(a[2].exactX, 1000 + 3950); // never corrected on the slip
-    EXPECT_EQ(a[2].y, 2600);
-
-    const auto l = marksOf(m, SlipVariant::L);
-    ASSERT_EQ(l.size(), 3);
-    EXPECT_EQ(l[2].k, 11);
-    EXPECT_EQ(l[2].r, 5);
-    // Corrected: extra 0.15, and sum back to 0 since the later number rows each reset it.
-    EXPECT_NEAR(l[2].exactX, 1000 + 1100 + 0.15, 1e-9);
-
-    // The draws box does not advance the correction: the multiplier after it sees the same.
-    m.multipliers = QStringLiteral("1");
-    const auto l2 = marksOf(m, SlipVariant::L);
-    ASSERT_EQ(l2.size(), 4);
-    EXPECT_NEAR(l2[3].exactX, 1000 + 300 + 0.15, 1e-9);
-
-    m.drawColumn = 0;
-    EXPECT_EQ(marksOf(m, SlipVariant::A).size(), 3); // no box without consecutive draws
-}
-
-TEST(SlipLayout, EntriesAMarkNothing)
-{
-    const auto marks = marksOf(numbers(QStringLiteral("A, A, 5")), SlipVariant::A);
-    ASSERT_EQ(marks.size(), 1);
-    EXPECT_EQ(marks[0].index, 5);
-    EXPECT_EQ(marks[0].k, 4);
-    EXPECT_TRUE(marksOf(numbers(QStringLiteral("A")), SlipVariant::A).isEmpty());
-    EXPECT_TRUE(marksOf(numbers(QString()), SlipVariant::A).isEmpty());
 }
 
 TEST(SlipLayout, BadEntriesStopBeforeAnythingIsDrawn)
 {
-    struct Case { const char *games, *multipliers, *numbers; int drawColumn; const char *kind; };
+    struct Case { SlipMarks marks; const char *kind; };
     const Case cases[] = {
-        {"", "", "81", 0, "RangeError"},   {"", "", "0", 0, "RangeError"},   {"", "", "1,x", 0, "ConversionError"},
-        {"13", "", "", 0, "RangeError"},   {"0", "", "", 0, "RangeError"},   {"", "10", "", 0, "RangeError"},
-        {"", "0", "", 0, "RangeError"},    {"", "", "a", 0, "ConversionError"}, {"", "", "", 3, "RangeError"},
+        {slip("81"), "RangeError"},        {slip("0"), "RangeError"},         {slip("1,x"), "ConversionError"},
+        {slip("", "13"), "RangeError"},    {slip("", "0"), "RangeError"},     {slip("", "", "10"), "RangeError"},
+        {slip("", "", "0"), "RangeError"}, {slip("a"), "ConversionError"},    {slip("", "", "", 3), "RangeError"},
     };
     for (const Case &c : cases) {
-        SlipMarks m;
-        m.games = QString::fromLatin1(c.games);
-        m.multipliers = QString::fromLatin1(c.multipliers);
-        m.numbers = QString::fromLatin1(c.numbers);
-        m.drawColumn = c.drawColumn;
         try {
-            ParseSlipMarks(m);
-            ADD_FAILURE() << "accepted " << c.games << "|" << c.multipliers << "|" << c.numbers;
+            ParseSlipMarks(c.marks);
+            ADD_FAILURE() << "accepted " << c.marks.games.toStdString() << "|" << c.marks.multipliers.toStdString() << "|"
+                          << c.marks.numbers.toStdString() << "|" << c.marks.drawColumn;
         } catch (const AppError &e) {
-            EXPECT_EQ(e.kind(), QString::fromLatin1(c.kind)) << c.numbers;
+            EXPECT_EQ(e.kind(), QString::fromLatin1(c.kind)) << c.marks.numbers.toStdString();
         }
     }
-    SlipMarks edges;
-    edges.numbers = QStringLiteral("1,80");
-    edges.games = QStringLiteral("1,12");
-    edges.multipliers = QStringLiteral("1,9");
-    EXPECT_NO_THROW(ParseSlipMarks(edges));
+    EXPECT_NO_THROW(ParseSlipMarks(slip("1,80", "1,12", "1,9")));
 
     // Printing: the error escapes before the canvas is touched.
     RecordingCanvas canvas;
-    EXPECT_THROW(PrintSlips(canvas, {SlipJob{numbers(QStringLiteral("81")), {}}}, SlipVariant::A, {}), RangeError);
+    EXPECT_THROW(PrintSlips(canvas, {SlipJob{slip("81"), {}}}, SlipVariant::A, {}), RangeError);
     EXPECT_TRUE(canvas.calls.isEmpty());
 }
 
 TEST(SlipLayout, BlockOrderPerVariant)
 {
-    SlipMarks m;
-    m.games = QStringLiteral("8");
-    m.multipliers = QStringLiteral("2");
-    m.numbers = QStringLiteral("5,15");
-    m.drawColumn = 1;
-    m.drawRow = 0;
     using B = SlipBlock;
-    const auto layoutA = LayoutSlip(ParseSlipMarks(m), grid(), SlipVariant::A, QStringLiteral("v"));
-    EXPECT_EQ(blockOrder(layoutA.items), (QList<B>{B::Message, B::ValueLine, B::GameBoxes, B::Numbers, B::Draws, B::Multipliers}));
-    for (SlipVariant v : {SlipVariant::BProducedSystem, SlipVariant::BFromFile}) {
-        const auto layout = LayoutSlip(ParseSlipMarks(m), grid(), v, QStringLiteral("v"));
-        EXPECT_EQ(blockOrder(layout.items),
-                  (QList<B>{B::Message, B::ValueLine, B::Numbers, B::Draws, B::GameBoxes, B::Multipliers}));
+    const QList<B> variantB{B::Message, B::ValueLine, B::Numbers, B::Draws, B::GameBoxes, B::Multipliers};
+    const std::pair<SlipVariant, QList<B>> cases[] = {
+        {SlipVariant::A, {B::Message, B::ValueLine, B::GameBoxes, B::Numbers, B::Draws, B::Multipliers}},
+        {SlipVariant::BProducedSystem, variantB},
+        {SlipVariant::BFromFile, variantB},
+        {SlipVariant::L, {B::Message, B::GameBoxes, B::Numbers, B::Draws, B::Multipliers}},
+    };
+    for (const auto &[variant, order] : cases) {
+        const auto layout = LayoutSlip(ParseSlipMarks(slip("5,15", "8", "2", 1, 0)), grid(), variant, QStringLiteral("v"));
+        EXPECT_EQ(blockOrder(layout.items), order) << static_cast<int>(variant);
     }
-    const auto layoutL = LayoutSlip(ParseSlipMarks(m), grid(), SlipVariant::L, QStringLiteral("v"));
-    EXPECT_EQ(blockOrder(layoutL.items), (QList<B>{B::Message, B::GameBoxes, B::Numbers, B::Draws, B::Multipliers}));
-}
-
-TEST(SlipLayout, CorrectionAtTheStartAndOnMultipliersPerVariant)
-{
-    SlipMarks m;
-    m.numbers = QStringLiteral("1");
-    m.multipliers = QStringLiteral("1,2");
-    const auto produced = marksOf(m, SlipVariant::BProducedSystem);
-    ASSERT_EQ(produced.size(), 3);
-    EXPECT_NEAR(produced[0].exactX, 1000.15, 1e-9);          // extra 0.0015 × PX before the numbers
-    // Multiplier 1 at k 3, row 10, corrected by the extra the numbers left (sum reset by the rows).
-    EXPECT_NEAR(produced[1].exactX, 1000 + 300 + 0.15, 1e-9);
-    EXPECT_EQ(produced[1].r, 10);
-    EXPECT_NEAR(produced[2].exactX, 1000 + 400 + 0.30, 1e-9);
-
-    const auto fromFile = marksOf(m, SlipVariant::BFromFile);
-    EXPECT_DOUBLE_EQ(fromFile[0].exactX, 1000);
-    EXPECT_DOUBLE_EQ(fromFile[1].exactX, 1300); // multipliers of a file are not corrected
-    EXPECT_DOUBLE_EQ(fromFile[2].exactX, 1400);
-
-    const auto a = marksOf(m, SlipVariant::A);
-    EXPECT_DOUBLE_EQ(a[0].exactX, 1000);
-    EXPECT_EQ(a[1].k, 1);
-    EXPECT_EQ(a[1].r, 9);
-    EXPECT_NEAR(a[1].exactX, 1000 + 100 + 0.15, 1e-9);
 }
 
 TEST(SlipLayout, TextLinesAreTruncatedAndLeftOutOfL)
 {
     const auto layout = LayoutSlip(SlipFlags{}, grid(), SlipVariant::A, QStringLiteral("ΤΑΡΟΥ     Δελ. 1  Αξ. : 0.50 €"));
     ASSERT_EQ(layout.items.size(), 2);
-    EXPECT_EQ(layout.items[0].text, QStringLiteral("Καλή επιτυχία"));
-    EXPECT_EQ(layout.items[0].x, 10);
-    EXPECT_EQ(layout.items[0].y, 20);
-    EXPECT_EQ(layout.items[0].fontSize, 8);
-    EXPECT_EQ(layout.items[1].text, QStringLiteral("ΤΑΡΟΥ     Δελ. 1  Αξ. : 0.50 €"));
-    EXPECT_EQ(layout.items[1].x, 30);
-    EXPECT_EQ(layout.items[1].y, 40);
-    EXPECT_EQ(layout.items[1].fontSize, 10);
+    const auto line = [&](int i) { return std::tuple(layout.items[i].text, layout.items[i].x, layout.items[i].y, layout.items[i].fontSize); };
+    EXPECT_EQ(line(0), std::tuple(QStringLiteral("Καλή επιτυχία"), 10, 20, 8));
+    EXPECT_EQ(line(1), std::tuple(QStringLiteral("ΤΑΡΟΥ     Δελ. 1  Αξ. : 0.50 €"), 30, 40, 10));
 
     const auto l = LayoutSlip(SlipFlags{}, grid(), SlipVariant::L, QStringLiteral("ignored"));
     ASSERT_EQ(l.items.size(), 1);
@@ -275,7 +184,7 @@ TEST(SlipLayout, MarksRoundHalfToEven)
     SlipGeometry g = grid();
     g.slipLeft = 1000.5;
     g.slipTop = 2001.5;
-    const auto marks = LayoutSlip(ParseSlipMarks(numbers(QStringLiteral("1"))), g, SlipVariant::A, {}).marks();
+    const auto marks = LayoutSlip(ParseSlipMarks(slip("1")), g, SlipVariant::A, {}).marks();
     EXPECT_EQ(marks[0].x, 1000);
     EXPECT_EQ(marks[0].y, 2002);
 }
@@ -292,66 +201,59 @@ TEST(SlipLayout, ValueLineTexts)
               QStringLiteral("ΤΑΡΟΥ     Δελ. 12  Αξ. : 1234,50 €"));
 }
 
-TEST(SlipLayout, ScreenPictureConstants)
+TEST(SlipLayout, ScreenPicturePositions)
 {
-    SlipMarks m;
-    m.games = QStringLiteral("8");
-    m.multipliers = QStringLiteral("9");
-    m.numbers = QStringLiteral("1,80");
-    m.drawColumn = 2;
-    m.drawRow = 1;
-    const auto items = LayoutScreenSlip(ParseSlipMarks(m));
+    const auto items = LayoutScreenSlip(ParseSlipMarks(slip("1,80", "8", "9", 2, 1)));
     ASSERT_EQ(items.size(), 4); // no draws box on screen
     using B = SlipBlock;
     EXPECT_EQ(blockOrder(items), (QList<B>{B::Numbers, B::GameBoxes, B::Multipliers}));
     EXPECT_NEAR(items[0].exactX, 3.9 + 0.0015 * 22, 1e-12);
     EXPECT_NEAR(items[0].exactY, 141.52, 1e-12);
     EXPECT_NEAR(items[1].exactY, 141.52 + 7 * 23.2, 1e-9);
-    EXPECT_EQ(items[2].k, 3); // game box 8: second row, k = 3
-    EXPECT_EQ(items[2].r, -2);
-    EXPECT_EQ(items[3].k, 9);
-    EXPECT_EQ(items[3].r, 9);
-    EXPECT_EQ(items[0].text, QStringLiteral("@"));
-    EXPECT_EQ(items[0].fontSize, 8);
+    EXPECT_EQ(std::pair(items[2].k, items[2].r), std::pair(3.0, -2.0)); // game box 8: second row
+    EXPECT_EQ(std::pair(items[3].k, items[3].r), std::pair(9.0, 9.0));
 }
 
 // ---- whole jobs on a recording canvas
 
 namespace {
-struct ProfileFolder {
+class SlipJobs : public ::testing::Test {
+protected:
+    QString profile() const { return dir.filePath(QStringLiteral("default.tpr")); }
+    void writeProfile(const PrinterProfile &p = {}) const { ASSERT_TRUE(test::writeAll(profile(), SerialiseProfile(p))); }
+    template <typename Jobs>
+    PrintResult print(RecordingCanvas &canvas, const Jobs &jobs, SlipVariant variant, const SlipPrintHooks &hooks = {})
+    {
+        return PrintSlips(canvas, jobs, variant, SlipPrintSettings{profile(), QStringLiteral("S"), QLocale::c()}, hooks);
+    }
+    static SlipJob coupon(const QString &list, int number)
+    {
+        return SlipJob{SlipMarks{{}, {}, false, list, 0, 0}, ValueLine{ValueLine::Kind::CouponNumber, {}, number, 0.5}};
+    }
+    static int count(const RecordingCanvas &canvas, RecordingCanvas::Op op)
+    {
+        return static_cast<int>(std::count_if(canvas.calls.begin(), canvas.calls.end(), [op](const auto &c) { return c.op == op; }));
+    }
+
     QTemporaryDir dir;
-    QString path() const { return dir.filePath(QStringLiteral("default.tpr")); }
-    void write(const PrinterProfile &p) const { ASSERT_TRUE(test::writeAll(path(), SerialiseProfile(p))); }
 };
 } // namespace
 
-TEST(PrintSlips, NoDefaultProfileMeansNothingPrinted)
+TEST_F(SlipJobs, NoDefaultProfileMeansNothingPrinted)
 {
-    ProfileFolder folder;
     RecordingCanvas canvas;
-    const PrintResult result = PrintSlips(canvas, {SlipJob{numbers(QStringLiteral("1")), {}}}, SlipVariant::A,
-                                          SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()});
+    const PrintResult result = print(canvas, QList<SlipJob>{coupon(QStringLiteral("1"), 1)}, SlipVariant::A);
     EXPECT_EQ(result.outcome, PrintOutcome::ProfileFailed);
     EXPECT_TRUE(result.error.startsWith(kProfileLoadError));
-    EXPECT_TRUE(canvas.texts().isEmpty());
-    for (const auto &call : canvas.calls)
-        EXPECT_NE(call.op, RecordingCanvas::Op::Begin);
+    EXPECT_EQ(count(canvas, RecordingCanvas::Op::Begin), 0);
 }
 
-TEST(PrintSlips, OnePagePerCouponWithTheProfile)
+TEST_F(SlipJobs, OnePagePerCouponWithTheProfile)
 {
-    ProfileFolder folder;
-    PrinterProfile p;
-    p.bold = true;
-    p.slipPosition = kSlipLandscape;
-    folder.write(p);
+    writeProfile({.bold = true, .slipPosition = kSlipLandscape});
     RecordingCanvas canvas(600, 600, 4960, 7015);
-    const QList<SlipJob> jobs{
-        SlipJob{numbers(QStringLiteral("1")), ValueLine{ValueLine::Kind::CouponNumber, {}, 1, 0.5}},
-        SlipJob{numbers(QStringLiteral("2,3")), ValueLine{ValueLine::Kind::CouponNumber, {}, 2, 0.5}},
-    };
     const PrintResult result =
-        PrintSlips(canvas, jobs, SlipVariant::BFromFile, SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()});
+        print(canvas, QList<SlipJob>{coupon(QStringLiteral("1"), 1), coupon(QStringLiteral("2,3"), 2)}, SlipVariant::BFromFile);
     ASSERT_TRUE(result.printed()) << result.error.toStdString();
     using Op = RecordingCanvas::Op;
     QList<Op> ops;
@@ -372,73 +274,57 @@ TEST(PrintSlips, OnePagePerCouponWithTheProfile)
     EXPECT_EQ(texts[0].y, 4960);
 }
 
-TEST(PrintSlips, PrinterFailureAbortsTheDocument)
+TEST_F(SlipJobs, PrinterFailureAbortsTheDocument)
 {
-    ProfileFolder folder;
-    folder.write(PrinterProfile{});
+    writeProfile();
     RecordingCanvas canvas;
     canvas.failOnText(2);
-    const PrintResult result = PrintSlips(canvas, {SlipJob{numbers(QStringLiteral("1,2")), {}}}, SlipVariant::A,
-                                          SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()});
+    const PrintResult result = print(canvas, QList<SlipJob>{coupon(QStringLiteral("1,2"), 1)}, SlipVariant::A);
     EXPECT_EQ(result.outcome, PrintOutcome::PrinterFailed);
     EXPECT_EQ(canvas.calls.last().op, RecordingCanvas::Op::Abort);
     EXPECT_EQ(canvas.texts().size(), 2);
 }
 
-TEST(PrintSlips, PagesAreMadeOneAtATimeAndTheCallerMayEndTheDocument)
+TEST_F(SlipJobs, PagesAreMadeOneAtATimeAndTheCallerMayEndTheDocument)
 {
-    ProfileFolder folder;
-    folder.write(PrinterProfile{});
+    writeProfile();
     RecordingCanvas canvas;
     std::vector<int> made;
     const SlipJobSource source{1000000, [&made](int index) {
                                    made.push_back(index);
-                                   return SlipJob{numbers(QString::number(index % 80 + 1)),
-                                                  ValueLine{ValueLine::Kind::CouponNumber, {}, index + 1, 0.5}};
+                                   return coupon(QString::number(index % 80 + 1), index + 1);
                                }};
     // A million coupons are checked, but only the pages printed are laid out.
     SlipPrintHooks hooks;
     hooks.afterPage = [](int index) { return index < 1; };
-    const PrintResult result =
-        PrintSlips(canvas, source, SlipVariant::BFromFile, SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()}, hooks);
-    ASSERT_TRUE(result.printed());
+    ASSERT_TRUE(print(canvas, source, SlipVariant::BFromFile, hooks).printed());
     EXPECT_EQ(made.size(), 1000000u + 2u);
-    int pages = 0;
-    for (const auto &call : canvas.calls)
-        pages += call.op == RecordingCanvas::Op::NewPage ? 1 : 0;
-    EXPECT_EQ(pages, 1); // two pages, then the document ended
+    EXPECT_EQ(count(canvas, RecordingCanvas::Op::NewPage), 1); // two pages, then the document ended
     EXPECT_EQ(canvas.calls.last().op, RecordingCanvas::Op::End);
 }
 
-TEST(PrintSlips, AnItemOffThePageIsAskedAboutOnceBeforeTheDocument)
+TEST_F(SlipJobs, AnItemOffThePageIsAskedAboutOnceBeforeTheDocument)
 {
     struct Case {
         const char *name;
-        std::uint8_t slipPosition;
-        const char *pitchX;
+        PrinterProfile profile;
         SlipMarks marks;
         const char *question; // nullptr: nothing falls off the page, nothing is asked
     };
-    SlipMarks wideDraws;
-    wideDraws.drawColumn = 1;
-    wideDraws.drawRow = 3;
     const Case cases[] = {
-        {"portrait defaults", kSlipPortrait, "4", numbers(QStringLiteral("1,80")), nullptr},
-        {"landscape defaults", kSlipLandscape, "4", numbers(QStringLiteral("1")),
+        {"portrait defaults", {}, slip("1,80"), nullptr},
+        {"landscape defaults", {.slipPosition = kSlipLandscape}, slip("1"),
          "Στο δελτίο 7, το μήνυμα «Extra5» πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 23, 4960 σε σελίδα 7015 x 4960).\n"
          "Να συνεχίσω την εκτύπωση;"},
         // 19 mm + 33.5 pitches of 15 mm: 521.5 mm from the side of a 210 mm page.
-        {"consecutive draws with a wide pitch", kSlipPortrait, "15", wideDraws,
+        {"consecutive draws with a wide pitch", {.pitchX = "15"}, slip("", "", "", 1, 3),
          "Στο δελτίο 7, το κουτί των 5 διαδοχικών κληρώσεων πέφτει έξω από τη σελίδα του εκτυπωτή (θέση 12325, 1843 σε "
          "σελίδα 4960 x 7015).\nΝα συνεχίσω την εκτύπωση;"},
     };
     for (const Case &c : cases) {
         for (const bool goOn : {false, true}) {
-            ProfileFolder folder;
-            PrinterProfile p;
-            p.slipPosition = c.slipPosition;
-            p.pitchX = QString::fromLatin1(c.pitchX);
-            folder.write(p);
+            SCOPED_TRACE(c.name);
+            writeProfile(c.profile);
             RecordingCanvas canvas;
             QStringList asked;
             SlipPrintHooks hooks;
@@ -448,16 +334,10 @@ TEST(PrintSlips, AnItemOffThePageIsAskedAboutOnceBeforeTheDocument)
             };
             const QList<SlipJob> jobs{SlipJob{c.marks, ValueLine{ValueLine::Kind::CouponNumber, {}, 7, 0.5}},
                                       SlipJob{c.marks, ValueLine{ValueLine::Kind::CouponNumber, {}, 8, 0.5}}};
-            const PrintResult result = PrintSlips(canvas, jobs, SlipVariant::BFromFile,
-                                                  SlipPrintSettings{folder.path(), QStringLiteral("S"), QLocale::c()}, hooks);
-            if (!c.question) {
-                EXPECT_TRUE(asked.isEmpty()) << c.name;
-                EXPECT_TRUE(result.printed()) << c.name;
-                continue;
-            }
-            EXPECT_EQ(asked, QStringList{QString::fromUtf8(c.question)}) << c.name;
-            EXPECT_EQ(result.outcome, goOn ? PrintOutcome::Printed : PrintOutcome::Cancelled) << c.name;
-            EXPECT_EQ(canvas.texts().isEmpty(), !goOn) << c.name;
+            const PrintResult result = print(canvas, jobs, SlipVariant::BFromFile, hooks);
+            EXPECT_EQ(asked, c.question ? QStringList{QString::fromUtf8(c.question)} : QStringList());
+            EXPECT_EQ(result.outcome, !c.question || goOn ? PrintOutcome::Printed : PrintOutcome::Cancelled);
+            EXPECT_EQ(canvas.texts().isEmpty(), c.question && !goOn);
         }
     }
 }

@@ -39,9 +39,7 @@ protected:
         : preview(ui::FeatureWindows::as<ui::TPrnPrevDeltiaFrm>(windows.PrnPrevDeltiaFrm))
         , pdf(data.path() + QStringLiteral("/slips.pdf"))
     {
-        PrinterProfile profile;
-        profile.markChar = QStringLiteral("X");
-        writeProfile(profile);
+        writeProfile({.markChar = "X"});
     }
     ~RealPrinting() override
     {
@@ -89,16 +87,17 @@ TEST_F(RealPrinting, ABatchToAPdfFileIsOneDocumentWithAPagePerSlip)
 {
     if (!canReadPdf())
         GTEST_SKIP() << "pdftotext is not installed";
-    open(threeCoupons());
+    open(data::CouponFileBytes(4, 2, QString(), 0, 0, {{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}));
     printToPdf();
-    prompts.expectAsk(ui::kAskBatchFromCurrent, QStringLiteral("Επιβεβαίωση"), Button::No);
+    preview->SBtnNextClick();
+    prompts.expectAsk(ui::kAskBatchFromCurrent, QStringLiteral("Επιβεβαίωση"), Button::Yes); // from the current one
     preview->BBtnPrintAllClick();
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
     const QString text = pdfText();
     EXPECT_EQ(text.count(QLatin1Char('\f')), 3) << text.toStdString();
-    for (const char *slip : {"Δελ. 1", "Δελ. 2", "Δελ. 3"})
+    for (const char *slip : {"Δελ. 2", "Δελ. 3", "Δελ. 4"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(slip))) << slip;
-    EXPECT_EQ(preview->current(), 3);
+    EXPECT_FALSE(text.contains(QStringLiteral("Δελ. 1")));
+    EXPECT_EQ(preview->current(), 4);
 }
 
 TEST_F(RealPrinting, WithoutAPrinterThePrintDialogIsOfferedAndItsChoiceKept)
@@ -127,12 +126,20 @@ TEST_F(RealPrinting, WithoutAPrinterThePrintDialogIsOfferedAndItsChoiceKept)
     ui::RestorePrinterChoice(restored);
     EXPECT_EQ(restored.outputFormat(), QPrinter::PdfFormat);
     EXPECT_EQ(restored.outputFileName(), pdf);
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
 }
 
-TEST_F(RealPrinting, EveryPreviewAndTheProfileDialogChooseThePrinter)
+TEST_F(RealPrinting, EveryPreviewAndTheProfileDialogChooseThePrinterAndOpenTheProfiles)
 {
     const QString other = data.path() + QStringLiteral("/other.pdf");
+    auto *profiles = ui::FeatureWindows::as<ui::TPrnFrm>(windows.PrnFrm);
+    prompts.expectPrintDialog(true, other);
+    profiles->BtnChoosePrinter->click();
+    EXPECT_EQ(profiles->LblPrinter->text(), QStringLiteral("Εκτυπωτής: αρχείο PDF ") + QDir::toNativeSeparators(other));
+    ui::ProgramPrinter().setOutputFormat(QPrinter::NativeFormat);
+
+    auto recorder = std::make_unique<RecordingDlg>();
+    RecordingDlg *settingsDlg = recorder.get();
+    windows.PrnFrm = std::move(recorder);
     for (const auto *slot : {&windows.PrnPrevFrm, &windows.PrnPrevGenFrm, &windows.PrnPrevEGGYFrm, &windows.PrnPrevDeltiaFrm}) {
         auto *window = qobject_cast<ui::SlipPreviewWindow *>(slot->get());
         ASSERT_NE(window, nullptr);
@@ -141,19 +148,14 @@ TEST_F(RealPrinting, EveryPreviewAndTheProfileDialogChooseThePrinter)
         EXPECT_EQ(window->LblPrinter->toolTip(), QStringLiteral("Εκτυπωτής: αρχείο PDF ") + QDir::toNativeSeparators(other));
         EXPECT_EQ(window->LblPrinter->text(), QStringLiteral("Εκτυπωτής: αρχείο PDF other.pdf"));
         ui::ProgramPrinter().setOutputFormat(QPrinter::NativeFormat);
+        QTest::mouseClick(window->BtnPrnSettings, Qt::LeftButton);
     }
-    auto *profiles = ui::FeatureWindows::as<ui::TPrnFrm>(windows.PrnFrm);
-    prompts.expectPrintDialog(true, other);
-    profiles->BtnChoosePrinter->click();
-    EXPECT_EQ(profiles->LblPrinter->text(), QStringLiteral("Εκτυπωτής: αρχείο PDF ") + QDir::toNativeSeparators(other));
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+    EXPECT_EQ(settingsDlg->execs, 4);
 }
 
 TEST_F(RealPrinting, AnItemOffThePageIsAskedAboutBeforeTheJob)
 {
-    PrinterProfile landscape;
-    landscape.slipPosition = kSlipLandscape; // the message, 0 mm from the bottom edge, lies under the page
-    writeProfile(landscape);
+    writeProfile({.slipPosition = kSlipLandscape}); // the message, 0 mm from the bottom edge, lies under the page
     open(threeCoupons());
     printToPdf();
     const QString question = QStringLiteral("Στο δελτίο 1, το μήνυμα «Extra5» πέφτει έξω από τη σελίδα του εκτυπωτή "

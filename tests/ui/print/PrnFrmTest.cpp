@@ -59,34 +59,28 @@ protected:
     std::unique_ptr<ui::TPrnFrm> dlg;
 };
 
-PrinterProfile named(const QString &name)
-{
-    PrinterProfile p;
-    p.printerName = name;
-    return p;
-}
+const QString kAskSave = QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση");
+const QString kSaved = QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία.");
 
 } // namespace
 
-TEST_F(PrnFrmTest, StartsWithTheDialogDefaults)
+TEST_F(PrnFrmTest, StartsWithTheDialogDefaultsAndItsHelpTopic)
 {
     EXPECT_EQ(dlg->profileFromControls(), PrinterProfile{});
-    EXPECT_EQ(dlg->CmbAXar->count(), 13);
-    EXPECT_EQ(dlg->CmbAXar->itemText(7), QStringLiteral("14"));
+    dlg->glBBtnhELP->click();
+    EXPECT_EQ(helpTopics, QStringList{"TARU.chm::/HELP.htm"});
 }
 
 TEST_F(PrnFrmTest, ListsDefaultFirstThenNamesFromTheFiles)
 {
-    PrinterProfile def = named(QStringLiteral("Epson LX"));
-    def.isDefault = true;
-    def.message = QStringLiteral("ΑΠΟ ΤΟ DEFAULT");
-    def.markSize = 13; // not offered: selects nothing
+    // A size the list does not offer selects nothing.
+    const PrinterProfile def{.message = "ΑΠΟ ΤΟ DEFAULT", .printerName = "Epson LX", .markSize = 13, .isDefault = true};
     writeProfile(QStringLiteral("default.tpr"), SerialiseProfile(def));
     writeProfile(QStringLiteral("Epson LX.tpr"), SerialiseProfile(def));
-    writeProfile(QStringLiteral("zeta.TPR"), SerialiseProfile(named(QStringLiteral("  Zeta  "))));
-    writeProfile(QStringLiteral("alpha.tpr"), SerialiseProfile(named(QStringLiteral("Alpha"))));
-    writeProfile(QStringLiteral("old.tpr"), SerialiseProfile(named(QStringLiteral("Old"))).left(kOldProfileSize));
-    writeProfile(QStringLiteral("notes.txt"), SerialiseProfile(named(QStringLiteral("Notes"))));
+    writeProfile(QStringLiteral("zeta.TPR"), SerialiseProfile({.printerName = "  Zeta  "}));
+    writeProfile(QStringLiteral("alpha.tpr"), SerialiseProfile({.printerName = "Alpha"}));
+    writeProfile(QStringLiteral("old.tpr"), SerialiseProfile({.printerName = "Old"}).left(kOldProfileSize));
+    writeProfile(QStringLiteral("notes.txt"), SerialiseProfile({.printerName = "Notes"}));
 
     dlg->FormShow();
     EXPECT_EQ(entries(), (QStringList{"default", "Alpha", "Epson LX", "Zeta"}));
@@ -98,10 +92,9 @@ TEST_F(PrnFrmTest, ListsDefaultFirstThenNamesFromTheFiles)
 
 TEST_F(PrnFrmTest, WithoutDefaultNothingIsLoaded)
 {
-    writeProfile(QStringLiteral("a.tpr"), SerialiseProfile(named(QStringLiteral("A"))));
+    writeProfile(QStringLiteral("a.tpr"), SerialiseProfile({.printerName = "A"}));
     dlg->CmbAXar->setCurrentIndex(0);
     dlg->FormShow();
-    EXPECT_TRUE(QDir(printers()).exists());
     EXPECT_EQ(entries(), QStringList{"A"});
     EXPECT_EQ(dlg->CmbAXar->currentText(), QStringLiteral("7")); // every show starts at size 7
     EXPECT_EQ(dlg->Edit9->text(), QString());
@@ -109,14 +102,9 @@ TEST_F(PrnFrmTest, WithoutDefaultNothingIsLoaded)
 
 TEST_F(PrnFrmTest, LoadingFillsEveryControlWithTheLocaleSeparator)
 {
-    PrinterProfile p = named(QStringLiteral("Laser"));
-    p.slipLeft = QStringLiteral("19,5");
-    p.valueY = QStringLiteral("13,25");
-    p.messageSize = 24;
-    p.valueSize = 6;
-    p.bold = true;
-    p.slipPosition = kSlipLandscape;
-    writeProfile(QStringLiteral("Laser.tpr"), SerialiseProfile(p));
+    writeProfile(QStringLiteral("Laser.tpr"),
+                 SerialiseProfile({.printerName = "Laser", .valueY = "13,25", .slipLeft = "19,5", .messageSize = 24,
+                                   .valueSize = 6, .bold = true, .slipPosition = kSlipLandscape}));
     dlg->FormShow();
     choose(QStringLiteral("Laser"));
     EXPECT_EQ(dlg->Edit2->text(), QStringLiteral("19.5")); // the tests' locale uses the point
@@ -129,10 +117,7 @@ TEST_F(PrnFrmTest, LoadingFillsEveryControlWithTheLocaleSeparator)
 
 TEST_F(PrnFrmTest, OldLayoutKeepsWhatItLacksAndBrokenFilesWarnOnce)
 {
-    PrinterProfile old = named(QStringLiteral("Old"));
-    old.slipLeft = QStringLiteral("22");
-    old.markSize = 9;
-    QByteArray bytes = SerialiseProfile(old);
+    const QByteArray bytes = SerialiseProfile({.printerName = "Old", .slipLeft = "22", .markSize = 9});
     // The old layout: slip and pitch fields move up by 16 bytes, no value line fields.
     QByteArray legacy = bytes.left(218) + bytes.mid(234, 38) + bytes.mid(280, 2) + QByteArray(2, '\0');
     ASSERT_EQ(legacy.size(), kOldProfileSize);
@@ -142,8 +127,7 @@ TEST_F(PrnFrmTest, OldLayoutKeepsWhatItLacksAndBrokenFilesWarnOnce)
     dlg->EdtAksiaX->setText(QStringLiteral("8"));
     dlg->CmbMXar->setCurrentIndex(4);
     dlg->setSlipPositionIndex(1);
-    dlg->ComboBox2->addItem(QStringLiteral("Old"));
-    dlg->ComboBox2->addItem(QStringLiteral("Broken"));
+    dlg->ComboBox2->addItems({QStringLiteral("Old"), QStringLiteral("Broken")});
     choose(QStringLiteral("Old"));
     EXPECT_EQ(dlg->Edit9->text(), QStringLiteral("Old"));
     EXPECT_EQ(dlg->Edit2->text(), QStringLiteral("22"));
@@ -154,7 +138,6 @@ TEST_F(PrnFrmTest, OldLayoutKeepsWhatItLacksAndBrokenFilesWarnOnce)
 
     prompts.expectMessage(QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο."), QStringLiteral("Σφάλμα"));
     choose(QStringLiteral("Broken"));
-    EXPECT_TRUE(prompts.done());
 }
 
 TEST_F(PrnFrmTest, SlipPositionSwitchesPictureAndLabels)
@@ -197,72 +180,52 @@ TEST_F(PrnFrmTest, KeyFilterOfTheDistanceFields)
     EXPECT_EQ(dlg->Edit1->text(), QStringLiteral("a,b")); // the message is free text
 }
 
-TEST_F(PrnFrmTest, SavingWritesTheProfileAndTheDefault)
+TEST_F(PrnFrmTest, SavingAsksThenWritesTheProfileAndTheDefaultOrSaysWhyNot)
 {
-    dlg->Edit9->setText(QStringLiteral("  Epson LX  "));
+    const QString numeric = QStringLiteral(
+        "Παρουσίαστηκε σφάλμα κατά την αποθήκευση.Βεβαιωθείτε ότι έχετε συμπληρώσει όλα τα αριθμητικά πεδία.");
+    struct Attempt {
+        const char *what;
+        QString name;
+        bool isDefault;
+        Button answer;
+        QString message; // after the question; empty: none
+        QStringList files;
+    };
+    const Attempt attempts[] = {
+        {"cancelled", "Laser", false, Button::Cancel, {}, {}},
+        {"no size selected", "Laser", false, Button::Ok, numeric, {}},
+        {"blank name", "   ", false, Button::Ok, ui::kProfileNeedsName, {}},
+        // A first-time user with "default" ticked gets default.tpr.
+        {"blank name as the default", "   ", true, Button::Ok, kSaved, {"default.tpr"}},
+        {"named, as the default", "  Epson LX  ", true, Button::Ok, kSaved, {"Epson LX.tpr", "default.tpr"}},
+    };
     dlg->Edit2->setText(QStringLiteral("19.5"));
-    dlg->Chkdefault->setChecked(true);
     dlg->setSlipPositionIndex(1);
-    prompts.expectAsk(QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση"), QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok)
-        .expectMessage(QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία."), QStringLiteral("Ενημέρωση"));
-    dlg->BBtnSaveClick();
-    EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Ok, Button::Cancel}));
+    for (const Attempt &a : attempts) {
+        SCOPED_TRACE(a.what);
+        dlg->ComboBox1->setCurrentIndex(a.message == numeric ? -1 : 0);
+        dlg->Edit9->setText(a.name);
+        dlg->Chkdefault->setChecked(a.isDefault);
+        prompts.expectAsk(kAskSave, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), a.answer);
+        if (!a.message.isEmpty())
+            prompts.expectMessage(a.message, a.message == kSaved ? QStringLiteral("Ενημέρωση") : QStringLiteral("Σφάλμα"));
+        dlg->BBtnSaveClick();
+        EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+        EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Ok, Button::Cancel}));
+        EXPECT_EQ(QDir(printers()).entryList(QDir::Files, QDir::Name), a.files);
+        EXPECT_EQ(dlg->Edit9->text(), a.name); // the values stay
+    }
     const QByteArray saved = readAll(printers() + QStringLiteral("/Epson LX.tpr"));
-    ASSERT_EQ(saved.size(), kProfileSize);
     EXPECT_EQ(readAll(printers() + QStringLiteral("/default.tpr")), saved);
-    const auto p = ParseProfile(saved);
-    EXPECT_EQ(p->printerName, QStringLiteral("  Epson LX  ")); // the stored name keeps its blanks
-    EXPECT_EQ(p->slipLeft, QStringLiteral("19.5"));
-    EXPECT_EQ(p->slipPosition, kSlipLandscape);
-    EXPECT_TRUE(p->isDefault);
-    EXPECT_EQ(saved.at(283), 0);
-}
-
-TEST_F(PrnFrmTest, SavingCancelledOrFailingLeavesNoFile)
-{
-    dlg->Edit9->setText(QStringLiteral("Laser"));
-    prompts.expectAsk(QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση"), QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Cancel);
-    dlg->BBtnSaveClick();
-    EXPECT_FALSE(QFile::exists(printers() + QStringLiteral("/Laser.tpr")));
-
-    dlg->ComboBox1->setCurrentIndex(-1); // a size list with nothing selected
-    prompts.expectAsk(QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση"), QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok)
-        .expectMessage(QStringLiteral("Παρουσίαστηκε σφάλμα κατά την αποθήκευση.Βεβαιωθείτε ότι έχετε συμπληρώσει όλα "
-                                      "τα αριθμητικά πεδία."),
-                       QStringLiteral("Σφάλμα"));
-    dlg->BBtnSaveClick();
-    EXPECT_FALSE(QFile::exists(printers() + QStringLiteral("/Laser.tpr")));
-    EXPECT_EQ(dlg->Edit9->text(), QStringLiteral("Laser")); // the values stay
-}
-
-TEST_F(PrnFrmTest, HelpOpensTheDialogsTopic)
-{
-    dlg->glBBtnhELP->click();
-    EXPECT_EQ(helpTopics, QStringList{"TARU.chm::/HELP.htm"});
-}
-
-TEST_F(PrnFrmTest, ABlankNameHasItsOwnMessageAndTheDefaultIsWrittenAnyway)
-{
-    const QString ask = QStringLiteral("Παρακαλώ επιβεβαιώστε την αποθήκευση");
-    dlg->Edit9->setText(QStringLiteral("   "));
-    prompts.expectAsk(ask, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok).expectMessage(ui::kProfileNeedsName, QStringLiteral("Σφάλμα"));
-    dlg->BBtnSaveClick();
-    EXPECT_TRUE(QDir(printers()).entryList(QDir::Files).isEmpty());
-
-    // A first-time user with "default" ticked gets default.tpr.
-    dlg->Chkdefault->setChecked(true);
-    prompts.expectAsk(ask, QStringLiteral("ΕΠΙΒΕΒΑΙΩΣΗ"), Button::Ok)
-        .expectMessage(QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία."), QStringLiteral("Ενημέρωση"));
-    dlg->BBtnSaveClick();
-    EXPECT_EQ(QDir(printers()).entryList(QDir::Files), QStringList{QStringLiteral("default.tpr")});
-    EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
+    // The stored name keeps its blanks.
+    EXPECT_EQ(ParseProfile(saved), (PrinterProfile{.printerName = "  Epson LX  ", .slipLeft = "19.5", .markSize = 6,
+                                                   .isDefault = true, .slipPosition = kSlipLandscape}));
 }
 
 TEST_F(PrnFrmTest, ASlipPositionTheDialogDoesNotOfferIsSavedBackAsItWas)
 {
-    PrinterProfile other = named(QStringLiteral("Other"));
-    other.slipPosition = 2;
-    writeProfile(QStringLiteral("Other.tpr"), SerialiseProfile(other));
+    writeProfile(QStringLiteral("Other.tpr"), SerialiseProfile({.printerName = "Other", .slipPosition = 2}));
     dlg->ComboBox2->addItem(QStringLiteral("Other"));
     choose(QStringLiteral("Other"));
     EXPECT_EQ(dlg->slipPositionIndex(), -1);

@@ -22,10 +22,6 @@ protected:
     {
         ui::ConfigurePdfPrinter(printer, data.filePath(QStringLiteral("out.pdf")), 300);
     }
-    void writeDefault(const PrinterProfile &p) const
-    {
-        ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/Printers/default.tpr"), SerialiseProfile(p)));
-    }
     QString missingProfileMessage() const
     {
         return QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο. Cannot open file \"") + data.path() +
@@ -46,36 +42,32 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramPrinterTest, MissingProfileShowsTheLoadErrorAndPrintsNothing)
+TEST_F(ProgramPrinterTest, WithoutTheProfileSlipsAndReportsShowTheLoadErrorAndPrintNothing)
 {
     prompts.expectMessage(missingProfileMessage(), QStringLiteral("Σφάλμα"));
     const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("5"))), SlipVariant::A);
     EXPECT_EQ(result.outcome, PrintOutcome::ProfileFailed);
+    prompts.expectMessage(missingProfileMessage(), QStringLiteral("Σφάλμα"));
+    EXPECT_FALSE(ui::PrintConstructorReportJob(context, nullptr, printer, ConstructorReport{}));
     EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
     EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("out.pdf"))));
 }
 
-TEST_F(ProgramPrinterTest, PrintsWithTheDefaultProfileFoundWhateverItsCase)
+TEST_F(ProgramPrinterTest, ABadListStopsBeforeAnyPromptOrPage)
+{
+    ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/Printers/default.tpr"), SerialiseProfile(PrinterProfile{})));
+    EXPECT_THROW(ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("81"))), SlipVariant::A), RangeError);
+    EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("out.pdf"))));
+}
+
+TEST_F(ProgramPrinterTest, SlipsAndReportsPrintWithTheDefaultProfileFoundWhateverItsCase)
 {
     ASSERT_TRUE(writeAll(data.path() + QStringLiteral("/printers/DEFAULT.TPR"), SerialiseProfile(PrinterProfile{})));
     const PrintResult result = ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("5,80"))), SlipVariant::A);
     EXPECT_TRUE(result.printed()) << result.error.toStdString();
     EXPECT_GT(readAll(data.filePath(QStringLiteral("out.pdf"))).size(), 100);
-}
 
-TEST_F(ProgramPrinterTest, BadListsStopBeforeAnyPrompt)
-{
-    writeDefault(PrinterProfile{});
-    EXPECT_THROW(ui::PrintSlipJobs(context, nullptr, printer, SlipJobSource::of(oneCoupon(QStringLiteral("81"))), SlipVariant::A), RangeError);
-    EXPECT_FALSE(QFile::exists(data.filePath(QStringLiteral("out.pdf"))));
-}
-
-TEST_F(ProgramPrinterTest, ReportsGoThroughTheSameProfile)
-{
-    prompts.expectMessage(missingProfileMessage(), QStringLiteral("Σφάλμα"));
-    EXPECT_FALSE(ui::PrintConstructorReportJob(context, nullptr, printer, ConstructorReport{}));
-
-    writeDefault(PrinterProfile{});
+    QFile::remove(data.filePath(QStringLiteral("out.pdf")));
     LibraryReport report;
     report.systemName = QStringLiteral("S");
     report.numberLines = {QStringLiteral("1 2 3")};
