@@ -1,32 +1,13 @@
 #include "window/CellGrid.h"
 
+#include "window/DigitKeys.h"
+
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
 namespace taru::ui {
-
-QChar TypedCharacter(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QLatin1Char('\r');
-    case Qt::Key_Backspace:
-        return QLatin1Char('\b');
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return QLatin1Char('\t');
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const QString text = event.text();
-    return text.size() == 1 && text.at(0).isPrint() ? text.at(0) : QChar();
-}
 
 // The editors of the grid: a plain line edit. The view makes the delegate the first to see an
 // editor's keys, so the grid's key rule is asked here.

@@ -53,7 +53,4 @@ private:
     bool writing_ = false; // setText is writing: not a typed change
 };
 
-// The character a key types as the grids see it (see CellGrid::acceptKey).
-QChar TypedCharacter(const QKeyEvent &event);
-
 } // namespace taru::ui

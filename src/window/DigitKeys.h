@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QChar>
+
 class QKeyEvent;
 
 namespace taru::ui {
@@ -9,5 +11,10 @@ namespace taru::ui {
 // their usual meaning.
 enum class DigitKey { Pass, Discard, Enter };
 DigitKey ClassifyDigitKey(const QKeyEvent &event);
+
+// The character a key types as the grids see it: '\r' Enter, '\b' Backspace, '\t' Tab, a
+// printable character, or a null character for keys that type nothing (arrows, Escape, Delete,
+// control characters).
+QChar TypedCharacter(const QKeyEvent &event);
 
 } // namespace taru::ui

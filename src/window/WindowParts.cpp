@@ -1,12 +1,17 @@
 #include "window/WindowParts.h"
 
+#include "window/AppContext.h"
+#include "window/ErrorGuard.h"
+
 #include <QColor>
+#include <QDialog>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVariant>
 
 #include <algorithm>
@@ -39,6 +44,23 @@ QLabel *CaptionLabel(QWidget *parent, const QString &text, const QRect &geometry
     palette.setColor(QPalette::WindowText, kCaptionColour);
     label->setPalette(palette);
     label->setGeometry(geometry);
+    return label;
+}
+
+QLabel *CaptionLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    QLabel *label = CaptionLabel(parent, text, geometry);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QLabel *SmallCaption(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment alignment)
+{
+    QLabel *label = CaptionLabel(parent, text, geometry);
+    QFont font = label->font();
+    font.setPixelSize(12);
+    label->setFont(font);
+    label->setAlignment(alignment);
     return label;
 }
 
@@ -82,6 +104,26 @@ QIcon CalculatorIcon()
         }
     }
     return QIcon(pixmap);
+}
+
+HelpRow MakeHelpRow(QDialog *dialog, AppContext &context, const QString &helpTopic, const QRect &help,
+                    const QRect &back, const QRect &calculator, const char *calculatorName)
+{
+    HelpRow row;
+    row.help = BoldButton(dialog, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), help);
+    connectGuarded(row.help, &QPushButton::clicked, dialog, context.prompts, [&context, helpTopic] { context.help(helpTopic); });
+    if (!calculator.isNull()) {
+        row.calculator = new QToolButton(dialog);
+        row.calculator->setObjectName(QLatin1String(calculatorName));
+        row.calculator->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
+        row.calculator->setIcon(CalculatorIcon());
+        row.calculator->setIconSize(QSize(24, 24));
+        row.calculator->setGeometry(calculator);
+        connectGuarded(row.calculator, &QToolButton::clicked, dialog, context.prompts, [&context] { context.calculator(); });
+    }
+    row.back = BoldButton(dialog, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), back);
+    QObject::connect(row.back, &QPushButton::clicked, dialog, &QDialog::accept);
+    return row;
 }
 
 } // namespace taru::ui

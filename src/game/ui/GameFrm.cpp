@@ -16,8 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace taru::ui {
@@ -41,20 +39,10 @@ const QString kColumnsLabel = QStringLiteral("ΣΤΗΛΕΣ : ");
 const QString kCostLabel = QStringLiteral("ΚΟΣΤΟΣ : ");
 const QString kCostLabelEmpty = QStringLiteral("ΚΟΣΤΟΣ :");
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment alignment)
-{
-    QLabel *label = CaptionLabel(parent, text, geometry);
-    QFont font = label->font();
-    font.setPixelSize(12);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    return label;
-}
-
 } // namespace
 
 TGameFrm::TGameFrm(AppContext &context, CouponPreviewOpener openPreview, QWidget *parent)
-    : QDialog(parent)
+    : CentredDialog(context.prompts, parent)
     , context_(context)
     , state_(context.state)
     , openPreview_(std::move(openPreview))
@@ -62,7 +50,6 @@ TGameFrm::TGameFrm(AppContext &context, CouponPreviewOpener openPreview, QWidget
     setObjectName(QStringLiteral("GameFrm"));
     setWindowTitle(kFixedTitle);
     setFixedSize(758, 481);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
@@ -79,13 +66,13 @@ void TGameFrm::buildControls()
 
     const Qt::Alignment bottomLeft = Qt::AlignLeft | Qt::AlignBottom;
 
-    LblNumbers = caption(this, QStringLiteral("ΕΠΙΛΟΓΗ ΑΡΙΘΜΩΝ"), QRect(14, 64, 291, 28), bottomLeft);
+    LblNumbers = SmallCaption(this, QStringLiteral("ΕΠΙΛΟΓΗ ΑΡΙΘΜΩΝ"), QRect(14, 64, 291, 28), bottomLeft);
     Sgrd = new NumberBoard(this);
     Sgrd->setObjectName(QStringLiteral("Sgrd"));
     Sgrd->move(14, 96);
     Sgrd->setMarkModel([this](int i) { return state_.board[i]; });
 
-    LblDraws = caption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(308, 62, 88, 32),
+    LblDraws = SmallCaption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(308, 62, 88, 32),
                        Qt::AlignHCenter | Qt::AlignBottom);
     SgrdDK = new DrawBoxesGrid(this);
     SgrdDK->setObjectName(QStringLiteral("SgrdDK"));
@@ -93,19 +80,19 @@ void TGameFrm::buildControls()
     SgrdDK->setMarkModel([this](int i) { return state_.drawBoxes[SgrdDK->columnOf(i)][SgrdDK->rowOf(i)]; });
 
     const int right = 404;
-    LblGame = caption(this, QStringLiteral("ΕΠΙΛΟΓΗ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, 64, 340, 28), bottomLeft);
+    LblGame = SmallCaption(this, QStringLiteral("ΕΠΙΛΟΓΗ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, 64, 340, 28), bottomLeft);
     Header3 = BoxHeader::gameBoxes(this);
     Header3->setObjectName(QStringLiteral("Header3"));
     Header3->move(right, 96);
     Header3->setMarkModel([this](int i) { return state_.gameBoxes[i]; });
 
-    LblMultiplier = caption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 128, 340, 20), bottomLeft);
+    LblMultiplier = SmallCaption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 128, 340, 20), bottomLeft);
     Header1 = BoxHeader::multiplierBoxes(this);
     Header1->setObjectName(QStringLiteral("Header1"));
     Header1->move(right, 150);
     Header1->setMarkModel([this](int i) { return state_.multiplierBoxes[i]; });
 
-    LblRandom = caption(this, QStringLiteral("ΤΥΧΑΙΑ ΕΠΙΛΟΓΗ"), QRect(right, 182, 130, 20), bottomLeft);
+    LblRandom = SmallCaption(this, QStringLiteral("ΤΥΧΑΙΑ ΕΠΙΛΟΓΗ"), QRect(right, 182, 130, 20), bottomLeft);
     Header6 = BoxHeader::randomBox(this);
     Header6->setObjectName(QStringLiteral("Header6"));
     Header6->move(right, 204);
@@ -129,7 +116,7 @@ void TGameFrm::buildControls()
 
     // Checking against a winning column is done from the coupon-file preview; here the
     // commands are shown but never available.
-    LblWinning = caption(this, QStringLiteral("Ν Ι Κ Η Τ Ρ Ι Α   Σ Τ Η Λ Η"), QRect(right, 268, 341, 20),
+    LblWinning = SmallCaption(this, QStringLiteral("Ν Ι Κ Η Τ Ρ Ι Α   Σ Τ Η Λ Η"), QRect(right, 268, 341, 20),
                          Qt::AlignLeft | Qt::AlignVCenter);
     sBtnNik = BoldButton(this, "sBtnNik", QStringLiteral("ΝΙΚ.ΣΤ."), QRect(right, 292, 110, 30));
     sBtnNik->setToolTip(QStringLiteral("ΝΙΚΗΤΡΙΕΣ ΣΤΗΛΕΣ"));
@@ -143,14 +130,11 @@ void TGameFrm::buildControls()
     BtnClear = BoldButton(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(164, row1, 141, 36));
     BBtnSave = BoldButton(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right, row1, 165, 36));
     BBtnOpen = BoldButton(this, "BBtnOpen", QStringLiteral("&ΦΟΡΤΩΜΑ ΠΑΙΧΝΙΔΙΟΥ"), QRect(right + 176, row1, 165, 36));
-    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(14, row2, 140, 36));
-    BBtnCalculator = new QToolButton(this);
-    BBtnCalculator->setObjectName(QStringLiteral("BBtnCalculator"));
-    BBtnCalculator->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    BBtnCalculator->setIcon(CalculatorIcon());
-    BBtnCalculator->setIconSize(QSize(24, 24));
-    BBtnCalculator->setGeometry(164, row2, 40, 36);
-    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(right + 176, row2, 165, 36));
+    const HelpRow helpRow = MakeHelpRow(this, context_, kHelpTopic, QRect(14, row2, 140, 36),
+                                        QRect(right + 176, row2, 165, 36), QRect(164, row2, 40, 36), "BBtnCalculator");
+    glBBtnhELP = helpRow.help;
+    BBtnCalculator = helpRow.calculator;
+    BtnBack = helpRow.back;
 }
 
 void TGameFrm::connectHandlers()
@@ -171,24 +155,6 @@ void TGameFrm::connectHandlers()
     connectGuarded(BtnClear, &QPushButton::clicked, this, prompts, [this] { BtnClearClick(); });
     connectGuarded(BBtnSave, &QPushButton::clicked, this, prompts, [this] { BBtnSaveClick(); });
     connectGuarded(BBtnOpen, &QPushButton::clicked, this, prompts, [this] { BBtnOpenClick(); });
-    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
-    connectGuarded(BBtnCalculator, &QToolButton::clicked, this, prompts, [this] { BBtnCalculatorClick(); });
-    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TGameFrm::showEvent(QShowEvent *event)
-{
-    // Centred on the desktop, whatever the owner window is.
-    if (!event->spontaneous()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry(); // the client area until a frame is known
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(context_.prompts, this, [this] { FormShow(); });
 }
 
 void TGameFrm::FormShow()
@@ -324,16 +290,6 @@ void TGameFrm::BBtnOpenClick()
     setWindowTitle(kLoadedCaption + gameLabel());
     refreshBoxes();
     UpdateValue();
-}
-
-void TGameFrm::glBBtnhELPClick()
-{
-    context_.help(kHelpTopic);
-}
-
-void TGameFrm::BBtnCalculatorClick()
-{
-    context_.calculator();
 }
 
 void TGameFrm::prepareSnapshot()

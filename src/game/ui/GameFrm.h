@@ -1,9 +1,8 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/CentredDialog.h"
 #include "window/SnapshotContent.h"
-
-#include <QDialog>
 
 #include <functional>
 
@@ -27,13 +26,13 @@ using CouponPreviewOpener = std::function<void(const QString &gameLabel, double 
 // The game screen: one coupon filled by hand on the number board and the coupon's boxes, priced
 // as it changes, saved and loaded as a game file, handed to the print preview. The coupon lives
 // in the shared state; the window only turns clicks into changes of it.
-class TGameFrm : public QDialog, public SnapshotContent {
+class TGameFrm : public CentredDialog, public SnapshotContent {
     Q_OBJECT
 public:
     TGameFrm(AppContext &context, CouponPreviewOpener openPreview, QWidget *parent = nullptr);
 
     // Handlers, also called directly by tests.
-    void FormShow();
+    void FormShow() override;
     void SgrdMouseUp(int index);         // number board box index (number - 1)
     void Header1SectionClick(int index); // multiplier box 0..8
     void Header6SectionClick(int index); // the random-selection box
@@ -42,8 +41,6 @@ public:
     void BtnClearClick();
     void BBtnSaveClick();
     void BBtnOpenClick();
-    void glBBtnhELPClick();
-    void BBtnCalculatorClick();
 
     // Routines of the window.
     void ResetCoupon(bool clearWinningColumn);
@@ -82,9 +79,6 @@ public:
     QPushButton *BBtnOpen = nullptr;
     QPushButton *glBBtnhELP = nullptr;
     QToolButton *BBtnCalculator = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

@@ -23,8 +23,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace taru::ui {
@@ -43,16 +41,6 @@ const QStringList kReversedMultipliers{QStringLiteral("20"), QStringLiteral("12"
                                        QStringLiteral("8"),  QStringLiteral("6"),  QStringLiteral("5"),
                                        QStringLiteral("4"),  QStringLiteral("3"),  QStringLiteral("2")};
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
-{
-    QLabel *label = CaptionLabel(parent, text, geometry);
-    QFont font = label->font();
-    font.setPixelSize(12);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return label;
-}
-
 // A whole number typed in a cell, or nothing.
 std::optional<int> cellNumber(const QString &text)
 {
@@ -64,13 +52,12 @@ std::optional<int> cellNumber(const QString &text)
 } // namespace
 
 TBiblioFrm::TBiblioFrm(AppContext &context, QWidget *parent)
-    : QDialog(parent)
+    : CentredDialog(context.prompts, parent)
     , context_(context)
 {
     setObjectName(QStringLiteral("BiblioFrm"));
     setWindowTitle(kCaption);
     setFixedSize(820, 530);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     connectHandlers();
 }
@@ -114,13 +101,13 @@ void TBiblioFrm::buildControls()
     LblHint->hide();
 
     const int right = 560;
-    LblMultiplier = caption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 36, 240, 22));
+    LblMultiplier = SmallCaption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 36, 240, 22));
     Header1 = new BoxHeader(kReversedMultipliers, 27, this);
     Header1->setObjectName(QStringLiteral("Header1"));
     Header1->move(right, 60);
     Header1->setMarkModel([&state](int i) { return state.multiplierBoxes[static_cast<std::size_t>(i)]; });
 
-    LblDraws = caption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(right, 94, 110, 34));
+    LblDraws = SmallCaption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(right, 94, 110, 34));
     SgrdDK = new DrawBoxesGrid(this);
     SgrdDK->setObjectName(QStringLiteral("SgrdDK"));
     SgrdDK->move(right, 132);
@@ -145,14 +132,11 @@ void TBiblioFrm::buildControls()
     BBtnSave = BoldButton(this, "BBtnSave", QStringLiteral("&ΣΩΣΙΜΟ ΔΕΛΤΙΩΝ"), QRect(140, row1, 170, 36));
     BBtnReport = BoldButton(this, "BBtnReport", QStringLiteral("&ΑΝΑΦΟΡΑ"), QRect(320, row1, 120, 36));
     BBtnReport->setToolTip(QStringLiteral("ΕΚΤΥΠΩΣΗ ΑΝΑΦΟΡΑΣ"));
-    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(450, row1, 120, 36));
-    LMDShapeButton1 = new QToolButton(this);
-    LMDShapeButton1->setObjectName(QStringLiteral("LMDShapeButton1"));
-    LMDShapeButton1->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    LMDShapeButton1->setIcon(CalculatorIcon());
-    LMDShapeButton1->setIconSize(QSize(24, 24));
-    LMDShapeButton1->setGeometry(580, row1, 40, 36);
-    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(650, row1, 160, 36));
+    const HelpRow helpRow = MakeHelpRow(this, context_, kHelpTopic, QRect(450, row1, 120, 36),
+                                        QRect(650, row1, 160, 36), QRect(580, row1, 40, 36));
+    glBBtnhELP = helpRow.help;
+    LMDShapeButton1 = helpRow.calculator;
+    BtnBack = helpRow.back;
 }
 
 void TBiblioFrm::connectHandlers()
@@ -176,28 +160,11 @@ void TBiblioFrm::connectHandlers()
     connectGuarded(BtnPrint, &QPushButton::clicked, this, prompts, [this] { BtnPrintClick(); });
     connectGuarded(BBtnSave, &QPushButton::clicked, this, prompts, [this] { BBtnSaveClick(); });
     connectGuarded(BBtnReport, &QPushButton::clicked, this, prompts, [this] { BBtnReportClick(); });
-    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
-    connectGuarded(LMDShapeButton1, &QToolButton::clicked, this, prompts, [this] { LMDShapeButton1Click(); });
-    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TBiblioFrm::setSystem(const LibrarySystem &system)
 {
     system_ = system;
-}
-
-void TBiblioFrm::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(context_.prompts, this, [this] { FormShow(); });
 }
 
 void TBiblioFrm::prepareOptions()
@@ -419,16 +386,6 @@ void TBiblioFrm::BBtnReportClick()
     report.playerSlip = SlipMarks{system_.gameText, options.multipliers, false, fixed.join(QLatin1Char(',')),
                                   options.drawColumn, options.drawRow};
     PrintLibraryReportJob(context_, this, printer ? *printer : ProgramPrinter(), report);
-}
-
-void TBiblioFrm::glBBtnhELPClick()
-{
-    context_.help(kHelpTopic);
-}
-
-void TBiblioFrm::LMDShapeButton1Click()
-{
-    context_.calculator();
 }
 
 void TBiblioFrm::prepareSnapshot()

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/CentredDialog.h"
 #include "window/SnapshotContent.h"
 #include "systems/Library.h"
 
-#include <QDialog>
 
 #include <optional>
 #include <vector>
@@ -27,7 +27,7 @@ class NumberBoard;
 // builds the coupons by putting those numbers in place of the positions; it shows them in the
 // produced-system preview, saves them as a coupon file or prints the library report. The list
 // window hands the system over with setSystem() before showing it.
-class TBiblioFrm : public QDialog, public SnapshotContent {
+class TBiblioFrm : public CentredDialog, public SnapshotContent {
     Q_OBJECT
 public:
     explicit TBiblioFrm(AppContext &context, QWidget *parent = nullptr);
@@ -36,7 +36,7 @@ public:
     const LibrarySystem &system() const { return system_; }
 
     // Handlers, also called directly by tests.
-    virtual void FormShow();
+    void FormShow() override;
     virtual void SGrdKeyPress(QChar key);  // a key typed in the current cell; '\r' is Enter
     virtual void BBtnDiceClick();
     virtual void BBtnSaveClick();
@@ -44,8 +44,6 @@ public:
     void BBtnReportClick();
     void Header1SectionClick(int section); // 0-based from the left
     void SgrdDKMouseUp(int index);         // column * 5 + row
-    void glBBtnhELPClick();
-    void LMDShapeButton1Click();
 
     // The number accepted in each position (0 where none is).
     const std::vector<int> &playerNumbers() const { return numbers_; }
@@ -77,7 +75,6 @@ public:
     GuaranteePanel *Verify = nullptr; // the check of the coupons built last, their odds and holes
 
 protected:
-    void showEvent(QShowEvent *event) override;
     // Whether the board shows number (1..80) as chosen.
     virtual bool boardMark(int number) const;
     // The column of the grid that is typed into.

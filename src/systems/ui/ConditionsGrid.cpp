@@ -47,28 +47,6 @@ private:
     KeyRule keyRule_;
 };
 
-// The character a key types, as the grid's key rule sees it; null for keys that type nothing.
-QChar typedCharacter(const QKeyEvent &event)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QLatin1Char('\r');
-    case Qt::Key_Backspace:
-        return QLatin1Char('\b');
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return QLatin1Char('\t');
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const QString text = event.text();
-    return text.size() == 1 ? text.at(0) : QChar();
-}
-
 } // namespace
 
 ConditionsGrid::ConditionsGrid(Prompts &prompts, QWidget *parent)
@@ -178,7 +156,11 @@ bool ConditionsGrid::eventFilter(QObject *watched, QEvent *event)
     const bool isEditor = watched->property("conditionCellEditor").toBool();
     if ((watched == this || isEditor) && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const QChar typed = typedCharacter(*key);
+        const QChar typed = TypedCharacter(*key);
+        // A control character (Ctrl with a letter) is dropped like any other non-digit, rather
+        // than left to the table's shortcuts: nothing is pasted past the digit rule.
+        if (typed.isNull() && key->text().size() == 1 && ClassifyDigitKey(*key) == DigitKey::Discard)
+            return true;
         // Keys that type nothing, and Tab, keep their meaning (moving between cells).
         if (typed.isNull() || typed == QLatin1Char('\t'))
             return QTableWidget::eventFilter(watched, event);

@@ -19,8 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QToolButton>
 
 namespace taru::ui {
@@ -42,26 +40,15 @@ const QString kTotalCleared = QStringLiteral("Συνολική Αξία Δελτ
 const QString kDefaultCount = QStringLiteral("100");
 constexpr int kDefaultGameIndex = kMaxGame - 1; // "12"
 
-QLabel *caption(QWidget *parent, const QString &text, const QRect &geometry)
-{
-    QLabel *label = CaptionLabel(parent, text, geometry);
-    QFont font = label->font();
-    font.setPixelSize(12);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return label;
-}
-
 } // namespace
 
 TGeneratorFrm::TGeneratorFrm(AppContext &context, QWidget *parent)
-    : QDialog(parent)
+    : CentredDialog(context.prompts, parent)
     , context_(context)
 {
     setObjectName(QStringLiteral("GeneratorFrm"));
     setWindowTitle(kFixedTitle);
     setFixedSize(760, 380);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
     connectHandlers();
 }
@@ -69,7 +56,7 @@ TGeneratorFrm::TGeneratorFrm(AppContext &context, QWidget *parent)
 void TGeneratorFrm::buildControls()
 {
     SharedState &state = context_.state;
-    LblMould = caption(this, QStringLiteral("Κ Α Λ Ο Υ Π Ι      Δ Ε Λ Τ Ι Ο Υ"), QRect(70, 8, 290, 24));
+    LblMould = SmallCaption(this, QStringLiteral("Κ Α Λ Ο Υ Π Ι      Δ Ε Λ Τ Ι Ο Υ"), QRect(70, 8, 290, 24));
     Sgrd = new NumberBoard(this);
     Sgrd->setObjectName(QStringLiteral("Sgrd"));
     Sgrd->move(70, 36);
@@ -97,27 +84,27 @@ void TGeneratorFrm::buildControls()
     const int boardBottom = Sgrd->y() + Sgrd->sizeHint().height();
 
     const int right = 390;
-    LblGame = caption(this, QStringLiteral("ΠΑΙΧΝΙΔΙ"), QRect(right, 8, 120, 24));
+    LblGame = SmallCaption(this, QStringLiteral("ΠΑΙΧΝΙΔΙ"), QRect(right, 8, 120, 24));
     Cmb1A = new QComboBox(this);
     Cmb1A->setObjectName(QStringLiteral("Cmb1A"));
     for (int g = 1; g <= kMaxGame; ++g)
         Cmb1A->addItem(QString::number(g));
     Cmb1A->setGeometry(right, 36, 90, 26);
 
-    LblNumDeltia = caption(this, QStringLiteral("ΑΡΙΘΜΟΣ ΔΕΛΤΙΩΝ"), QRect(right + 130, 8, 200, 24));
+    LblNumDeltia = SmallCaption(this, QStringLiteral("ΑΡΙΘΜΟΣ ΔΕΛΤΙΩΝ"), QRect(right + 130, 8, 200, 24));
     EdtNumDeltia = new QLineEdit(kDefaultCount, this);
     EdtNumDeltia->setObjectName(QStringLiteral("EdtNumDeltia"));
     EdtNumDeltia->setGeometry(right + 130, 36, 120, 26);
     EdtNumDeltia->setAlignment(Qt::AlignRight);
     EdtNumDeltia->installEventFilter(this);
 
-    LblMultiplier = caption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 72, 300, 22));
+    LblMultiplier = SmallCaption(this, QStringLiteral("ΠΟΛΛΑΠΛΑΣΙΑΣΤΗΣ"), QRect(right, 72, 300, 22));
     Header1 = BoxHeader::multiplierBoxes(this);
     Header1->setObjectName(QStringLiteral("Header1"));
     Header1->move(right, 96);
     Header1->setMarkModel([&state](int i) { return state.multiplierBoxes[static_cast<std::size_t>(i)]; });
 
-    LblDraws = caption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(right, 130, 100, 34));
+    LblDraws = SmallCaption(this, QStringLiteral("ΣΥΝΕΧ/ΝΕΣ\nΚΛΗΡΩΣΕΙΣ"), QRect(right, 130, 100, 34));
     SgrdDK = new DrawBoxesGrid(this);
     SgrdDK->setObjectName(QStringLiteral("SgrdDK"));
     SgrdDK->move(right, 168);
@@ -147,14 +134,11 @@ void TGeneratorFrm::buildControls()
     const int row2 = row1 + 48;
     BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("&ΔΕΛΤΙΑ"), QRect(10, row1, 170, 36));
     BtnClear = BoldButton(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(190, row1, 170, 36));
-    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(10, row2, 170, 36));
-    LMDShapeButton1 = new QToolButton(this);
-    LMDShapeButton1->setObjectName(QStringLiteral("LMDShapeButton1"));
-    LMDShapeButton1->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    LMDShapeButton1->setIcon(CalculatorIcon());
-    LMDShapeButton1->setIconSize(QSize(24, 24));
-    LMDShapeButton1->setGeometry(190, row2, 40, 36);
-    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(right + 190, row2, 170, 36));
+    const HelpRow helpRow = MakeHelpRow(this, context_, kHelpTopic, QRect(10, row2, 170, 36),
+                                        QRect(right + 190, row2, 170, 36), QRect(190, row2, 40, 36));
+    glBBtnhELP = helpRow.help;
+    LMDShapeButton1 = helpRow.calculator;
+    BtnBack = helpRow.back;
 }
 
 void TGeneratorFrm::connectHandlers()
@@ -175,23 +159,6 @@ void TGeneratorFrm::connectHandlers()
     connectGuarded(Cmb1A, &QComboBox::activated, this, prompts, [this] { Cmb1AChange(); });
     connectGuarded(BtnPrint, &QPushButton::clicked, this, prompts, [this] { BtnPrintClick(); });
     connectGuarded(BtnClear, &QPushButton::clicked, this, prompts, [this] { BtnClearClick(); });
-    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
-    connectGuarded(LMDShapeButton1, &QToolButton::clicked, this, prompts, [this] { LMDShapeButton1Click(); });
-    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TGeneratorFrm::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(context_.prompts, this, [this] { FormShow(); });
 }
 
 bool TGeneratorFrm::eventFilter(QObject *watched, QEvent *event)
@@ -376,16 +343,6 @@ void TGeneratorFrm::BtnClearClick()
     LblSthles->setText(kColumnsCleared);
     LblKostos->setText(kValueCleared);
     LblTotKostos->setText(kTotalCleared);
-}
-
-void TGeneratorFrm::glBBtnhELPClick()
-{
-    context_.help(kHelpTopic);
-}
-
-void TGeneratorFrm::LMDShapeButton1Click()
-{
-    context_.calculator();
 }
 
 void TGeneratorFrm::refreshBoxes()

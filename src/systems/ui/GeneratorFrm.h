@@ -1,9 +1,8 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/CentredDialog.h"
 #include "window/SnapshotContent.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -37,13 +36,13 @@ class NumberBoard;
 // The random coupon generator: the mould of allowed numbers on the shared board (marked by
 // hand or by the odd and even buttons of each decade), the game, the coupon's options and the
 // number of coupons; "&ΔΕΛΤΙΑ" produces them and hands them to the generated-coupons preview.
-class TGeneratorFrm : public QDialog, public SnapshotContent {
+class TGeneratorFrm : public CentredDialog, public SnapshotContent {
     Q_OBJECT
 public:
     explicit TGeneratorFrm(AppContext &context, QWidget *parent = nullptr);
 
     // Handlers, also called directly by tests.
-    void FormShow();
+    void FormShow() override;
     void SgrdMouseUp(int index);                    // board box index (number - 1)
     void Header1SectionClick(int index);            // multiplier box 0..8
     void SgrdDKMouseUp(int index);                  // consecutive-draws box, column * 5 + row
@@ -52,8 +51,6 @@ public:
     void ToolButton7Click(int decade, bool even);   // decades 4..7, the same
     void BtnPrintClick();
     void BtnClearClick();
-    void glBBtnhELPClick();
-    void LMDShapeButton1Click();
 
     // Routines of the window.
     void SelectAllMould();
@@ -87,7 +84,6 @@ public:
     QPushButton *BtnBack = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

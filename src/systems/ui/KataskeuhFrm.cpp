@@ -32,8 +32,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
-#include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
@@ -65,19 +63,11 @@ const QString kAskOverwrite = QStringLiteral("Το αρχείο υπάρχει! 
 const QString kSelectedEmpty = QStringLiteral("Επιλεγμένοι Αριθμοί :");
 const QString kFound = QStringLiteral("Στήλες που έχουν βρεθεί : ");
 
-
-QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    QLabel *label = CaptionLabel(parent, text, geometry);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
 
 TKataskeuhFrm::TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm, SystemPreviewOpener openPreview,
                              QWidget *parent)
-    : QDialog(parent)
+    : CentredDialog(context.prompts, parent)
     , context_(context)
     , standardFrm_(std::move(standardFrm))
     , openPreview_(std::move(openPreview))
@@ -85,7 +75,6 @@ TKataskeuhFrm::TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm,
     setObjectName(QStringLiteral("KataskeuhFrm"));
     setWindowTitle(kFixedTitle);
     setFixedSize(1000, 610);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     buildControls();
     connectHandlers();
@@ -118,19 +107,19 @@ void TKataskeuhFrm::buildControls()
     }
     const int boardBottom = SgrdA->y() + SgrdA->sizeHint().height();
 
-    LblSelected = caption(this, "LblSelected", kSelectedEmpty, QRect(10, boardBottom + 8, 350, 22));
-    LblGame = caption(this, "LblGame", QStringLiteral("ΠΑΙΧΝΙΔΙ"), QRect(10, boardBottom + 40, 120, 24));
+    LblSelected = CaptionLabel(this, "LblSelected", kSelectedEmpty, QRect(10, boardBottom + 8, 350, 22));
+    LblGame = CaptionLabel(this, "LblGame", QStringLiteral("ΠΑΙΧΝΙΔΙ"), QRect(10, boardBottom + 40, 120, 24));
     CmbNums = new QComboBox(this);
     CmbNums->setObjectName(QStringLiteral("CmbNums"));
     for (int g = 1; g <= kMaxGame; ++g)
         CmbNums->addItem(QString::number(g));
     CmbNums->setGeometry(140, boardBottom + 40, 70, 24);
-    LblSysthma = caption(this, "LblSysthma", QStringLiteral("ΑΝΑΠΤΥΞΗ ΣΕ "), QRect(10, boardBottom + 72, 120, 24));
+    LblSysthma = CaptionLabel(this, "LblSysthma", QStringLiteral("ΑΝΑΠΤΥΞΗ ΣΕ "), QRect(10, boardBottom + 72, 120, 24));
     CmbSysthma = new QComboBox(this);
     CmbSysthma->setObjectName(QStringLiteral("CmbSysthma"));
     CmbSysthma->addItems(ColumnSizeItems());
     CmbSysthma->setGeometry(140, boardBottom + 72, 100, 24);
-    LblEggy = caption(this, "LblEggy", QStringLiteral("ΕΠΙΛΟΓΗ ΕΓΓΥΗΣΗΣ"), QRect(10, boardBottom + 104, 200, 22));
+    LblEggy = CaptionLabel(this, "LblEggy", QStringLiteral("ΕΠΙΛΟΓΗ ΕΓΓΥΗΣΗΣ"), QRect(10, boardBottom + 104, 200, 22));
     CmbEggy = new QComboBox(this);
     CmbEggy->setObjectName(QStringLiteral("CmbEggy"));
     CmbEggy->setGeometry(10, boardBottom + 128, 350, 24);
@@ -194,14 +183,11 @@ void TKataskeuhFrm::buildControls()
     BtnClear = BoldButton(this, "BtnClear", QStringLiteral("&ΚΑΘΑΡΙΣΜΟΣ"), QRect(10 + 5 * step, row1, w, 36));
     BBtnSaveOroi = BoldButton(this, "BBtnSaveOroi", QStringLiteral("ΑΠΟΘΗΚΕΥΣΗ &ΟΡΩΝ"), QRect(10, row2, w, 36));
     BBtnLoadOroi = BoldButton(this, "BBtnLoadOroi", QStringLiteral("&ΦΟΡΤΩΜΑ ΟΡΩΝ"), QRect(10 + step, row2, w, 36));
-    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(10 + 2 * step, row2, w, 36));
-    LMDShapeButton1 = new QToolButton(this);
-    LMDShapeButton1->setObjectName(QStringLiteral("LMDShapeButton1"));
-    LMDShapeButton1->setToolTip(QStringLiteral("ΑΡΙΘΜΟΜΗΧΑΝΗ"));
-    LMDShapeButton1->setIcon(CalculatorIcon());
-    LMDShapeButton1->setIconSize(QSize(24, 24));
-    LMDShapeButton1->setGeometry(10 + 3 * step, row2, 44, 36);
-    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(10 + 5 * step, row2, w, 36));
+    const HelpRow helpRow = MakeHelpRow(this, context_, kHelpTopic, QRect(10 + 2 * step, row2, w, 36),
+                                        QRect(10 + 5 * step, row2, w, 36), QRect(10 + 3 * step, row2, 44, 36));
+    glBBtnhELP = helpRow.help;
+    LMDShapeButton1 = helpRow.calculator;
+    BtnBack = helpRow.back;
 
     // Everything but the stop button waits while a build runs.
     lockedWhileBuilding_ = {SgrdA,        CmbNums,      CmbEggy,    CmbSysthma,          SGrd,
@@ -247,26 +233,9 @@ void TKataskeuhFrm::connectHandlers()
     connectGuarded(BBtnSaveOroi, &QPushButton::clicked, this, prompts, [this] { BBtnSaveOroiClick(); });
     connectGuarded(BBtnLoadOroi, &QPushButton::clicked, this, prompts, [this] { BBtnLoadOroiClick(); });
     connectGuarded(BtnClear, &QPushButton::clicked, this, prompts, [this] { BtnClearClick(); });
-    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
-    connectGuarded(LMDShapeButton1, &QToolButton::clicked, this, prompts, [this] { LMDShapeButton1Click(); });
-    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 // ---- opening, reset ------------------------------------------------------------------------
-
-void TKataskeuhFrm::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(context_.prompts, this, [this] { FormShow(); });
-}
 
 void TKataskeuhFrm::FormShow()
 {
@@ -696,16 +665,6 @@ void TKataskeuhFrm::BtnClearClick()
 {
     if (context_.prompts.confirm(this, kAskClear, kCaptionConfirm))
         WindowReset();
-}
-
-void TKataskeuhFrm::glBBtnhELPClick()
-{
-    context_.help(kHelpTopic);
-}
-
-void TKataskeuhFrm::LMDShapeButton1Click()
-{
-    context_.calculator();
 }
 
 void TKataskeuhFrm::reject()

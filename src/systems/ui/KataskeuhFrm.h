@@ -1,13 +1,13 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/CentredDialog.h"
 #include "window/SnapshotContent.h"
 #include "print/ReportLayout.h"
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
 #include "systems/Optimiser.h"
 
-#include <QDialog>
 
 #include <array>
 #include <functional>
@@ -40,14 +40,14 @@ using StandardFrmSource = std::function<TStandardFrm *()>;
 // conditions, and the window builds the reduced system with the engine, shows its counts and
 // cost, and stores, saves, prints and reports it. The build runs on this thread; the window lets
 // input through while it runs so the stop button works, and refuses every other command.
-class TKataskeuhFrm : public QDialog, public SnapshotContent {
+class TKataskeuhFrm : public CentredDialog, public SnapshotContent {
     Q_OBJECT
 public:
     TKataskeuhFrm(AppContext &context, StandardFrmSource standardFrm, SystemPreviewOpener openPreview,
                   QWidget *parent = nullptr);
 
     // Handlers, also called directly by tests.
-    void FormShow();
+    void FormShow() override;
     void SgrdAMouseUp(int index);                    // board box index (number - 1)
     void DecadeButtonClick(int row, bool even);      // "Μ" (odd) or "Ζ" (even) of board row 0..7
     void CmbNumsChange();
@@ -66,8 +66,6 @@ public:
     void BBtnSaveOroiClick();
     void BBtnLoadOroiClick();
     void BtnClearClick();
-    void glBBtnhELPClick();
-    void LMDShapeButton1Click();
     void BtnOptimiseClick();
 
     // Routines of the window.
@@ -153,7 +151,6 @@ public Q_SLOTS:
     void reject() override; // refused while a build runs
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -20,8 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
-#include <QShowEvent>
 #include <QTableWidget>
 
 namespace taru::ui {
@@ -45,13 +43,12 @@ struct BusyCursor {
 } // namespace
 
 TLoadBiblioListFrm::TLoadBiblioListFrm(AppContext &context, QWidget *parent)
-    : QDialog(parent)
+    : CentredDialog(context.prompts, parent)
     , context_(context)
 {
     setObjectName(QStringLiteral("LoadBiblioListFrm"));
     setWindowTitle(kCaption);
     setFixedSize(790, 520);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     buildControls();
 }
 
@@ -85,8 +82,9 @@ void TLoadBiblioListFrm::buildControls()
     const int row = 470;
     BtnPrint = BoldButton(this, "BtnPrint", QStringLiteral("Ε&ΚΤΥΠΩΣΗ"), QRect(10, row, 150, 36));
     glBitBtn1 = BoldButton(this, "glBitBtn1", QStringLiteral("&ΕΥΡΕΣΗ ΣΥΣΤΗΜΑΤΟΣ"), QRect(170, row, 200, 36));
-    glBBtnhELP = BoldButton(this, "glBBtnhELP", QStringLiteral("&ΒΟΗΘΕΙΑ"), QRect(380, row, 150, 36));
-    BtnBack = BoldButton(this, "BtnBack", QStringLiteral("&ΕΠΙΣΤΡΟΦΗ"), QRect(630, row, 150, 36));
+    const HelpRow helpRow = MakeHelpRow(this, context_, kHelpTopic, QRect(380, row, 150, 36), QRect(630, row, 150, 36));
+    glBBtnhELP = helpRow.help;
+    BtnBack = helpRow.back;
 
     Prompts &prompts = context_.prompts;
     connect(SGrd->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -94,23 +92,7 @@ void TLoadBiblioListFrm::buildControls()
     connect(SGrd, &QTableWidget::cellDoubleClicked, this,
             [this, &prompts](int r, int) { runGuarded(prompts, this, [&] { SGrdDblClick(r); }); });
     connectGuarded(BtnPrint, &QPushButton::clicked, this, prompts, [this] { BtnPrintClick(); });
-    connectGuarded(glBBtnhELP, &QPushButton::clicked, this, prompts, [this] { glBBtnhELPClick(); });
     // "&ΕΥΡΕΣΗ ΣΥΣΤΗΜΑΤΟΣ" has no action.
-    connect(BtnBack, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-void TLoadBiblioListFrm::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous()) {
-        if (const QScreen *screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        runGuarded(context_.prompts, this, [this] { FormShow(); });
 }
 
 QString TLoadBiblioListFrm::folder() const
@@ -218,11 +200,6 @@ void TLoadBiblioListFrm::BtnPrintClick()
     setEnabled(false);
     const auto enable = qScopeGuard([this] { setEnabled(true); });
     PrintListJob(context_, this, target, list);
-}
-
-void TLoadBiblioListFrm::glBBtnhELPClick()
-{
-    context_.help(kHelpTopic);
 }
 
 void TLoadBiblioListFrm::prepareSnapshot()

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "window/AppContext.h"
+#include "window/CentredDialog.h"
 #include "window/SnapshotContent.h"
 #include "data/SystemFile.h"
 #include "print/ListPrint.h"
 
-#include <QDialog>
 
 #include <vector>
 
@@ -19,17 +19,16 @@ namespace taru::ui {
 // The systems library: one row per system file of BIBLIO, its eleven cells read from the file
 // name; a click on a heading sorts by that column, a double click opens the system in the
 // library window, and the list prints on paged sheets.
-class TLoadBiblioListFrm : public QDialog, public SnapshotContent {
+class TLoadBiblioListFrm : public CentredDialog, public SnapshotContent {
     Q_OBJECT
 public:
     explicit TLoadBiblioListFrm(AppContext &context, QWidget *parent = nullptr);
 
     // Handlers, also called directly by tests.
-    void FormShow();
+    void FormShow() override;
     void SGrdHeadingClick(int column); // column as shown, 0 = "ΟΝΟΜΑ"
     void SGrdDblClick(int row);        // 0-based data row
     void BtnPrintClick();
-    void glBBtnhELPClick();
 
     const std::vector<data::SystemListRow> &rows() const { return rows_; }
     // The printout of rows first..last (1-based, inclusive) as the list shows them now.
@@ -47,9 +46,6 @@ public:
     QPushButton *glBitBtn1 = nullptr;
     QPushButton *glBBtnhELP = nullptr;
     QPushButton *BtnBack = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildControls();

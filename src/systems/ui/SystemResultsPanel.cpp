@@ -19,13 +19,6 @@ const QString kSe = QStringLiteral("ΣΕ");
 const QString kDeltia = QStringLiteral("Δελτία : ");
 const QString kPrevious = QStringLiteral("Προηγούμενο μέτρημα : ");
 
-QLabel *caption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    QLabel *label = CaptionLabel(parent, text, geometry);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
 
 SystemResultsPanel::SystemResultsPanel(QWidget *parent)
@@ -54,11 +47,11 @@ SystemResultsPanel::SystemResultsPanel(QWidget *parent)
                     "LblFullCost");
     GrpBuilt = group("GrpBuilt", QStringLiteral("ΕΓΓΥΗΜΕΝΗ"), 78, LblBuiltColumns, LblBuiltCost, "LblBuiltColumns",
                      "LblBuiltCost");
-    LblEpityxia = caption(this, "LblEpityxia", kEpityxia, QRect(0, 160, kWidth, 22));
-    LblSe = caption(this, "LblSe", kSe, QRect(0, 184, kWidth, 22));
-    LblDeltia = caption(this, "LblDeltia", kDeltia, QRect(0, 216, kWidth, 22));
-    LblPrevious = caption(this, "LblPrevious", kPrevious, QRect(0, 240, kWidth, 22));
-    LblPercent = caption(this, "LblPercent", QString(), QRect(0, 264, kWidth, 22));
+    LblEpityxia = CaptionLabel(this, "LblEpityxia", kEpityxia, QRect(0, 160, kWidth, 22));
+    LblSe = CaptionLabel(this, "LblSe", kSe, QRect(0, 184, kWidth, 22));
+    LblDeltia = CaptionLabel(this, "LblDeltia", kDeltia, QRect(0, 216, kWidth, 22));
+    LblPrevious = CaptionLabel(this, "LblPrevious", kPrevious, QRect(0, 240, kWidth, 22));
+    LblPercent = CaptionLabel(this, "LblPercent", QString(), QRect(0, 264, kWidth, 22));
     resize(kWidth, 290);
 }
 
