@@ -4,6 +4,7 @@
 #include "systems/Conditions.h"
 #include "systems/Constructor.h"
 #include "systems/GuaranteeCheck.h"
+#include "systems/GuaranteeQuery.h"
 
 #include <optional>
 
@@ -69,12 +70,7 @@ int runVerify(const QStringList &args)
         err() << file.error << '\n';
         return 1;
     }
-    std::size_t width = 1;
-    for (const data::CouponLine &line : file.lines)
-        width = std::max(width, line.numbers.size());
-    SystemColumns columns(static_cast<int>(width));
-    for (const data::CouponLine &line : file.lines)
-        columns.append(line.numbers);
+    const SystemColumns columns = CouponFileColumns(file);
 
     GuaranteeSetup setup;
     setup.pool = numbers ? PoolOf(*numbers) : NumbersUsed(columns);
