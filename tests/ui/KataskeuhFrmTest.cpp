@@ -1,4 +1,3 @@
-#include "base/AppPaths.h"
 #include "base/OwnerSettings.h"
 #include "data/CouponFile.h"
 #include "data/SystemFile.h"
@@ -30,7 +29,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
