@@ -96,7 +96,15 @@ if dpkg-query -W -f='${Status}' taru 2>/dev/null | grep -q "install ok installed
     exit 0
 fi
 apt_quiet() { DEBIAN_FRONTEND=noninteractive apt-get "$@" -y -qq >"$work/apt.log" 2>&1 || { cat "$work/apt.log" >&2; fail "apt-get $* failed"; }; }
-trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq taru >/dev/null 2>&1; rm -rf "$work"' EXIT
+# On the way out, whatever happened: the package goes if it is still installed (apt fails on a name it no longer
+# knows, and that must not turn a passing check into a failing one).
+purge_if_installed() {
+    if dpkg-query -W -f='${Status}' taru 2>/dev/null | grep -q "install ok installed"; then
+        DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq taru >/dev/null 2>&1 || true
+    fi
+    rm -rf "$work"
+}
+trap purge_if_installed EXIT
 real="$work/real-home"
 mkdir -p "$real"
 apt_quiet install "$deb"
