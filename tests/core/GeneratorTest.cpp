@@ -84,7 +84,6 @@ TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
         {col({7, 15, 12}), "7,A,15,12"},
         {col({44}), "A,A,A,A,44"},
         {col({80, 1}), "1,A,A,A,A,A,A,A,80"},
-        {col({25, 3, 21}), "3,A,A,25,21"},
         {col({10, 11, 20, 21}), "10,A,11,20,A,A,21"},
     };
     for (const Case &c : cases) {

@@ -255,13 +255,11 @@ TEST_F(SlipJobs, OnePagePerCouponWithTheProfile)
     EXPECT_EQ(ops, (QList<Op>{Op::Orientation, Op::FontStyle, Op::Begin, Op::Text, Op::Text, Op::Text, Op::NewPage,
                               Op::Text, Op::Text, Op::Text, Op::Text, Op::End}));
     EXPECT_EQ(canvas.calls[0].orientation, PageOrientation::Landscape);
+    // Each coupon's value line and the marks' X in portrait: cli.print_positions.
     const auto texts = canvas.texts();
-    EXPECT_EQ(texts[1].text, QStringLiteral("S     Δελ. 1  Αξ. : 0.50 €"));
-    EXPECT_EQ(texts[4].text, QStringLiteral("S     Δελ. 2  Αξ. : 0.50 €"));
     EXPECT_TRUE(texts[2].style.bold);
     // Landscape: the slip top is measured up from the bottom of the turned page (4960 high).
     EXPECT_EQ(texts[2].y, RoundHalfEven(4960 - 30 * 600 * 0.03939));
-    EXPECT_EQ(texts[2].x, RoundHalfEven(19 * 600 * 0.03939));
     EXPECT_EQ(texts[0].y, 4960);
 }
 
