@@ -42,6 +42,11 @@ add_test(NAME cli.safety_construct_damaged_conditions
 set_tests_properties(cli.safety_construct_damaged_conditions PROPERTIES PASS_REGULAR_EXPRESSION
   "taru-cli construct: Το αρχείο όρων είναι κατεστραμμένο: [^\n]*damaged\\.dlv \\(παιχνίδι \"13\" αντί για 1 έως 12\\)\nexit-1\n$")
 
+# No default printer profile: nothing is printed before the refusal (no position is written).
+add_test(NAME cli.safety_print_no_profile_prints_nothing
+  COMMAND sh -c "\"$<TARGET_FILE:taru-cli>\" --data-dir '${TARU_SAFETY_OUT}/no-profile' print '${TARU_DATA}/coupons_3_says_2.tru' --positions 2>/dev/null; echo exit-$?")
+set_tests_properties(cli.safety_print_no_profile_prints_nothing PROPERTIES ENVIRONMENT "LC_ALL=C" PASS_REGULAR_EXPRESSION "^exit-1\n$")
+
 # Window titles are exactly the captions: nothing appended by the platform (run on a virtual
 # screen; skipped where none can be started).
 add_test(NAME ui.safety_window_titles_as_given

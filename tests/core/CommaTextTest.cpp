@@ -29,7 +29,6 @@ TEST(CommaText, SplitsLikeTheListReaders)
         {"1\t2", {"1", "2"}},
         {" 1", {"1"}},
         {"1,", {"1"}},          // a trailing separator adds nothing
-        {"1 , ", {"1"}},
         {"1,,2", {"1", "", "2"}}, // an empty item between two separators counts
         {"1, ,2", {"1", "", "2"}},
         {"1,,", {"1", ""}},
@@ -43,7 +42,6 @@ TEST(CommaText, SplitsLikeTheListReaders)
         {"\"\",1", {"", "1"}},
         {"\"a\"b", {"a", "b"}},
         {"\"a,b", {"a,b"}}, // an unclosed quote takes the rest
-        {"1,2,3,4,5,", {"1", "2", "3", "4", "5"}},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(SplitCommaText(QString::fromUtf8(c.text)), c.items) << "text: [" << c.text << "]";

@@ -1,4 +1,3 @@
-#include "base/Errors.h"
 #include "data/CouponFile.h"
 
 #include "TempDir.h"
@@ -39,13 +38,7 @@ TEST(CouponFile, WritesTheExampleExactly)
     WriteCouponFile(path, 2, 5, QStringLiteral("1,3"), 2, 0,
                     std::vector<QStringList>{{"3", "17", "25", "60", "77"}, {"1", "2", "3", "4", "5"}});
     EXPECT_EQ(readAll(path), kExample);
-
-    // Rows of numbers, no coupon options: empty line 3 and "0" on lines 4 and 5.
-    WriteCouponFile(path, 2, 3, QString(), 0, 0, SystemColumns{{1, 2, 80}, {}});
-    EXPECT_EQ(readAll(path), QByteArray("2\r\n3\r\n\r\n0\r\n0\r\n1,2,80\r\n\r\n"));
-
-    // The random generator's lines keep their "A" placeholders.
-    EXPECT_EQ(CouponFileBytes(1, 2, QString(), 0, 0, {{"A", "15"}}), QByteArray("1\r\n2\r\n\r\n0\r\n0\r\nA,15\r\n"));
+    // Rows of numbers without options: cli.construct_files; "A" placeholders: Generator.
 }
 
 TEST(CouponFile, ReadsTheExampleWithHeaderGroupsAndValue)
@@ -57,13 +50,10 @@ TEST(CouponFile, ReadsTheExampleWithHeaderGroupsAndValue)
     ASSERT_TRUE(file.valid) << file.error.toStdString();
     EXPECT_EQ(std::tuple(file.count, file.game, file.gameText, file.multipliers, file.drawsColumn, file.drawsRow),
               std::tuple(2, 5, QStringLiteral("5"), QStringLiteral("1,3"), 2, 0));
-    EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{3, 17, 25, 60, 77}));
-    EXPECT_EQ(numbersOf(file.coupon(1)), (std::vector<int>{1, 2, 3, 4, 5}));
+    // The numbers of each coupon and the value (30.00): cli.coupons, cli.print_positions.
     const std::array<QString, kTensGroups> groups{"3", "17", "25", "", "", "60", "", "77"};
     EXPECT_EQ(file.coupon(0).groups(), groups);
     EXPECT_EQ(file.coupon(1).groups()[0], "1,2,3,4,5");
-    // 10 draws x (2 + 4) x 0.50
-    EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 30.0);
     EXPECT_EQ(readAll(path), kExample); // reading never touches the file
 }
 
@@ -76,41 +66,25 @@ TEST(CouponFile, GroupsByTensAtTheBoundaries)
     EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{10, 11, 20, 21, 70, 71, 80, 81, 0, 255, 1}));
 }
 
+// Says 3 and holds 2 (the third coupon empty), or announces twenty million: cli.coupons,
+// cli.safety_coupons_announced.
 TEST(CouponFile, FirstLineSizesTheList)
 {
-    // Says 3, holds 2: loads, the third coupon is empty.
-    const CouponFileData three = parse("3\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n");
-    ASSERT_TRUE(three.valid);
-    EXPECT_EQ(three.count, 3);
-    EXPECT_EQ(numbersOf(three.coupon(1)), (std::vector<int>{3, 4}));
-    EXPECT_TRUE(three.coupon(2).numbers.empty());
-    EXPECT_TRUE(three.coupon(2).groups()[0].isEmpty());
-
     // Says 2, holds 3: refused, the two coupons read stay.
     const CouponFileData two = parse("2\r\n2\r\n\r\n0\r\n0\r\n1,2\r\n3,4\r\n5,6\r\n");
     EXPECT_FALSE(two.valid);
     EXPECT_EQ(two.error, QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου /x/f.tru"));
     ASSERT_EQ(two.lines.size(), 2u);
     EXPECT_EQ(numbersOf(two.coupon(1)), (std::vector<int>{3, 4}));
-
-    // A huge announced count costs nothing.
+    // Two billion announced still reads the one line held.
     const CouponFileData many = parse("2000000000\r\n1\r\n\r\n0\r\n0\r\n7\r\n");
-    ASSERT_TRUE(many.valid);
-    EXPECT_EQ(many.count, 2000000000);
-    EXPECT_EQ(many.lines.size(), 1u);
+    EXPECT_EQ(std::tuple(many.valid, many.lines.size()), std::tuple(true, std::size_t{1}));
     EXPECT_TRUE(many.coupon(1999999999).numbers.empty());
 }
 
-TEST(CouponFile, BlanksAndPlaceholdersInACouponLineAndAnEmptyHeaderLine)
+// Blanks and "A" in a comma list: cli.coupons (" 1 , 2 ,A,4,5").
+TEST(CouponFile, PlaceholdersDoNotCountAndABlankSeparates)
 {
-    const CouponFileData file = parse("1\r\n3\r\n\r\n0\r\n0\r\n 1 , 2 ,A,4\r\n");
-    ASSERT_TRUE(file.valid);
-    EXPECT_EQ(numbersOf(file.coupon(0)), (std::vector<int>{1, 2, 4}));
-    // No multipliers and no consecutive draws: one column's price.
-    EXPECT_TRUE(file.multipliers.isEmpty());
-    EXPECT_EQ(file.drawsColumn, 0);
-    EXPECT_DOUBLE_EQ(CouponFileValue(file, 0.5), 0.5);
-    // Placeholders do not count toward k, and a blank separates like a comma.
     const CouponFileData grouped = parse("1\r\n2\r\n\r\n0\r\n0\r\nA,A,A,33 A 80\r\n");
     ASSERT_TRUE(grouped.valid);
     EXPECT_EQ(numbersOf(grouped.coupon(0)), (std::vector<int>{33, 80}));
@@ -160,8 +134,7 @@ TEST(CouponFile, EveryFailureEndsTheReadAndKeepsEarlierCoupons)
         {"non-numeric game", "1\r\nfive\r\n\r\n0\r\n0\r\n", 0},
         {"non-numeric draws column", "1\r\n5\r\n\r\nA\r\n0\r\n", 0},
         {"missing row line", "1\r\n5\r\n\r\n0\r\n", 0},
-        {"k above 80", "1\r\n81\r\n\r\n0\r\n0\r\n", 0},
-        {"k of two billion", "1\r\n2000000000\r\n\r\n0\r\n0\r\n1\r\n", 0},
+        {"k above 80", "1\r\n81\r\n\r\n0\r\n0\r\n", 0}, // two billion: cli.safety_k_above_80
         {"empty file", "", 0},
     };
     for (const Case &c : cases) {
@@ -198,28 +171,4 @@ TEST(CouponFile, AHugeLineIsRefusedWithoutReadingIt)
     EXPECT_FALSE(file.valid);
     EXPECT_EQ(file.error, kCouponReadErrorPrefix + QDir::toNativeSeparators(path));
     EXPECT_EQ(file.reason, QStringLiteral("Line 6 of \"%1\" is longer than %2 bytes").arg(path).arg(kMaxCouponLineBytes));
-}
-
-TEST(CouponFile, LoneLineFeedsAndGreekTextSurvive)
-{
-    EXPECT_EQ(numbersOf(parse("1\n2\n\n0\n0\n5,6\n").coupon(0)), (std::vector<int>{5, 6}));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("greek.tru"));
-    WriteCouponFile(path, 1, 2, QStringLiteral("Πολλαπλό"), 0, 0, std::vector<QStringList>{{"1", "2"}});
-    EXPECT_EQ(readAll(path), QByteArray("1\r\n2\r\n\xD0\xEF\xEB\xEB\xE1\xF0\xEB\xFC\r\n0\r\n0\r\n1,2\r\n"));
-    EXPECT_EQ(ReadCouponFile(path).multipliers, QStringLiteral("Πολλαπλό"));
-}
-
-TEST(CouponFile, FailedWriteLeavesTheOldFile)
-{
-    QTemporaryDir dir;
-    // The target is a folder.
-    EXPECT_THROW(WriteCouponFile(dir.path(), 0, 1, QString(), 0, 0, std::vector<QStringList>{}), FileError);
-    EXPECT_TRUE(QFileInfo(dir.path()).isDir());
-
-    // A name so long that no temporary file can be made beside it: the old file stays whole.
-    const QString path = dir.filePath(QString(246, QLatin1Char('c')) + QStringLiteral(".tru"));
-    ASSERT_TRUE(writeAll(path, kExample));
-    EXPECT_THROW(WriteCouponFile(path, 0, 1, QString(), 0, 0, std::vector<QStringList>{}), FileError);
-    EXPECT_EQ(readAll(path), kExample);
 }

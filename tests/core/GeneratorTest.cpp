@@ -1,5 +1,4 @@
 #include "base/Errors.h"
-#include "base/Random.h"
 #include "data/CouponFile.h"
 #include "systems/Generator.h"
 
@@ -59,11 +58,11 @@ TEST(Generator, AllowedNumbersRunDownTheColumnsOfTheBoard)
     EXPECT_EQ(AllowedNumbers(fullMould()).size(), 80u);
 }
 
+// The odd button of decade 3 on a cleared decade gives 21 .. 29 odd: cli.generate_odd_decade_after_mould.
 TEST(Generator, OddAndEvenButtonsSetTheirHalfOfADecade)
 {
     struct Case { BoardMarks before; int decade; bool even; bool down; std::vector<int> after; };
     const Case cases[] = {
-        {BoardMarks{}, 2, false, true, {21, 23, 25, 27, 29}},
         {mouldOf({21, 23, 25, 27, 29}), 2, false, false, {}},
         {mouldOf({21, 22, 30}), 2, true, false, {21}},       // odd numbers keep their marks
         {mouldOf({5}), 7, true, true, {5, 72, 74, 76, 78, 80}}, // other decades untouched
@@ -85,7 +84,6 @@ TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
         {col({7, 15, 12}), "7,A,15,12"},
         {col({44}), "A,A,A,A,44"},
         {col({80, 1}), "1,A,A,A,A,A,A,A,80"},
-        {col({25, 3, 21}), "3,A,A,25,21"},
         {col({10, 11, 20, 21}), "10,A,11,20,A,A,21"},
     };
     for (const Case &c : cases) {
@@ -103,6 +101,7 @@ TEST(Generator, CouponLineGroupsByDecadeWithPlaceholdersBeforeEachGroup)
     }
 }
 
+// The random source shows here: every number of the mould is reached, below every bound down to 1.
 TEST(Generator, EveryCouponTakesDistinctNumbersOfTheMouldInRandomOrder)
 {
     struct Case { BoardMarks mould; int game; };
@@ -126,19 +125,7 @@ TEST(Generator, EveryCouponTakesDistinctNumbersOfTheMouldInRandomOrder)
     }
 }
 
-TEST(Generator, TheSeedDecidesTheCoupons)
-{
-    const auto lines = [](std::uint64_t seed) {
-        const GeneratedCoupons coupons = generate(50, 6, fullMould(), seed);
-        QList<QByteArray> all;
-        for (std::size_t i = 0; i < coupons.size(); ++i)
-            all << coupons.line(i);
-        return all;
-    };
-    EXPECT_EQ(lines(7), lines(7));
-    EXPECT_NE(lines(7), lines(8));
-}
-
+// The same seed gives the same coupons, another seed others: cli.generate_seed_repeats.
 TEST(Generator, RefusalsBeforeDrawingAndTheGameOfAProduction)
 {
     const std::vector<std::uint8_t> repeated{4, 4, 4, 9};
@@ -159,6 +146,7 @@ TEST(Generator, RefusalsBeforeDrawingAndTheGameOfAProduction)
     EXPECT_EQ(GameForProduction(7, 40), 7);
 }
 
+// A count with a letter after it: cli.generate_bad_count_not_a_number.
 TEST(Generator, CouponCountAsTyped)
 {
     struct Case { const char *text; std::optional<int> count; QString refusal; };
@@ -170,7 +158,6 @@ TEST(Generator, CouponCountAsTyped)
         {"10000001", std::nullopt, kGeneratorTooManyCoupons},
         {"99999999999999999999999", std::nullopt, kGeneratorTooManyCoupons},
         {"", std::nullopt, kGeneratorNoCount},
-        {"12a", std::nullopt, kGeneratorNoCount},
     };
     for (const Case &c : cases) {
         const CouponCountInput input = ParseCouponCount(QString::fromLatin1(c.text));
@@ -191,8 +178,6 @@ TEST(Generator, CouponFileIsWrittenAsThePreviewSavesItAndReadsBack)
     const data::CouponFileData back = data::ReadCouponFile(path);
     ASSERT_TRUE(back.valid);
     EXPECT_EQ(back.coupon(1).numbers, col({2, 1, 61}));
-
-    EXPECT_THROW(WriteCouponFile(dir.filePath(QStringLiteral("missing/dir/x.tru")), coupons), FileError);
 }
 
 TEST(Generator, LargeSetsStreamTheSameBytesInBlocks)
@@ -206,22 +191,4 @@ TEST(Generator, LargeSetsStreamTheSameBytesInBlocks)
     EXPECT_EQ(lines.at(0), QByteArray("30000\r"));
     for (int i : {0, 9999, 29999})
         EXPECT_EQ(lines.at(5 + i), coupons.line(static_cast<std::size_t>(i)) + '\r');
-}
-
-TEST(Random, StaysBelowItsBoundAndReachesEveryValue)
-{
-    Random random(2026);
-    for (std::uint32_t bound : {1u, 2u, 3u, 80u}) {
-        std::vector<int> counts(bound, 0);
-        const int draws = 3000 * static_cast<int>(bound);
-        for (int i = 0; i < draws; ++i) {
-            const std::uint32_t value = random.below(bound);
-            ASSERT_LT(value, bound);
-            ++counts[value];
-        }
-        for (int count : counts) {
-            EXPECT_GT(count, 2600) << "bound " << bound;
-            EXPECT_LT(count, 3400) << "bound " << bound;
-        }
-    }
 }

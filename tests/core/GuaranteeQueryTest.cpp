@@ -1,5 +1,6 @@
 #include "systems/GuaranteeQuery.h"
 
+#include "CoreFixtures.h"
 #include "TestValues.h"
 
 #include <gtest/gtest.h>
@@ -98,12 +99,7 @@ TEST(GuaranteeQuery, HolesHeadings)
 TEST(GuaranteeQuery, CouponFileColumnsCheckAsWritten)
 {
     // Five numbers a coupon, a short line, and coupons announced past the lines (they cover nothing).
-    data::CouponFileData file;
-    file.count = 1'000'000;
-    file.game = 5;
-    file.lines.push_back({col({1, 2, 3, 4, 5})});
-    file.lines.push_back({col({6, 7, 8})});
-    const SystemColumns columns = CouponFileColumns(file);
+    const SystemColumns columns = CouponFileColumns(test::couponsOf(1'000'000, 5, {{1, 2, 3, 4, 5}, {6, 7, 8}}));
     ASSERT_EQ(columns.size(), 2u);
     EXPECT_EQ(HoleText(columns[1]), "6 7 8");
 

@@ -69,25 +69,17 @@ TEST(Library, SortingKeepsTiesInTheirOrderAndRenumbers)
     EXPECT_TRUE(none.empty());
 }
 
-TEST(Library, ListOpensSortedByNumbersWithTheCellsInWindowOrder)
+// The cells in window order, sorted by numbers, the cost from the columns ("1$2" -> "1 από 2",
+// 36 columns -> 18.00): cli.library_list_cells.
+TEST(Library, ListShowsMoneyAndPercentagesWithTheRegionalSeparator)
 {
     QTemporaryDir dir;
-    for (const char *name : {"A8344_8_3_4_14_700_14_2000_4.tbi", "Z1045512_10_4_5_36_999_22_873_5_1$2.tbi",
-                             "A6233_6_2_3_4_200_4_2000_3.tbi"})
-        ASSERT_TRUE(writeAll(dir.filePath(QString::fromUtf8(name)), "1 2 3 \r\n"));
-    const data::SystemListing listing = LibraryList(dir.path(), 0.5, 9, QLocale::c());
-    ASSERT_TRUE(listing.error.isEmpty());
-    ASSERT_EQ(listing.rows.size(), 3u);
-    EXPECT_EQ(LibraryListCells(listing.rows[0]).join(QLatin1Char('|')),
-              QStringLiteral("A6233|6|2|3|4|2.00|4|20.00|3άδες|-|1"));
-    // 36 columns at 0.50 show 18.00, whatever cost the name carries.
-    EXPECT_EQ(LibraryListCells(listing.rows[2]).join(QLatin1Char('|')),
-              QStringLiteral("Z1045512|10|4|5|36|18.00|22|8.73|5|1 από 2|3"));
-    EXPECT_TRUE(LibraryList(dir.filePath(QStringLiteral("missing")), 0.5, 1).rows.empty());
-    // Money and percentages with the regional decimal separator.
+    ASSERT_TRUE(writeAll(dir.filePath(QStringLiteral("Z1045512_10_4_5_36_999_22_873_5_1$2.tbi")), "1 2 3 \r\n"));
     const data::SystemListing greek = LibraryList(dir.path(), 0.5, 9, QLocale(QLocale::Greek, QLocale::Greece));
-    EXPECT_EQ(greek.rows[2].cells[data::kColEuro], QStringLiteral("18,00"));
-    EXPECT_EQ(greek.rows[2].cells[data::kColPercent], QStringLiteral("8,73"));
+    ASSERT_EQ(greek.rows.size(), 1u);
+    EXPECT_EQ(greek.rows[0].cells[data::kColEuro], QStringLiteral("18,00"));
+    EXPECT_EQ(greek.rows[0].cells[data::kColPercent], QStringLiteral("8,73"));
+    EXPECT_TRUE(LibraryList(dir.filePath(QStringLiteral("missing")), 0.5, 1).rows.empty());
 }
 
 TEST(Library, OpeningTakesTheFirstFileThatHoldsTheName)
@@ -106,6 +98,7 @@ TEST(Library, OpeningTakesTheFirstFileThatHoldsTheName)
     EXPECT_FALSE(LibrarySystemOf(QStringLiteral("/lib"), QStringLiteral("broken.tbi"), 3));
 }
 
+// Positions 1, 3, 4 with 7, 15, 22, 40 -> 7 22 40, and unfilled positions refused: cli.library_apply_*.
 TEST(Library, PlayersNumbersTakeThePlaceOfThePositions)
 {
     struct Case {
@@ -115,10 +108,8 @@ TEST(Library, PlayersNumbersTakeThePlaceOfThePositions)
         QString refusal;
     };
     const Case cases[] = {
-        {{{1, 3, 4}}, kPlayer, {col({7, 22, 40})}, QString()},
         {{{4, 2, 1}, {2, 3, 0}}, kPlayer, {col({40, 15, 7}), col({15, 22, 0})}, QString()},
         {{{1, 2}}, {7, 15, 0, 0}, {col({7, 15})}, QString()}, // positions no column uses may stay empty
-        {{{1, 3}}, {7, 15, 0, 40}, {}, kLibraryFillPositions},
         {{{1, 5}}, kPlayer, {}, QStringLiteral("Το αρχείο στηλών χρησιμοποιεί τη θέση 5, ενώ το σύστημα έχει 4 θέσεις.")},
         {SystemColumns(3), kPlayer, {}, kNoColumnsForCoupons},
     };

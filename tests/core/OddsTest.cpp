@@ -46,18 +46,16 @@ TEST(Odds, AgreeWithDrawingOneNumberAtATime)
     // Ten numbers, game five: sum over k = 5..10 of C(10,k) C(70,20-k) out of C(80,20).
     const GameOdds ten = OddsOfGame(10, 5);
     EXPECT_EQ(ten.total, 3535316142212174320ull);
-    EXPECT_EQ(ten.favourable, 228593109020450944ull);
-    EXPECT_EQ(ProbabilityDecimal(ten), "0.0646598775965");
+    EXPECT_EQ(ten.favourable, 228593109020450944ull); // its decimal: cli.odds_10_5
 }
 
+// 12 of 12 and more than the pool as decimals: cli.odds_12_12, cli.odds_more_than_the_pool.
 TEST(Odds, EdgesOfThePool)
 {
     EXPECT_EQ(ProbabilityDecimal(OddsOfGame(80, 12)), "1.00000000000"); // every draw brings 20 of 80
     EXPECT_EQ(OddsOfGame(20, 20).favourable, 1u);
     EXPECT_EQ(OddsOfGame(12, 12).favourable, 7392009768u); // C(68,8)
-    EXPECT_EQ(ProbabilityDecimal(OddsOfGame(5, 6)), "0");           // more than the pool
     EXPECT_EQ(ProbabilityDecimal(OddsOfGame(80, 21)), "0");         // more than a draw
-    EXPECT_EQ(ProbabilityDecimal(OddsOfGame(12, 12)), "0.00000000209090487828");
     EXPECT_THROW(OddsOfGame(81, 5), RangeError);
     EXPECT_THROW(OddsOfGame(-1, 5), RangeError);
 }

@@ -34,8 +34,8 @@ TEST(Pricing, CostAndItsTextUnderBothSeparators)
 {
     struct Case { int columns, draws, multiplier; const char *point, *comma; };
     const Case cases[] = {
-        {1, 1, 1, "0.50", "0,50"}, {1, 5, 12, "30.00", "30,00"}, {1, 200, 70, "7000.00", "7000,00"}, // no digit grouping
-        {18655, 1, 1, "9327.50", "9327,50"},
+        // 200 draws of every box: cli.price_all_boxes.
+        {1, 1, 1, "0.50", "0,50"}, {1, 5, 12, "30.00", "30,00"}, {18655, 1, 1, "9327.50", "9327,50"}, // no digit grouping
     };
     for (const Case &c : cases) {
         const double cost = CouponCost(c.columns, c.draws, c.multiplier, 0.5);
@@ -64,11 +64,4 @@ TEST(Pricing, CombinationsAndTheirOverflowFromK21)
     EXPECT_NO_THROW(Combinations(25, 20));
     EXPECT_THROW(Combinations(30, 21), OverflowError);
     EXPECT_THROW(Combinations(80, 40), OverflowError);
-}
-
-TEST(Pricing, GameBoxOfGame)
-{
-    EXPECT_EQ(gameBoxOf(5), 8);
-    EXPECT_EQ(gameBoxOf(12), 1);
-    EXPECT_EQ(gameBoxOf(1), 12);
 }

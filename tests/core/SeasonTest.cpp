@@ -11,11 +11,8 @@ TEST(Season, PictureShownFromJustAfterThirteenthDecemberToTheEndOfTheYear)
         {{2026, 12, 12}, {23, 59}, false},
         {{2026, 12, 13}, {0, 0}, false}, // exactly 12 days before
         {{2026, 12, 13}, {0, 1}, true},
-        {{2026, 12, 14}, {12, 0}, true},
-        {{2026, 12, 25}, {0, 0}, true},
         {{2026, 12, 31}, {23, 59, 59}, true},
         {{2027, 1, 1}, {0, 0}, false}, // measured against the coming Christmas
-        {{2027, 1, 5}, {12, 0}, false},
         {{2024, 12, 20}, {8, 0}, true}, // leap year
         {{2026, 7, 1}, {12, 0}, false},
     };

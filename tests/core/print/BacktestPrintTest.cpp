@@ -1,3 +1,5 @@
+#include "CoreFixtures.h"
+
 #include "print/BacktestPrint.h"
 
 #include <gtest/gtest.h>
@@ -7,33 +9,14 @@ using namespace taru::draws;
 
 namespace {
 
-DrawEntry drawOf(const char *number, const char *date, std::initializer_list<int> numbers)
-{
-    DrawEntry entry;
-    entry.drawNumber = QString::fromUtf8(number);
-    entry.date = QString::fromUtf8(date);
-    std::transform(numbers.begin(), numbers.end(), entry.numbers.begin(), [](int n) { return QString::number(n); });
-    return entry;
-}
-
-const DrawList kThreeDraws = [] {
-    DrawList list;
-    list.append(drawOf("1001", "05/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
-    list.append(drawOf("1002", "06/01/2026", {1, 2, 3, 4, 5, 11, 12, 13, 14, 15, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35}));
-    list.append(drawOf("1003", "07/01/2026", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}));
-    return list;
-}();
+const DrawList kThreeDraws = test::threeDraws();
 
 // {1..5} hits 5 in every draw; {5,21,22,60,80} hits 1, 3 and 2 (counted by hand).
 BacktestResult twoCoupons(const DrawList &draws = kThreeDraws, bool withLines = true)
 {
-    data::CouponFileData file;
-    file.count = 2;
-    file.game = 5;
-    file.valid = true;
-    if (withLines)
-        file.lines = {{{1, 2, 3, 4, 5}}, {{5, 21, 22, 60, 80}}};
-    return Backtest(file, draws);
+    return Backtest(test::couponsOf(2, 5, withLines ? std::vector<std::vector<std::uint8_t>>{{1, 2, 3, 4, 5}, {5, 21, 22, 60, 80}}
+                                                    : std::vector<std::vector<std::uint8_t>>{}),
+                    draws);
 }
 
 BacktestSheet sheetOf(const BacktestResult &result, const QLocale &locale)

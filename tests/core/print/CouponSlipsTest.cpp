@@ -4,27 +4,8 @@
 
 using namespace taru;
 
-TEST(CouponSlips, EveryCouponOfAFileAsBatchPrintingMarksIt)
-{
-    const data::CouponFileData file =
-        data::ParseCouponFile(QByteArray("3\r\n5\r\n1,3\r\n2\r\n0\r\n3,17,25,60,77\r\n 1 , 2 ,A,4,5\r\n"), QStringLiteral("t.tru"));
-    ASSERT_TRUE(file.valid) << file.error.toStdString();
-    const SlipJobSource source = CouponFileSlipSource(file, 30.0, 1, file.count);
-    ASSERT_EQ(source.count, 3); // the third coupon is announced but empty
-    QList<SlipJob> jobs;
-    for (int i = 0; i < source.count; ++i)
-        jobs.append(source.job(i));
-    EXPECT_EQ(jobs[0].marks, (SlipMarks{"8", "1,3", false, "3,17,25,60,77", 2, 0}));
-    EXPECT_EQ(jobs[1].marks.numbers, QStringLiteral("1,2,4,5"));
-    EXPECT_EQ(jobs[2].marks.numbers, QString());
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(jobs[i].valueLine.kind, ValueLine::Kind::CouponNumber);
-        EXPECT_EQ(jobs[i].valueLine.couponNumber, i + 1);
-        EXPECT_EQ(jobs[i].valueLine.value, 30.0);
-        EXPECT_NO_THROW(ParseSlipMarks(jobs[i].marks));
-    }
-}
-
+// Every coupon of a file as batch printing marks it (game box, multipliers, draws box, value
+// line, an announced empty coupon): cli.print_positions and cli.print_pdf.
 TEST(CouponSlips, ANumberOutsideTheBoardStopsTheJob)
 {
     const data::CouponFileData file = data::ParseCouponFile(QByteArray("1\r\n2\r\n\r\n0\r\n0\r\n0,81\r\n"), QStringLiteral("t.tru"));

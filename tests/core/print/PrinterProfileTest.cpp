@@ -122,6 +122,7 @@ TEST(PrinterProfile, StoredSizesSelectTheirListEntry)
         EXPECT_FALSE(ProfileSizeIndex(missing)) << missing;
 }
 
+// Portrait with the defaults at 600 dpi: cli.print_positions.
 TEST(LoadForPrinting, ConvertsWithTheSlipFactorAndMeasuresLandscapeFromTheBottomEdge)
 {
     const double dotsX = 600 * 0.03939, dotsY = 300 * 0.03939; // per millimetre
@@ -131,7 +132,6 @@ TEST(LoadForPrinting, ConvertsWithTheSlipFactorAndMeasuresLandscapeFromTheBottom
         double slipTop, messageY, valueY;
     };
     const Case cases[] = {
-        {kSlipPortrait, PageOrientation::Portrait, 30 * dotsY, 0, 12 * dotsY},
         {kSlipLandscape, PageOrientation::Landscape, 7000 - 30 * dotsY, 7000, 7000 - 12 * dotsY},
         {2, PageOrientation::Unchanged, 30 * dotsY, 0, 12 * dotsY}, // a position the dialog does not offer
     };
@@ -200,12 +200,7 @@ TEST(LoadForPrinting, DamagedRecordsAndDistancesNoPageCanHaveFailTheLoad)
         EXPECT_EQ(load.ok(), !c.error) << c.name << " " << load.error.toStdString();
         EXPECT_EQ(load.error, c.error ? kProfileLoadError + QString::fromLatin1(c.error) : QString()) << c.name;
     }
-
-    QTemporaryDir dir;
-    const ProfileLoad missing = LoadForPrinting(dir.filePath(QStringLiteral("default.tpr")), 600, 600, 6000, QLocale::c());
-    EXPECT_FALSE(missing.ok());
-    EXPECT_TRUE(missing.error.startsWith(kProfileLoadError + QStringLiteral("Cannot open file"))) << missing.error.toStdString();
-    EXPECT_TRUE(missing.error.endsWith(QStringLiteral("FileError")));
+    // A missing file: cli.print_no_profile.
 }
 
 TEST(SaveProfile, WritesUnderTheNameAndAsTheDefault)
