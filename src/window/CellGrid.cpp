@@ -6,8 +6,33 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <QValidator>
 
 namespace taru::ui {
+
+// What reaches an editor other than by a key (a paste, a drop) passes the grid's key rule as
+// typing would: text holding a character the rule refuses is not taken at all.
+class KeyRuleValidator : public QValidator {
+public:
+    KeyRuleValidator(const CellGrid *grid, QObject *parent)
+        : QValidator(parent)
+        , grid_(grid)
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        if (grid_->acceptKey) {
+            for (const QChar c : input) {
+                if (!grid_->acceptKey(c))
+                    return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+
+private:
+    const CellGrid *grid_;
+};
 
 // The editors of the grid: a plain line edit. The view makes the delegate the first to see an
 // editor's keys, so the grid's key rule is asked here.
@@ -23,6 +48,7 @@ public:
     {
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
+        editor->setValidator(new KeyRuleValidator(grid_, editor));
         Q_UNUSED(option);
         const int row = index.row();
         const int column = index.column();

@@ -30,7 +30,8 @@ public:
     void finishTyping();
 
     // The character a key types ('\r' Enter, '\b' Backspace, '\t' Tab, a null character for keys
-    // that type nothing such as arrows and Escape). A rule answering false drops the key.
+    // that type nothing such as arrows and Escape). A rule answering false drops the key; text
+    // pasted or dropped into a cell is taken only when the rule accepts each of its characters.
     std::function<bool(QChar typed)> acceptKey;
 
 Q_SIGNALS:

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace taru;
@@ -55,7 +57,8 @@ TEST(Replacement, NewNumbersMustBeFilledInRangeAndDifferent)
 // cli.replace_into_itself.
 TEST(Replacement, ASwapIsOnePairOfEntriesAndUnchangedNumbersNone)
 {
-    EXPECT_EQ(MakeReplacementTable({1, 2, 3, 4, 5, 6, 7}, texts({"1", "2", "3", "4", "7", "6", "5"})),
+    const std::vector<int> used{1, 2, 3, 4, 5, 6, 7};
+    EXPECT_EQ(MakeReplacementTable(used, texts({"1", "2", "3", "4", "7", "6", "5"})),
               (ReplacementTable{{5, 7}, {7, 5}}));
     EXPECT_EQ(ReplaceNumbers(kFile, {}, QStringLiteral("1,3"), 2, 0), kFile);
 }
