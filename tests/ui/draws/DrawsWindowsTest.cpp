@@ -12,9 +12,8 @@
 #include "print/ui/ProgramPrinter.h"
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/ViewNikDlg.h"
-#include "shell/FeatureWindows.h"
 
-#include "../ShellFixture.h"
+#include "../print/PreviewFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,11 +46,10 @@ void whenModal(const std::function<void()> &action)
 
 } // namespace
 
-class DrawsWindows : public ShellTest {
+class DrawsWindows : public PreviewTest {
 protected:
     DrawsWindows()
-        : windows(context)
-        , list(ui::FeatureWindows::as<ui::TNewNikFrm>(windows.NewNikFrm))
+        : list(ui::FeatureWindows::as<ui::TNewNikFrm>(windows.NewNikFrm))
         , newDialog(ui::FeatureWindows::as<ui::TNewNikToolDlg>(windows.NewNikToolDlg))
         , editDialog(ui::FeatureWindows::as<ui::TEditNikToolDlg>(windows.EditNikToolDlg))
         , board(ui::FeatureWindows::as<ui::TNikSthlhFrm>(windows.NikSthlhFrm))
@@ -59,13 +57,11 @@ protected:
         , chart(ui::FeatureWindows::as<ui::TStatAllChartFrm>(windows.StatAllChartFrm))
         , range(ui::FeatureWindows::as<ui::TPrintRangeDlg>(windows.PrintRangeDlg))
     {
-        windows.createLate();
         windows.createStatNikFrm();
         statNik = ui::FeatureWindows::as<ui::TStatNikFrm>(windows.StatNikFrm);
     }
     ~DrawsWindows() override { QLocale::setDefault(locale_); }
 
-    QString drawsPath() const { return data.path() + QStringLiteral("/Nikitries.nik"); }
     void writeDraws(const QByteArray &bytes) { ASSERT_TRUE(writeAll(drawsPath(), bytes)); }
     QStringList rowOf(ui::DrawsListFrm *window, int row) const
     {
@@ -82,7 +78,6 @@ protected:
     }
 
     QLocale locale_;
-    ui::FeatureWindows windows;
     ui::TNewNikFrm *list;
     ui::TNewNikToolDlg *newDialog;
     ui::TEditNikToolDlg *editDialog;
@@ -93,7 +88,7 @@ protected:
     ui::TStatNikFrm *statNik = nullptr;
 };
 
-TEST_F(DrawsWindows, BothListsShowTheFileWithItsFigures)
+TEST_F(DrawsWindows, BothListsShowTheFileWithItsFiguresAndTheListImports)
 {
     list->show();
     EXPECT_EQ(list->SGrd->rowCount(), 0); // no file: no rows, no message
@@ -112,6 +107,19 @@ TEST_F(DrawsWindows, BothListsShowTheFileWithItsFigures)
     QTest::keyClick(statNik->SGrd, Qt::Key_Return);
     QTest::mouseDClick(statNik->SGrd->viewport(), Qt::LeftButton, {}, statNik->SGrd->visualRect(statNik->SGrd->model().index(0, 3)).center());
     EXPECT_EQ(readAll(drawsPath()), kThree);
+
+    // The list imports, and reads the file again with its figures.
+    list->show();
+    const QString source = data.path() + QStringLiteral("/results.csv");
+    ASSERT_TRUE(writeAll(source, "Κλήρωση;Ημερομηνία\r\n1004;08/01/2026;" + QByteArray(kOneToTwenty).replace(',', ';') +
+                                     "\r\n1003;07/01/2026;1;2\r\n"));
+    prompts.expectOpenFile(source, ui::kImportFilter);
+    prompts.expectMessage(QStringLiteral("Προστέθηκαν: 1\nΥπήρχαν ήδη: 0\nΑπορρίφθηκαν: 1\nΓραμμή 3: έχει 2 αριθμούς αντί για 20"),
+                          kInfo);
+    QTest::mouseClick(list->BtnImport, Qt::LeftButton);
+    ASSERT_EQ(list->SGrd->rowCount(), 4);
+    EXPECT_EQ(rowOf(list, 3).mid(0, 3), (QStringList{"4", "1004", "08/01/2026"}));
+    EXPECT_EQ(list->SGrd->cell(3, 23), "210"); // read again, with figures
 }
 
 TEST_F(DrawsWindows, AFailedReadIsNamedWithItsReasonAndTheListRefusesToChangeTheFile)
@@ -145,55 +153,9 @@ TEST_F(DrawsWindows, AFailedReadIsNamedWithItsReasonAndTheListRefusesToChangeThe
     EXPECT_EQ(readAll(drawsPath()), damaged);
 }
 
-TEST_F(DrawsWindows, ThePickerListsEveryRowWhateverItHolds)
+TEST_F(DrawsWindows, NewDrawsFromTheBoard)
 {
-    QByteArray odd = kThree;
-    odd.replace(",35\r\n", ",3x\r\n");
-    odd.replace("3,1003,", "3,\"1003,x\",");
-    writeDraws(odd);
-    auto *picker = ui::FeatureWindows::as<ui::TViewNikDlg>(windows.ViewNikDlg);
-    ASSERT_TRUE(picker->LoadDrawsGrid(drawsPath())); // no message
-    ASSERT_EQ(picker->SGrd->rowCount(), 3);
-    EXPECT_EQ(picker->SGrd->columnCount(), 23);
-    EXPECT_EQ(picker->SGrd->cell(1, 22), QStringLiteral("3x"));
-    EXPECT_EQ(picker->SGrd->cell(2, 1), QStringLiteral("\"1003")); // cut at each comma
-    EXPECT_EQ(picker->selectedFields().at(0), QStringLiteral("3"));
-}
-
-TEST_F(DrawsWindows, ANewDrawFromTheBoard)
-{
-    writeDraws(kThree);
-    list->show();
-    QString boardLines;
-    QStringList lists;
-    QString presetNumber;
-    // The board comes first: 21 marks (the 20th and the 21st bring the message), then OK.
-    whenModal([&] {
-        boardLines = board->Label1->text() + "|" + board->Label2->text() + "|" + board->Label3->text();
-        presetNumber = newDialog->Edit1->text();
-        mark({80, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40});
-        whenModal([&] {
-            for (QComboBox *box : newDialog->ComboBoxes)
-                lists << box->currentText();
-            QTest::mouseClick(newDialog->BBtnSave, Qt::LeftButton);
-        });
-        QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
-    });
-    prompts.expectMessage(ui::kBoardFull, kInfo).expectMessage(ui::kBoardFull, kInfo);
-    QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
-
-    EXPECT_EQ(boardLines, QStringLiteral("Αριθμός Κλήρωσης ΒΕΛΜΑ :  4|Ημερομηνία :  08/01/2026| "));
-    EXPECT_EQ(presetNumber, "4");
-    EXPECT_EQ(lists.join(','), "2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40"); // the first 20 marked, in board order
-    ASSERT_EQ(list->SGrd->rowCount(), 4);
-    EXPECT_EQ(list->SGrd->currentRow(), 3);
-    EXPECT_EQ(list->SGrd->cell(3, 23), QString()); // figures wait for the next reading
-    EXPECT_EQ(readAll(drawsPath()),
-              kThree + "4,4,08/01/2026,2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40\r\n");
-}
-
-TEST_F(DrawsWindows, TheFirstDrawStartsFromTodayAndACancelledBoardLeavesTheListsEmpty)
-{
+    // The first draw starts from today; a cancelled board leaves the lists empty and writes nothing.
     list->show();
     QString date;
     int chosen = -1;
@@ -207,9 +169,49 @@ TEST_F(DrawsWindows, TheFirstDrawStartsFromTodayAndACancelledBoardLeavesTheLists
         });
     });
     QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
-    EXPECT_EQ(date, QStringLiteral("05/12/2026"));
-    EXPECT_EQ(chosen, 0);
-    EXPECT_FALSE(QFile::exists(drawsPath())); // cancelled: nothing written
+    EXPECT_EQ(std::pair(date, chosen), std::pair(QStringLiteral("05/12/2026"), 0));
+    EXPECT_FALSE(QFile::exists(drawsPath()));
+
+    list->hide();
+    writeDraws(kThree);
+    list->show();
+    context.state.board[4] = true; // left over from the game screen: cleared on opening
+    QString boardLines;
+    QStringList lists;
+    QString presetNumber;
+    int markedOnOpening = -1;
+    // The board comes first: OK on 19 marks is refused; the 20th mark brings the message, a mark
+    // taken back none, the 20th again and the 21st the message; then OK.
+    whenModal([&] {
+        boardLines = board->Label1->text() + "|" + board->Label2->text() + "|" + board->Label3->text();
+        presetNumber = newDialog->Edit1->text();
+        markedOnOpening = context.state.countMarked();
+        mark({80, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36});
+        QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
+        EXPECT_TRUE(board->isVisible());
+        mark({38, 38, 38, 40});
+        whenModal([&] {
+            for (QComboBox *box : newDialog->ComboBoxes)
+                lists << box->currentText();
+            QTest::mouseClick(newDialog->BBtnSave, Qt::LeftButton);
+        });
+        QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
+    });
+    prompts.expectMessage(QStringLiteral("Έχετε συμπληρώσει 19 αριθμούς ,παρακαλώ συμπληρώστε και τους 20 αριθμούς της νικήτριας"), kInfo)
+        .expectMessage(QStringLiteral("Εχετε συμπληρώσει τη νικήτρια στήλη!Πατήστε ΟΚ για να συνεχίσετε"), kInfo)
+        .expectMessage(ui::kBoardFull, kInfo)
+        .expectMessage(ui::kBoardFull, kInfo);
+    QTest::mouseClick(list->BBtnNew, Qt::LeftButton);
+    EXPECT_EQ(markedOnOpening, 0);
+
+    EXPECT_EQ(boardLines, QStringLiteral("Αριθμός Κλήρωσης ΒΕΛΜΑ :  4|Ημερομηνία :  08/01/2026| "));
+    EXPECT_EQ(presetNumber, "4");
+    EXPECT_EQ(lists.join(','), "2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40"); // the first 20 marked, in board order
+    ASSERT_EQ(list->SGrd->rowCount(), 4);
+    EXPECT_EQ(list->SGrd->currentRow(), 3);
+    EXPECT_EQ(list->SGrd->cell(3, 23), QString()); // figures wait for the next reading
+    EXPECT_EQ(readAll(drawsPath()),
+              kThree + "4,4,08/01/2026,2,4,6,8,10,12,14,16,18,20,22,24,26,28,30,32,34,36,38,40\r\n");
 }
 
 TEST_F(DrawsWindows, ACorrectedDrawKeepsItsPlaceItsFiguresAndItsListOrder)
@@ -239,13 +241,11 @@ TEST_F(DrawsWindows, ACorrectedDrawKeepsItsPlaceItsFiguresAndItsListOrder)
 TEST_F(DrawsWindows, TheEntryChecks)
 {
     newDialog->show();
-    // Nothing chosen: the question, whatever the answer the dialog stays open.
-    for (ui::Button answer : {ui::Button::Yes, ui::Button::No}) {
-        prompts.expectAsk(ui::kNewNotAll, kInfo, answer);
-        newDialog->Edit1->setText(QStringLiteral("5"));
-        newDialog->SaveClick();
-        EXPECT_TRUE(newDialog->isVisible());
-    }
+    // Nothing chosen: the question, and even Yes leaves the dialog open.
+    prompts.expectAsk(ui::kNewNotAll, kInfo, ui::Button::Yes);
+    newDialog->Edit1->setText(QStringLiteral("5"));
+    newDialog->SaveClick();
+    EXPECT_TRUE(newDialog->isVisible());
     for (int i = 0; i < 20; ++i)
         newDialog->ComboBoxes[static_cast<std::size_t>(i)]->setCurrentIndex(i);
     newDialog->Edit1->clear();
@@ -278,44 +278,19 @@ TEST_F(DrawsWindows, TheEntryChecks)
     EXPECT_TRUE(newDialog->isVisible()); // Escape did not close it
 }
 
-TEST_F(DrawsWindows, TheBoard)
-{
-    context.state.board[4] = true; // left over from the game screen: cleared on opening
-    board->show();
-    EXPECT_EQ(context.state.countMarked(), 0);
-    mark({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
-    prompts.expectMessage(QStringLiteral("Έχετε συμπληρώσει 19 αριθμούς ,παρακαλώ συμπληρώστε και τους 20 αριθμούς της νικήτριας"),
-                          kInfo);
-    QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
-    EXPECT_TRUE(board->isVisible());
-    prompts.expectMessage(QStringLiteral("Εχετε συμπληρώσει τη νικήτρια στήλη!Πατήστε ΟΚ για να συνεχίσετε"),
-                          kInfo);
-    mark({80});
-    mark({80}); // unmarked again: 19, no message
-    prompts.expectMessage(ui::kBoardFull, kInfo);
-    mark({79});
-    QTest::mouseClick(board->BBtnOK, Qt::LeftButton);
-    EXPECT_EQ(board->result(), QDialog::Accepted);
-    EXPECT_EQ(board->PickedNumbers, "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,79");
-}
-
-TEST_F(DrawsWindows, ThePrintRangeStartsAtTheFirstRowAndACancelledRangePrintsNothing)
+TEST_F(DrawsWindows, EveryPrintoutGoesToThePrinterOnlyWhenThePrintDialogIsConfirmed)
 {
     writeDraws(kThree);
     statNik->show();
+    // The range starts at the first row; cancelled, no print dialog follows.
     QStringList preset;
     whenModal([&] {
         preset << range->Edit1->text() << range->Edit2->text() << (range->ChkAll->isChecked() ? "all" : "range");
         range->reject();
     });
-    QTest::mouseClick(statNik->BtnPrint, Qt::LeftButton); // no print dialog follows
+    QTest::mouseClick(statNik->BtnPrint, Qt::LeftButton);
     EXPECT_EQ(preset, (QStringList{"1", "4", "range"}));
-}
 
-TEST_F(DrawsWindows, EveryPrintoutGoesToThePrinterOnlyWhenThePrintDialogIsConfirmed)
-{
-    writeDraws(kThree);
-    statNik->show();
     stats->prepare(drawsPath());
     const std::pair<const char *, std::function<void()>> printouts[] = {
         {"the draws list, rows 3 to 2", [&] {
@@ -349,22 +324,6 @@ TEST_F(DrawsWindows, EveryPrintoutGoesToThePrinterOnlyWhenThePrintDialogIsConfir
         }
     }
     ui::ProgramPrinter().setOutputFileName(QString());
-}
-
-TEST_F(DrawsWindows, ImportFromTheList)
-{
-    writeDraws(kThree);
-    list->show();
-    const QString source = data.path() + QStringLiteral("/results.csv");
-    ASSERT_TRUE(writeAll(source, "Κλήρωση;Ημερομηνία\r\n1004;08/01/2026;" + QByteArray(kOneToTwenty).replace(',', ';') +
-                                     "\r\n1003;07/01/2026;1;2\r\n"));
-    prompts.expectOpenFile(source, ui::kImportFilter);
-    prompts.expectMessage(QStringLiteral("Προστέθηκαν: 1\nΥπήρχαν ήδη: 0\nΑπορρίφθηκαν: 1\nΓραμμή 3: έχει 2 αριθμούς αντί για 20"),
-                          kInfo);
-    QTest::mouseClick(list->BtnImport, Qt::LeftButton);
-    ASSERT_EQ(list->SGrd->rowCount(), 4);
-    EXPECT_EQ(rowOf(list, 3).mid(0, 3), (QStringList{"4", "1004", "08/01/2026"}));
-    EXPECT_EQ(list->SGrd->cell(3, 23), "210"); // read again, with figures
 }
 
 TEST_F(DrawsWindows, StatisticsAndTheirChart)

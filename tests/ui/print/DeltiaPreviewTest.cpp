@@ -1,5 +1,4 @@
 #include "PreviewFixture.h"
-#include "TestValues.h"
 
 #include "data/CouponFile.h"
 #include "draws/DrawsFile.h"
@@ -14,19 +13,12 @@
 #include "print/ui/QPainterCanvas.h"
 #include "print/ui/ViewNikDlg.h"
 #include "print/ui/WinningRow.h"
-#include "shell/MainFrm.h"
-#include "systems/GuaranteeQuery.h"
-#include "systems/Odds.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -57,23 +49,6 @@ WinningPlaces firstTwenty()
     return places;
 }
 
-// Coupons written as "1,2,3,4,5".
-std::vector<QStringList> coupons(std::initializer_list<const char *> lines)
-{
-    std::vector<QStringList> out;
-    for (const char *line : lines)
-        out.push_back(QString::fromLatin1(line).split(QLatin1Char(',')));
-    return out;
-}
-
-QString pdfText(const QString &pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 class DeltiaPreview : public PreviewTest {
 protected:
     DeltiaPreview()
@@ -81,21 +56,22 @@ protected:
         , actions(deltiaFrm->Actions)
         , results(ui::FeatureWindows::as<ui::TInfoDialDlg>(windows.InfoDialDlg))
         , picker(ui::FeatureWindows::as<ui::TNikDlg>(windows.NikDlg))
-        , drawsPicker(ui::FeatureWindows::as<ui::TViewNikDlg>(windows.ViewNikDlg))
     {
         record(*deltiaFrm);
     }
 
-    // A coupon file of game 5 (multipliers 1 and 3, 2 draws), loaded; coupons announced past the
-    // lines are empty.
+    // A coupon file of game 5 (multipliers 1 and 3, 2 draws) of coupons written as "1,2,3,4,5",
+    // loaded; coupons announced past the lines are empty.
     void load(std::initializer_list<const char *> lines, int announced = -1)
     {
+        std::vector<QStringList> coupons;
+        for (const char *line : lines)
+            coupons.push_back(QString::fromLatin1(line).split(QLatin1Char(',')));
         const int count = announced < 0 ? static_cast<int>(lines.size()) : announced;
-        ASSERT_TRUE(writeAll(deltia(kFileName), data::CouponFileBytes(count, 5, QStringLiteral("1,3"), 2, 0, coupons(lines))));
+        ASSERT_TRUE(writeAll(deltia(kFileName), data::CouponFileBytes(count, 5, QStringLiteral("1,3"), 2, 0, coupons)));
         ASSERT_TRUE(deltiaFrm->loadCouponFile(deltia(kFileName)));
         deltiaFrm->show();
     }
-    QString drawsPath() const { return data.path() + QStringLiteral("/Nikitries.nik"); }
     // Runs work in the next modal dialog of type Dialog while action runs, then accepts the
     // dialog unless work closed it; false when no such dialog came up.
     template <typename Dialog>
@@ -112,11 +88,6 @@ protected:
         });
         action();
         return shown;
-    }
-    QString cell(int row, int column) const
-    {
-        const QTableWidgetItem *item = results->sgrd->item(row, column);
-        return item ? item->text() : QString();
     }
     // Clicks a place (0..19) and picks text in the place picker (nothing: the picker is cancelled).
     void pick(int place, const std::optional<QString> &text)
@@ -141,6 +112,11 @@ protected:
         dialog.EdtPool->setText(pool);
         QTest::mouseClick(dialog.BtnCheck, Qt::LeftButton);
     }
+    QString cell(int row, int column) const
+    {
+        const QTableWidgetItem *item = results->sgrd->item(row, column);
+        return item ? item->text() : QString();
+    }
     std::function<void()> click(QPushButton *button)
     {
         return [button] { QTest::mouseClick(button, Qt::LeftButton); };
@@ -150,7 +126,6 @@ protected:
     ui::CouponFileActions *actions;
     ui::TInfoDialDlg *results;
     ui::TNikDlg *picker;
-    ui::TViewNikDlg *drawsPicker;
     QString pickerSelection;
 };
 
@@ -168,22 +143,22 @@ TEST_F(DeltiaPreview, ShowsTheFileWithItsNameInTheCaptionAndPrintsFromTheFile)
     prompts.expectMessage(kLastPrinted, kCaptionInfo);
     deltiaFrm->BtnPrintClick();
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].variant, SlipVariant::BFromFile);
-    EXPECT_EQ(calls[0].jobs.front().valueLine.couponNumber, 2);
-    EXPECT_DOUBLE_EQ(calls[0].jobs.front().valueLine.value, 30.0);
-
-    EXPECT_TRUE(deltiaFrm->BBtnReport->isHidden());
+    const ValueLine &line = calls[0].jobs.front().valueLine;
+    EXPECT_EQ(std::tuple(calls[0].variant, line.couponNumber, line.value), std::tuple(SlipVariant::BFromFile, 2, 30.0));
     QTest::mouseClick(deltiaFrm->glBBtnhELP, Qt::LeftButton);
     EXPECT_EQ(helpTopics, QStringList{QStringLiteral("TARU.chm::/DELTIA.htm")});
 }
 
-// Winning 1..20: columns 4 and 9 hit 3 each, column 1 all 5, column 2 none. Each row: hits,
-// count, two empty columns and the coupons.
-TEST_F(DeltiaPreview, CheckingGameFiveFillsSixCategories)
+// Refused without coupons. Winning 1..20: columns 4 and 9 hit 3 each, column 1 all 5, column 2
+// none. Each row: hits, count, two empty columns and the coupons. Then refused with a place empty.
+TEST_F(DeltiaPreview, CheckingGameFiveFillsSixCategoriesAndNeedsCouponsAndTwentyPlaces)
 {
+    context.state.winningColumn = firstTwenty();
+    prompts.expectMessage(QStringLiteral("Δεν υπάρχουν δελτία για διαλογή!"), QStringLiteral("Σφάλμα"));
+    deltiaFrm->BtnSortClick();
+
     load({"1,2,3,4,5", "41,52,63,74,80", "1,2,30,40,50", "6,7,8,60,70", "1,31,32,33,34", "10,11,12,13,79",
           "2,4,6,8,77", "20,21,22,23,24", "18,19,20,71,72"});
-    context.state.winningColumn = firstTwenty();
     results->Label1->setText(QStringLiteral("από πριν"));
     QStringList rows;
     EXPECT_TRUE(whileShown<ui::TInfoDialDlg>([this] { deltiaFrm->BtnSortClick(); }, [&](ui::TInfoDialDlg &) {
@@ -195,15 +170,7 @@ TEST_F(DeltiaPreview, CheckingGameFiveFillsSixCategories)
     EXPECT_EQ(results->Label1->text(), QString());
     EXPECT_EQ(results->Label3->text(),
               QStringLiteral("1 / 2 / 3 / 4 / 5 / 6 / 7 / 8 / 9 / 10 / 11 / 12 / 13 / 14 / 15 / 16 / 17 / 18 / 19 / 20"));
-}
 
-TEST_F(DeltiaPreview, CheckingRefusesWithoutCouponsOrWithAnEmptyPlace)
-{
-    context.state.winningColumn = firstTwenty();
-    prompts.expectMessage(QStringLiteral("Δεν υπάρχουν δελτία για διαλογή!"), QStringLiteral("Σφάλμα"));
-    deltiaFrm->BtnSortClick();
-
-    load({"1,2,3,4,5"});
     context.state.winningColumn[19] = QStringLiteral("-");
     prompts.expectMessage(QStringLiteral("Παρακαλώ συμπληρώστε τη νικήτρια στήλη"), kCaptionInfo);
     QTest::mouseClick(deltiaFrm->BtnSort, Qt::LeftButton);
@@ -237,123 +204,75 @@ TEST_F(DeltiaPreview, APlaceIsPickedUnlessTheNumberStandsAlready)
     // Outside the cells nothing opens.
     QTest::mouseClick(deltiaFrm->Header1, Qt::LeftButton, {}, QPoint(ui::WinningRow::kCells * 30 + 5, 5));
     EXPECT_EQ(deltiaFrm->Header1->placeAt(QPoint(299, 3)), 9);
-    EXPECT_EQ(deltiaFrm->Header2->placeAt(QPoint(0, 3)), 10);
     EXPECT_EQ(deltiaFrm->Header2->placeAt(QPoint(300, 3)), -1);
 }
 
-// No draws file: no prompt, no dialog. Then a picker cancelled leaves the column as it was, Enter
-// on the selected (last) row takes the last draw, and a double click picks another row.
+// No draws file: no prompt, no dialog. Then the picker lists every row whatever it holds (a
+// damaged one too, without a message); cancelled it leaves the column as it was, Enter on the
+// selected (last) row takes the last draw, and a double click picks another row.
 TEST_F(DeltiaPreview, ADrawFromTheDrawsFileFillsTheTwentyPlaces)
 {
     load({"1,2,3,4,5"});
     context.state.winningColumn = firstTwenty();
     deltiaFrm->sBtnNikClick();
-    EXPECT_FALSE(drawsPicker->isVisible());
+    EXPECT_FALSE(windows.ViewNikDlg->isVisible());
     EXPECT_EQ(context.state.winningColumn, firstTwenty());
 
-    QByteArray draws; // draw d holds 20d-19 .. 20d
-    for (int d = 1; d <= 3; ++d) {
-        draws += QStringLiteral("%1,%2,0%1/12/2026").arg(d).arg(900 + d).toLatin1();
-        for (int i = 1; i <= kWinningSize; ++i)
-            draws += ',' + QByteArray::number(d * 20 - 20 + i);
-        draws += "\r\n";
-    }
-    ASSERT_TRUE(writeAll(drawsPath(), draws));
+    ASSERT_TRUE(writeAll(drawsPath(), QByteArray(kThreeDraws).replace(",35\r\n", ",3x\r\n")));
     context.state.clearWinningColumn();
     const auto nik = [this] { deltiaFrm->sBtnNikClick(); };
     EXPECT_TRUE(whileShown<ui::TViewNikDlg>(nik, [](ui::TViewNikDlg &dialog) { dialog.reject(); }));
     EXPECT_EQ(context.state.winningColumn, SharedState::emptyWinningColumn());
 
-    int selectedRow = -1;
+    QStringList shown;
     EXPECT_TRUE(whileShown<ui::TViewNikDlg>(click(deltiaFrm->sBtnNik), [&](ui::TViewNikDlg &dialog) {
-        selectedRow = dialog.SGrd->currentRow();
+        shown << QString::number(dialog.SGrd->rowCount()) << QString::number(dialog.SGrd->currentRow()) << dialog.SGrd->cell(1, 22);
         QTest::keyClick(dialog.SGrd, Qt::Key_Return);
     }));
-    EXPECT_EQ(selectedRow, 2);
-    for (int i = 0; i < kWinningSize; ++i)
-        EXPECT_EQ(context.state.winningColumn[static_cast<std::size_t>(i)], QString::number(41 + i));
+    EXPECT_EQ(shown, (QStringList{"3", "2", "3x"}));
+    EXPECT_EQ(QStringList(context.state.winningColumn.begin(), context.state.winningColumn.end()).join(','),
+              QStringLiteral("1,2,3,4,5,6,7,8,9,10,71,72,73,74,75,76,77,78,79,80"));
 
     EXPECT_TRUE(whileShown<ui::TViewNikDlg>(nik, [](ui::TViewNikDlg &dialog) {
         dialog.SGrd->selectRow(0);
         dialog.SGrdDblClick();
     }));
-    EXPECT_EQ(context.state.winningColumn[0], QStringLiteral("1"));
-    EXPECT_EQ(context.state.winningColumn[19], QStringLiteral("20"));
+    EXPECT_EQ(context.state.winningColumn, firstTwenty());
 }
 
-// A file that cannot be read is refused with the reader's message, and the preview stays shut;
-// one that reads opens it (three coupons announced, one line present: two are empty).
-TEST_F(DeltiaPreview, TheMainMenuOpensThePreviewOnlyOnAFileThatReads)
+// A file that cannot be read is refused with the reader's message and leaves none of the coupons
+// of the file before it (the main menu then keeps the preview shut).
+TEST_F(DeltiaPreview, ADamagedFileIsRefusedWithTheReadersMessage)
 {
-    ui::TMainFrm main(context, windows);
-    const QString info = QStringLiteral("Επιλέξτε αρχείο συστήματος ή δελτίων για Εκτύπωση, Διαλογή Επιτυχιών");
-    const struct {
-        QString path;
-        QByteArray bytes;
-        QString refusal, caption;
-    } cases[] = {
-        {deltia(QStringLiteral("ΚΑΚΟ.tru")), "2\r\n5\r\n\r\n0\r\n0\r\n1,2,x,4,5\r\n",
-         QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + deltia(QStringLiteral("ΚΑΚΟ.tru")), QString()},
-        {deltia(kFileName), data::CouponFileBytes(3, 5, QString(), 0, 0, coupons({"1,2,3,4,5"})), QString(),
-         QStringLiteral("ΣΥΣΤΗΜΑ 5.tru,  ΔΕΛΤΙΟ 1 ΑΠΟ 3 ΚΟΣΤΟΣ :0.50")},
-    };
-    for (const auto &c : cases) {
-        ASSERT_TRUE(writeAll(c.path, c.bytes));
-        prompts.expectMessage(info, kProgram);
-        prompts.expectOpenFile(c.path);
-        if (!c.refusal.isEmpty())
-            prompts.expectMessage(c.refusal, kCaptionInfo);
-        QString caption;
-        QTimer::singleShot(0, deltiaFrm, [&] {
-            caption = deltiaFrm->isVisible() ? deltiaFrm->windowTitle() : QString();
-            deltiaFrm->reject();
-        });
-        main.menuItem(QStringLiteral("N15"))->trigger();
-        QTest::qWait(10);
-        EXPECT_EQ(caption, c.caption);
-        EXPECT_EQ(deltiaFrm->couponCount(), c.refusal.isEmpty() ? 3 : 0);
-    }
+    load({"1,2,3,4,5"});
+    const QString bad = deltia(QStringLiteral("ΚΑΚΟ.tru"));
+    ASSERT_TRUE(writeAll(bad, "2\r\n5\r\n\r\n0\r\n0\r\n1,2,x,4,5\r\n"));
+    prompts.expectMessage(QStringLiteral("Παρουσιάστηκε σφάλμα στην ανάγνωση του αρχείου ") + bad, kCaptionInfo);
+    EXPECT_FALSE(deltiaFrm->loadCouponFile(bad));
+    EXPECT_EQ(deltiaFrm->couponCount(), 0);
 }
 
 // ---- the guarantee check and the history of the file's coupons ------------------------------
 
-// A hand-made file: each choice shows what the check of its columns over its pool finds, holes
-// and odds too; the two empty coupons announced past the lines cover nothing.
+// A hand-made file checked over a typed choice, counted by hand: of the 10 triples of
+// {2,4,6,8,10} only 4 6 8 and 2 6 8 lie in one column; the two empty coupons announced past the
+// lines cover nothing.
 TEST_F(DeltiaPreview, TheGuaranteeCheckOfAHandMadeFile)
 {
     load({"1,2,3,4,5", "4,5,6,7,8", "1,2,6,7,8"}, 5);
-    const SystemColumns columns{{1, 2, 3, 4, 5}, {4, 5, 6, 7, 8}, {1, 2, 6, 7, 8}};
-    const struct {
-        int game, threshold;
-        QString pool;
-        std::vector<std::uint8_t> numbers;
-    } cases[] = {
-        {5, 4, QStringLiteral("1-8"), range(1, 8)},
-        {5, 3, QStringLiteral("1-8"), range(1, 8)},
-        {4, 3, QStringLiteral("1-9, 12"), col({1, 2, 3, 4, 5, 6, 7, 8, 9, 12})},
-        {3, 3, QStringLiteral("2 4 6 8 10"), col({2, 4, 6, 8, 10})},
-    };
     EXPECT_TRUE(whileShown<ui::TGuaranteeCheckDlg>(click(actions->BtnGuarantee), [&](ui::TGuaranteeCheckDlg &dialog) {
         // Preset to the file's game, one below it and the numbers the file uses.
         EXPECT_EQ((std::vector<int>{dialog.SpnGame->value(), dialog.SpnThreshold->value()}), (std::vector<int>{5, 4}));
         EXPECT_EQ(dialog.EdtPool->text(), QStringLiteral("1-8"));
         EXPECT_EQ(dialog.LblPromise->text(), QStringLiteral("Αν έρθουν 5 από τους 8 αριθμούς, μια στήλη έχει τουλάχιστον 4"));
-        for (const auto &c : cases) {
-            check(dialog, c.game, c.threshold, c.pool);
-            QTRY_VERIFY(!dialog.checking());
-            const GuaranteeCheckResult expected = CheckGuarantee(columns, GuaranteeSetup{c.numbers, c.game, c.threshold});
-            const GuaranteeCheckResult &result = dialog.result();
-            EXPECT_EQ(result.total, expected.total) << c.pool.toStdString();
-            EXPECT_EQ(result.covered, expected.covered) << c.pool.toStdString();
-            QStringList holes;
-            for (std::size_t i = 0; i < expected.holes.size(); ++i)
-                holes << HoleText(expected.holes[i]);
-            EXPECT_EQ(dialog.Holes->lines(), holes) << c.pool.toStdString();
-            const int n = static_cast<int>(c.numbers.size());
-            EXPECT_EQ(dialog.LblResult->text(), GuaranteeCheckText(result));
-            EXPECT_EQ(dialog.LblOdds->text(), OddsText(n, c.game, OddsOfGame(n, c.game)));
-            EXPECT_TRUE(dialog.BtnCheck->isEnabled());
-        }
+        check(dialog, 3, 3, QStringLiteral("2 4 6 8 10"));
+        QTRY_VERIFY(!dialog.checking());
+        EXPECT_EQ(std::pair(dialog.result().total, dialog.result().covered), std::pair(std::int64_t(10), std::int64_t(2)));
+        EXPECT_EQ(dialog.Holes->lines(), (QStringList{"2 4 6", "2 4 8", "2 4 10", "2 6 10", "2 8 10", "4 6 10", "4 8 10", "6 8 10"}));
+        EXPECT_EQ(dialog.LblResult->text(), QStringLiteral("Έλεγχος εγγύησης: 20.00% (8 ακάλυπτοι συνδυασμοί)"));
+        // At least 3 of 5 numbers among the 20 drawn of 80.
+        EXPECT_EQ(dialog.LblOdds->text(), QStringLiteral("Πιθανότητα για 3 από τους 5 αριθμούς σε μια κλήρωση: 9.67% (1 στις 10.34)"));
+        EXPECT_TRUE(dialog.BtnCheck->isEnabled());
     }));
 }
 
@@ -406,16 +325,10 @@ TEST_F(DeltiaPreview, TheHistoryOfTwoCouponsOverThreeDraws)
         prompts.expectPrintDialog(true);
         QTest::mouseClick(dialog.BtnPrint, Qt::LeftButton);
     }));
-    ASSERT_TRUE(QFileInfo::exists(pdf));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    const QString printed = pdfText(pdf);
-    for (const QString &expected : {QStringLiteral("ΙΣΤΟΡΙΚΟ ΔΕΛΤΙΩΝ: ") + kFileName, QStringLiteral("5 επιτυχίες"),
-                                    QStringLiteral("Καλύτερη κλήρωση: 1002")})
-        EXPECT_TRUE(printed.contains(expected)) << expected.toStdString() << "\n" << printed.toStdString();
+    EXPECT_GT(QFileInfo(pdf).size(), 1000); // the sheet shown (its layout is the core tests')
 }
 
-// What stops the history before it starts, each with its message; the file is left as it was.
+// What stops the history before it starts, each with its message.
 TEST_F(DeltiaPreview, TheHistoryNeedsCouponsAndAReadableDrawsFile)
 {
     const struct {
@@ -434,12 +347,9 @@ TEST_F(DeltiaPreview, TheHistoryNeedsCouponsAndAReadableDrawsFile)
         c.coupons ? load(kTwoCoupons, 3) : load({}, 3);
         QFile::remove(drawsPath());
         ASSERT_TRUE(!c.draws || writeAll(drawsPath(), *c.draws));
-        const QString message = c.message.isEmpty() ? draws::ReadDrawsFile(drawsPath()).message() : c.message;
-        EXPECT_TRUE(!c.message.isEmpty() || message.startsWith(draws::kDrawsReadError + QLatin1Char('\n')));
-        prompts.expectMessage(message, c.caption);
+        prompts.expectMessage(c.message.isEmpty() ? draws::ReadDrawsFile(drawsPath()).message() : c.message, c.caption);
         QTest::mouseClick(actions->BtnHistory, Qt::LeftButton);
         EXPECT_FALSE(actions->HistoryDlg->isVisible());
-        EXPECT_TRUE(!c.draws || readAll(drawsPath()) == *c.draws);
     }
     // No coupons: the guarantee check says the same.
     prompts.expectMessage(kNoCoupons, kProgram);

@@ -18,7 +18,7 @@ struct PrintCall {
 };
 
 // The program's windows over a temporary program folder, with scripted prompts; previews print
-// into a recorder instead of a printer.
+// into a recorder instead of a printer. The draws windows use it too.
 class PreviewTest : public ShellTest {
 protected:
     PreviewTest()
@@ -56,6 +56,7 @@ protected:
         return numbers;
     }
     QString deltia(const QString &name) const { return data.path() + QStringLiteral("/DELTIA/") + name; }
+    QString drawsPath() const { return data.path() + QStringLiteral("/Nikitries.nik"); }
 
     ui::FeatureWindows windows;
     std::vector<PrintCall> calls;

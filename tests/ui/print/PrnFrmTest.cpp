@@ -2,8 +2,7 @@
 
 #include "base/AppPaths.h"
 
-#include "ScriptedPrompts.h"
-#include "TempDir.h"
+#include "../ShellFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace taru;
 using namespace taru::test;
@@ -25,12 +21,12 @@ namespace {
 
 const QString kResources = QStringLiteral(TARU_TEST_DATA "/../../resources");
 
-class PrnFrmTest : public ::testing::Test {
+// The shipped slip pictures come from the resources folder.
+class PrnFrmTest : public ShellTest {
 protected:
     PrnFrmTest()
-        : context(AppPaths(data.path(), kResources), prompts)
     {
-        context.showHelp = [this](const QString &topic) { helpTopics << topic; };
+        context.paths = AppPaths(data.path(), kResources);
         dlg = std::make_unique<ui::TPrnFrm>(context);
     }
 
@@ -52,10 +48,6 @@ protected:
         dlg->ComboBox2Change();
     }
 
-    QTemporaryDir data;
-    ScriptedPrompts prompts;
-    ui::AppContext context;
-    QStringList helpTopics;
     std::unique_ptr<ui::TPrnFrm> dlg;
 };
 
@@ -63,13 +55,6 @@ const QString kAskSave = QStringLiteral("Παρακαλώ επιβεβαιώστ
 const QString kSaved = QStringLiteral("Η αποθήκευση ολοκληρώθηκε με επιτυχία.");
 
 } // namespace
-
-TEST_F(PrnFrmTest, StartsWithTheDialogDefaultsAndItsHelpTopic)
-{
-    EXPECT_EQ(dlg->profileFromControls(), PrinterProfile{});
-    dlg->glBBtnhELP->click();
-    EXPECT_EQ(helpTopics, QStringList{"TARU.chm::/HELP.htm"});
-}
 
 TEST_F(PrnFrmTest, ListsDefaultFirstThenNamesFromTheFiles)
 {
@@ -90,8 +75,12 @@ TEST_F(PrnFrmTest, ListsDefaultFirstThenNamesFromTheFiles)
     EXPECT_TRUE(dlg->Chkdefault->isChecked());
 }
 
-TEST_F(PrnFrmTest, WithoutDefaultNothingIsLoaded)
+// Opened the first time: the dialog's defaults; without default.tpr nothing is loaded.
+TEST_F(PrnFrmTest, StartsWithTheDialogDefaultsAndWithoutDefaultLoadsNothing)
 {
+    EXPECT_EQ(dlg->profileFromControls(), PrinterProfile{});
+    dlg->glBBtnhELP->click();
+    EXPECT_EQ(helpTopics, QStringList{"TARU.chm::/HELP.htm"});
     writeProfile(QStringLiteral("a.tpr"), SerialiseProfile({.printerName = "A"}));
     dlg->CmbAXar->setCurrentIndex(0);
     dlg->FormShow();
@@ -100,11 +89,14 @@ TEST_F(PrnFrmTest, WithoutDefaultNothingIsLoaded)
     EXPECT_EQ(dlg->Edit9->text(), QString());
 }
 
-TEST_F(PrnFrmTest, LoadingFillsEveryControlWithTheLocaleSeparator)
+// A slip position the dialog does not offer selects no item and is saved back as it was, until an
+// item is chosen.
+TEST_F(PrnFrmTest, LoadingFillsEveryControlWithTheLocaleSeparatorAndKeepsAnUnknownSlipPosition)
 {
     writeProfile(QStringLiteral("Laser.tpr"),
                  SerialiseProfile({.printerName = "Laser", .valueY = "13,25", .slipLeft = "19,5", .messageSize = 24,
                                    .valueSize = 6, .bold = true, .slipPosition = kSlipLandscape}));
+    writeProfile(QStringLiteral("Other.tpr"), SerialiseProfile({.printerName = "Other", .slipPosition = 2}));
     dlg->FormShow();
     choose(QStringLiteral("Laser"));
     EXPECT_EQ(dlg->Edit2->text(), QStringLiteral("19.5")); // the tests' locale uses the point
@@ -113,6 +105,12 @@ TEST_F(PrnFrmTest, LoadingFillsEveryControlWithTheLocaleSeparator)
     EXPECT_EQ(dlg->CmbAXar->currentText(), QStringLiteral("6"));
     EXPECT_TRUE(dlg->ChkBold->isChecked());
     EXPECT_EQ(dlg->slipPositionIndex(), 1);
+
+    choose(QStringLiteral("Other"));
+    EXPECT_EQ(dlg->slipPositionIndex(), -1);
+    EXPECT_EQ(dlg->profileFromControls().slipPosition, 2);
+    dlg->RadioGroup1Landscape->click();
+    EXPECT_EQ(dlg->profileFromControls().slipPosition, kSlipLandscape);
 }
 
 TEST_F(PrnFrmTest, OldLayoutKeepsWhatItLacksAndBrokenFilesWarnOnce)
@@ -129,12 +127,9 @@ TEST_F(PrnFrmTest, OldLayoutKeepsWhatItLacksAndBrokenFilesWarnOnce)
     dlg->setSlipPositionIndex(1);
     dlg->ComboBox2->addItems({QStringLiteral("Old"), QStringLiteral("Broken")});
     choose(QStringLiteral("Old"));
-    EXPECT_EQ(dlg->Edit9->text(), QStringLiteral("Old"));
-    EXPECT_EQ(dlg->Edit2->text(), QStringLiteral("22"));
-    EXPECT_EQ(dlg->ComboBox1->currentText(), QStringLiteral("9"));
-    EXPECT_EQ(dlg->EdtAksiaX->text(), QStringLiteral("8"));
-    EXPECT_EQ(dlg->CmbMXar->currentText(), QStringLiteral("10"));
-    EXPECT_EQ(dlg->slipPositionIndex(), 1);
+    EXPECT_EQ((QStringList{dlg->Edit9->text(), dlg->Edit2->text(), dlg->ComboBox1->currentText(), dlg->EdtAksiaX->text(),
+                           dlg->CmbMXar->currentText(), QString::number(dlg->slipPositionIndex())}),
+              (QStringList{"Old", "22", "9", "8", "10", "1"}));
 
     prompts.expectMessage(QStringLiteral("Σφάλμα! Το αρχείο πιθανόν είναι κατεστραμμένο."), QStringLiteral("Σφάλμα"));
     choose(QStringLiteral("Broken"));
@@ -196,8 +191,6 @@ TEST_F(PrnFrmTest, SavingAsksThenWritesTheProfileAndTheDefaultOrSaysWhyNot)
         {"cancelled", "Laser", false, Button::Cancel, {}, {}},
         {"no size selected", "Laser", false, Button::Ok, numeric, {}},
         {"blank name", "   ", false, Button::Ok, ui::kProfileNeedsName, {}},
-        // A first-time user with "default" ticked gets default.tpr.
-        {"blank name as the default", "   ", true, Button::Ok, kSaved, {"default.tpr"}},
         {"named, as the default", "  Epson LX  ", true, Button::Ok, kSaved, {"Epson LX.tpr", "default.tpr"}},
     };
     dlg->Edit2->setText(QStringLiteral("19.5"));
@@ -212,25 +205,13 @@ TEST_F(PrnFrmTest, SavingAsksThenWritesTheProfileAndTheDefaultOrSaysWhyNot)
             prompts.expectMessage(a.message, a.message == kSaved ? QStringLiteral("Ενημέρωση") : QStringLiteral("Σφάλμα"));
         dlg->BBtnSaveClick();
         EXPECT_TRUE(prompts.done()) << prompts.pending().toStdString();
-        EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Ok, Button::Cancel}));
         EXPECT_EQ(QDir(printers()).entryList(QDir::Files, QDir::Name), a.files);
         EXPECT_EQ(dlg->Edit9->text(), a.name); // the values stay
     }
+    EXPECT_EQ(prompts.lastButtons, (QList<Button>{Button::Ok, Button::Cancel}));
     const QByteArray saved = readAll(printers() + QStringLiteral("/Epson LX.tpr"));
     EXPECT_EQ(readAll(printers() + QStringLiteral("/default.tpr")), saved);
     // The stored name keeps its blanks.
     EXPECT_EQ(ParseProfile(saved), (PrinterProfile{.printerName = "  Epson LX  ", .slipLeft = "19.5", .markSize = 6,
                                                    .isDefault = true, .slipPosition = kSlipLandscape}));
-}
-
-TEST_F(PrnFrmTest, ASlipPositionTheDialogDoesNotOfferIsSavedBackAsItWas)
-{
-    writeProfile(QStringLiteral("Other.tpr"), SerialiseProfile({.printerName = "Other", .slipPosition = 2}));
-    dlg->ComboBox2->addItem(QStringLiteral("Other"));
-    choose(QStringLiteral("Other"));
-    EXPECT_EQ(dlg->slipPositionIndex(), -1);
-    EXPECT_EQ(dlg->profileFromControls().slipPosition, 2);
-    // Choosing an item replaces it.
-    dlg->RadioGroup1Landscape->click();
-    EXPECT_EQ(dlg->profileFromControls().slipPosition, kSlipLandscape);
 }
