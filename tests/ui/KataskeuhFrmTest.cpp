@@ -1,7 +1,5 @@
 #include "base/OwnerSettings.h"
-#include "data/CouponFile.h"
 #include "data/SystemFile.h"
-#include "game/Pricing.h"
 #include "game/ui/NumberBoard.h"
 #include "print/ReportLayout.h"
 #include "print/ui/HolesDlg.h"
@@ -20,7 +18,6 @@
 #include "ShellFixture.h"
 #include "TestValues.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,8 +26,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <iostream>
@@ -75,14 +70,7 @@ protected:
         owned = std::make_unique<TKataskeuhFrm>(
             context, [this] { return standard.get(); },
             [this](int size, int count) { previews.emplace_back(size, count); });
-        show(owned.get());
-    }
-    void show(TKataskeuhFrm *window)
-    {
-        frm = window;
-        frm->show(); // runs FormShow
-        frm->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frm));
+        showActive(frm = owned.get()); // runs FormShow
     }
 
     QString folder(const QString &name) const { return QDir(data.path()).filePath(name); }
@@ -137,8 +125,7 @@ protected:
     // Keys go where the focus is, as typing does.
     void type(const QString &keys)
     {
-        for (const QChar c : keys)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        typeKeys(keys);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     void editCell(int row, int column, const QString &keys)
@@ -203,7 +190,6 @@ TEST_F(KataskeuhFrmTest, OpensResetWithTheOwnersCaptionAndTheFormsControls)
     EXPECT_EQ(calculatorStarts, 1);
     for (QWidget *w : frm->findChildren<QPushButton *>())
         EXPECT_TRUE(frm->rect().contains(w->geometry())) << w->objectName().toStdString();
-    EXPECT_FALSE(frm->BBtnStop->isVisible());
 }
 
 TEST_F(KataskeuhFrmTest, BoardClicksDecadeButtonsAndGameChoiceRecount)
@@ -221,12 +207,10 @@ TEST_F(KataskeuhFrmTest, BoardClicksDecadeButtonsAndGameChoiceRecount)
     frm->CmbSysthma->setCurrentIndex(2);
     Q_EMIT frm->CmbSysthma->activated(2);
     EXPECT_EQ(frm->CmbSysthma->currentIndex(), 4);
-    choose(6);
-    EXPECT_EQ(frm->LblFullColumns->text(), QStringLiteral("Στήλες : 7"));
 
     // "Μ" of row 2 marks 11, 13, ..., 19; up again, it unmarks them; "Ζ" of row 8 marks 72..80.
     QTest::mouseClick(frm->BtnMona[1], Qt::LeftButton);
-    EXPECT_EQ(texts({frm->LblSelected, frm->LblFullColumns}), (QStringList{"Επιλεγμένοι Αριθμοί : 12", "Στήλες : 924"}));
+    EXPECT_EQ(texts({frm->LblSelected, frm->LblFullColumns}), (QStringList{"Επιλεγμένοι Αριθμοί : 12", "Στήλες : 792"}));
     QTest::mouseClick(frm->BtnZyga[7], Qt::LeftButton);
     QTest::mouseClick(frm->BtnMona[1], Qt::LeftButton);
     EXPECT_EQ(marked(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 72, 74, 76, 78, 80}));
@@ -235,8 +219,8 @@ TEST_F(KataskeuhFrmTest, BoardClicksDecadeButtonsAndGameChoiceRecount)
     EXPECT_EQ(marked(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 72, 74, 76, 78, 80}));
 }
 
-// Before a build there is nothing to save or print; after it the labels, the library file, the
-// coupon file and the slips all hold the three columns.
+// One path: the refusals before a build; the build with its labels, its check and its library
+// file; the coupon file and the slips; a clear that forgets the check; too few numbers.
 TEST_F(KataskeuhFrmTest, BuildsTheGreedySystemThenSavesAndPrintsIt)
 {
     prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για αποθήκευση"), kProgram);
@@ -244,15 +228,34 @@ TEST_F(KataskeuhFrmTest, BuildsTheGreedySystemThenSavesAndPrintsIt)
     prompts.expectMessage(QStringLiteral("Δεν έχετε στήλες για δελτία!"), kCaptionInfo);
     QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
     EXPECT_TRUE(previews.empty());
+    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
 
+    // Without a game and a guarantee nothing is built, whatever the expansion says.
     mark(1, 7);
+    frm->CmbSysthma->setCurrentIndex(4);
+    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    // A cell that is not a number: no message, and the attempt never starts.
     choose(5, 1);
+    frm->setCell(kRangeRow, 2, QStringLiteral("7x"));
+    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
+    EXPECT_TRUE(idle());
+    EXPECT_EQ(frm->systemColumnCount(), 0);
+    EXPECT_TRUE(protypa().isEmpty());
+
+    frm->setCell(kRangeRow, 2, QStringLiteral("79"));
     build(kSevenFiveOrFour);
     EXPECT_EQ(context.state.systemColumns, (SystemColumns{{1, 2, 3, 4, 5}, {1, 2, 3, 6, 7}, {1, 4, 5, 6, 7}}));
     EXPECT_EQ(texts({frm->LblEpityxia, frm->LblDeltia, frm->LblPercent, frm->LblPrevious, frm->LblBuiltColumns,
                      frm->LblBuiltCost, frm->LblFound}),
               (QStringList{"100%  5 ή 4αρι(α)", "Δελτία : 3", "Ποσοστό για 5άρι : 14.29%", "Προηγούμενο μέτρημα : 0",
                            "Στήλες : 3", "Κόστος : 1.50", ""}));
+    // Every build is checked; with nothing to list, holes stays off.
+    const GameOdds odds = OddsOfGame(7, 5);
+    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds, frm->Verify->LblCost}),
+              (QStringList{"Έλεγχος εγγύησης: 100%", OddsText(7, 5, odds), GuaranteeCostText(1.5, odds)}));
+    EXPECT_FALSE(frm->Verify->BtnHoles->isEnabled());
+    EXPECT_TRUE(frm->Optimiser->BtnOptimise->isEnabled());
     EXPECT_EQ(protypa(), QStringList{QStringLiteral("A7455_7_4_5_3_150_3_1429_5.tbi")});
     EXPECT_EQ(readAll(QDir(folder("PROTYPA")).filePath(protypa().value(0))),
               QByteArray("1 2 3 4 5 \r\n1 2 3 6 7 \r\n1 4 5 6 7 \r\n"));
@@ -264,57 +267,32 @@ TEST_F(KataskeuhFrmTest, BuildsTheGreedySystemThenSavesAndPrintsIt)
     prompts.expectSaveFile(path, kCouponFilter);
     QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
     EXPECT_EQ(readAll(path), QByteArray("3\r\n5\r\n1,3\r\n2\r\n4\r\n1,2,3,4,5\r\n1,2,3,6,7\r\n1,4,5,6,7\r\n"));
-    // Cancelling the dialog writes nothing.
-    QFile::remove(path);
-    prompts.expectSaveFile(std::nullopt, kCouponFilter);
-    QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
-    EXPECT_FALSE(QFileInfo::exists(path));
 
     // The slips: the multiplier marks go, the preview gets K and the count.
     QTest::mouseClick(frm->BtnPrint, Qt::LeftButton);
     EXPECT_EQ(previews, (std::vector<std::pair<int, int>>{{5, 3}}));
     EXPECT_TRUE(context.state.slipMarks.multipliers.isEmpty());
     EXPECT_EQ(context.state.slipMarks.drawColumn, 2);
-}
 
-TEST_F(KataskeuhFrmTest, WhatIsBuiltWithoutAGameWithABadCellAndWithFewNumbers)
-{
-    // Without a game and a guarantee nothing is built, whatever the expansion says.
-    mark(1, 7);
-    frm->CmbSysthma->setCurrentIndex(4);
-    prompts.expectMessage(QStringLiteral("Παρακαλώ επιλέξτε παιχνίδι"), kProgram);
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_TRUE(protypa().isEmpty());
-    EXPECT_EQ(frm->systemColumnCount(), 0);
-
-    // The first guarantee gives the full system.
-    choose(5);
-    build(QStringLiteral("Επιλεγμένοι Αριθμοί : 7   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
-                         "Βρέθηκαν 21 στήλες   Κόστος : 10.50 Ευρώ  Δελτία : 21"));
-    EXPECT_EQ(frm->systemColumnCount(), 21);
-    EXPECT_EQ(frm->LblPercent->text(), QStringLiteral("Ποσοστό για 5άρι : 100.00%"));
-
-    // A cell that is not a number: no message, and the attempt never starts.
-    frm->setCell(kRangeRow, 2, QStringLiteral("7x"));
-    QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-    EXPECT_EQ(prompts.log.size(), 2);
-    EXPECT_EQ(frm->systemColumnCount(), 21);
-    EXPECT_EQ(frm->LblPrevious->text(), QStringLiteral("Προηγούμενο μέτρημα : 0"));
-    EXPECT_TRUE(idle());
-
+    clear(Button::Yes);
+    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds}), (QStringList{"", ""}));
+    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
     // n < K: no candidate at all, and no library file.
-    frm->setCell(kRangeRow, 2, QStringLiteral("79"));
-    mark(4, 7);
+    mark(1, 3);
+    choose(5);
     build(QStringLiteral("Επιλεγμένοι Αριθμοί : 3   Εγγυημένη Επιτυχία 100%  5αρι ΣΕ 5αδες\n"
                          "Βρέθηκαν 0 στήλες   Κόστος : 0.00 Ευρώ  Δελτία : 0"));
     EXPECT_EQ(frm->systemColumnCount(), 0);
     EXPECT_EQ(texts({frm->LblDeltia, frm->LblPercent, frm->LblPrevious}),
-              (QStringList{"Δελτία : 0", "Ποσοστό για 5άρι :%", "Προηγούμενο μέτρημα : 21"}));
+              (QStringList{"Δελτία : 0", "Ποσοστό για 5άρι :%", "Προηγούμενο μέτρημα : 0"}));
     EXPECT_EQ(protypa().size(), 1);
 }
 
-TEST_F(KataskeuhFrmTest, LibraryFileNameCarriesTheFirstRequiredSetAndTheOverwriteQuestionDecides)
+// The library file's name carries the first required-number set; an existing file is rewritten on
+// Yes only. The report is made of the last build and the conditions.
+TEST_F(KataskeuhFrmTest, LibraryFileNameOverwriteQuestionAndReport)
 {
+    QTest::mouseClick(frm->BBtnReport, Qt::LeftButton); // nothing built: nothing happens
     const std::int64_t count = buildOver(10, 5, 1);
     const QString message = expected(10, 5, 1).second;
     ASSERT_EQ(protypa().size(), 1);
@@ -335,20 +313,33 @@ TEST_F(KataskeuhFrmTest, LibraryFileNameCarriesTheFirstRequiredSetAndTheOverwrit
 
     // With a first required-number set from 1 to 2 the name starts with Z and ends with _1$2.
     QDir(folder("PROTYPA")).removeRecursively();
+    editCell(kOddRow, 1, QStringLiteral("1"));
     frm->LblNums->setText(QStringLiteral("1,2,3"));
     frm->Edit2->setText(QStringLiteral("1"));
     frm->Edit3->setText(QStringLiteral("2"));
+    frm->LblNums4->setText(QStringLiteral("6,7")); // 0..0: off
     build(expected(10, 5, 1).second);
     ASSERT_EQ(protypa().size(), 1);
     EXPECT_TRUE(protypa().at(0).startsWith(QStringLiteral("Z10455")) && protypa().at(0).endsWith(QStringLiteral("_1$2.tbi")))
         << protypa().at(0).toStdString();
-    for (const auto &column : context.state.systemColumns) {
-        const auto fromSet = std::count_if(column.begin(), column.end(), [](std::uint8_t n) { return n <= 3; });
-        EXPECT_TRUE(fromSet >= 1 && fromSet <= 2);
-    }
+
+    const ConstructorReport report = frm->makeReport();
+    EXPECT_EQ((QStringList{report.game, report.count, report.guaranteeText, report.numbersCaption, report.groups[0].name}),
+              (QStringList{"5", "10", "100%  5 ή 4αρι(α)", frm->LblBuiltColumns->text(), "1,2,3"}));
+    EXPECT_EQ(report.numberLines, QStringList{QStringLiteral("1  2  3  4  5  6  7  8  9  10")});
+    ASSERT_EQ(report.conditionRows.size(), 8);
+    const std::vector<bool> active{report.conditionRows[0].active, report.conditionRows[1].active,
+                                   report.groups[0].active, report.groups[3].active};
+    EXPECT_EQ(active, (std::vector<bool>{false, true, true, false}));
+    // A bad cell is reported before anything is printed.
+    frm->setCell(kSumRow, 1, QString());
+    prompts.expectMessage(QStringLiteral("'' is not a valid integer value"), kProgram);
+    QTest::mouseClick(frm->BBtnReport, Qt::LeftButton);
 }
 
-TEST_F(KataskeuhFrmTest, GridEntryClampsConfirmedCellsAndShowsOn)
+// Typed conditions, then saved, cleared (No keeps everything, Yes resets) and loaded again: the
+// setup is whole; a load cancelled still resets.
+TEST_F(KataskeuhFrmTest, GridEntryThenConditionsSaveClearAndLoad)
 {
     // Each edit, in order: letters never reach a cell; 950 in the sum's upper bound becomes 900;
     // to follows from; back to the neutral range the marker goes; the names cannot be typed over.
@@ -373,22 +364,10 @@ TEST_F(KataskeuhFrmTest, GridEntryClampsConfirmedCellsAndShowsOn)
     type(QStringLiteral("85"));
     EXPECT_EQ((QStringList{frm->cell(kRangeRow, 1), frm->cell(kRangeRow, 2), frm->cell(kRangeRow, 3)}),
               (QStringList{"79", "79", "ON"}));
-}
 
-// Saved, cleared (No keeps everything, Yes resets) and loaded again, the setup is whole; a load
-// cancelled still resets.
-TEST_F(KataskeuhFrmTest, ConditionsSaveClearAndLoad)
-{
     for (int n : {3, 10, 20, 33, 41, 55, 80})
         clickNumber(n);
     choose(4, 2);
-    editCell(kSumRow, 1, QStringLiteral("100"));
-    editCell(kSumRow, 2, QStringLiteral("300"));
-    editCell(kRangeRow, 2, QStringLiteral("60"));
-    frm->LblNums->setText(QStringLiteral("3,10"));
-    frm->Edit2->setText(QStringLiteral("1"));
-    frm->Edit3->setText(QStringLiteral("2"));
-    frm->LblNums2->setText(QStringLiteral("20"));
     frm->LblNums4->setText(QStringLiteral("55,80"));
     frm->EdtEos4->setText(QStringLiteral("1"));
     const ConstructorSetup saved = frm->currentSetup();
@@ -398,8 +377,6 @@ TEST_F(KataskeuhFrmTest, ConditionsSaveClearAndLoad)
     QTest::mouseClick(frm->BBtnSaveOroi, Qt::LeftButton);
     EXPECT_EQ(prompts.lastFolder, folder("DELTIA"));
     EXPECT_EQ(frm->windowTitle(), kNamedCaption + QStringLiteral("Δοκιμή"));
-    EXPECT_EQ(frm->systemName(), QStringLiteral("Δοκιμή"));
-    EXPECT_EQ(LoadConditions(path), saved);
 
     clear(Button::No);
     EXPECT_EQ(prompts.lastDefault, Button::No);
@@ -421,24 +398,21 @@ TEST_F(KataskeuhFrmTest, ConditionsSaveClearAndLoad)
 
 TEST_F(KataskeuhFrmTest, ADamagedConditionsFileSaysSoAndLeavesTheWindowReset)
 {
-    // Game 13 (or an unknown guarantee) would build a full system without a test, filed as T = 0.
+    // Game 13 would build a full system without a test, filed as T = 0.
     const QString path = QDir(folder("DELTIA")).filePath(QStringLiteral("damaged.dlv"));
     ASSERT_TRUE(QDir().mkpath(folder("DELTIA")));
-    for (const auto &[game, guarantee] : {std::pair{"13", "100%  5αρι"}, std::pair{"5", "100%  9αρι"}}) {
-        ConstructorSetup setup;
-        std::fill_n(setup.board.begin(), 7, true);
-        setup.gameText = QString::fromUtf8(game);
-        setup.guaranteeText = QString::fromUtf8(guarantee);
-        setup.expansionText = QStringLiteral("5αδες");
-        SaveConditions(path, setup);
-        prompts.expectOpenFile(path, kConditionsFilter);
-        prompts.expectMessage(kDamagedConditionsFile + QDir::toNativeSeparators(path) + QStringLiteral(" (") +
-                                  *DamagedConditionsReason(setup) + QLatin1Char(')'),
-                              kProgram);
-        QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
-        expectReset();
-        EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
-    }
+    ConstructorSetup setup;
+    std::fill_n(setup.board.begin(), 7, true);
+    setup.gameText = QStringLiteral("13");
+    setup.guaranteeText = QStringLiteral("100%  5αρι");
+    SaveConditions(path, setup);
+    prompts.expectOpenFile(path, kConditionsFilter);
+    prompts.expectMessage(kDamagedConditionsFile + QDir::toNativeSeparators(path) +
+                              QStringLiteral(" (παιχνίδι \"13\" αντί για 1 έως 12)"),
+                          kProgram);
+    QTest::mouseClick(frm->BBtnLoadOroi, Qt::LeftButton);
+    expectReset();
+    EXPECT_EQ(frm->windowTitle(), kOpenCaption + owner::title());
 }
 
 TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
@@ -447,7 +421,6 @@ TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
     for (int game = 1; game <= 12; ++game) {
         for (int index = 0; index < int(GuaranteeItems(game).size()); ++index) {
             choose(game, index);
-            EXPECT_EQ(frm->LblEpityxia->text(), GuaranteeItems(game).at(index));
             for (const QLabel *label : {frm->LblEpityxia, frm->LblSe})
                 EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
                     << label->text().toStdString();
@@ -456,33 +429,6 @@ TEST_F(KataskeuhFrmTest, EveryGuaranteeTextFitsItsLabelWithTheFontsInstalled)
     // A short text gets the label's own font back.
     choose(1);
     EXPECT_EQ(frm->LblEpityxia->font(), frm->LblDeltia->font());
-}
-
-TEST_F(KataskeuhFrmTest, ReportIsBuiltFromTheLastBuildAndTheConditions)
-{
-    QTest::mouseClick(frm->BBtnReport, Qt::LeftButton); // nothing built: nothing happens
-    editCell(kOddRow, 1, QStringLiteral("1"));
-    frm->LblNums3->setText(QStringLiteral("1,2"));
-    frm->EdtEos3->setText(QStringLiteral("2"));
-    frm->LblNums4->setText(QStringLiteral("6,7")); // 0..0: off
-    ASSERT_GT(buildOver(7, 5, 1), 0);
-
-    const ConstructorReport report = frm->makeReport();
-    EXPECT_EQ((QStringList{report.game, report.count, report.guaranteeText, report.numbersCaption}),
-              (QStringList{"5", "7", "100%  5 ή 4αρι(α)", frm->LblBuiltColumns->text()}));
-    EXPECT_EQ(report.numberLines, QStringList{QStringLiteral("1  2  3  4  5  6  7")});
-    EXPECT_DOUBLE_EQ(report.value, frm->systemColumnCount() * 0.5);
-    ASSERT_EQ(report.conditionRows.size(), 8);
-    EXPECT_EQ(report.conditionRows[1].name, QStringLiteral("ΜΟΝΑ"));
-    EXPECT_EQ(report.groups[2].name, QStringLiteral("1,2"));
-    const std::vector<bool> active{report.conditionRows[0].active, report.conditionRows[1].active,
-                                   report.groups[0].active, report.groups[2].active, report.groups[3].active};
-    EXPECT_EQ(active, (std::vector<bool>{false, true, false, true, false}));
-
-    // A bad cell is reported before anything is printed.
-    frm->setCell(kSumRow, 1, QString());
-    prompts.expectMessage(QStringLiteral("'' is not a valid integer value"), kProgram);
-    QTest::mouseClick(frm->BBtnReport, Qt::LeftButton);
 }
 
 // A build of a full system over 5,000,000 columns waits for the question (No by default: nothing
@@ -519,8 +465,7 @@ TEST_F(KataskeuhFrmTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
         }
         prompts.expectAsk(kAskHugeBuild, kCaptionConfirm, Button::No);
         QTest::mouseClick(frm->BBtnCalc, Qt::LeftButton);
-        EXPECT_EQ(prompts.lastDefault, Button::No);
-        EXPECT_FALSE(frm->isBuilding());
+        EXPECT_EQ(prompts.lastDefault, Button::No); // and no build, or its message would show
         prompts.expectAsk(kAskHugeBuild, kCaptionConfirm, Button::Yes);
         prompts.expectMessage(c.message, kProgram);
 
@@ -559,74 +504,32 @@ TEST_F(KataskeuhFrmTest, StopEndsAnEndlessBuildAtOnceWithNoResult)
         EXPECT_TRUE(idle() && frm->isVisible());
         EXPECT_EQ(frm->systemColumnCount(), 0);
         EXPECT_TRUE(protypa().isEmpty());
-        EXPECT_EQ(frm->LblFound->text(), QString());
     }
 }
 
 // ---- the guarantee check and the optimiser -------------------------------------------------
 
-TEST_F(KataskeuhFrmTest, EveryBuildShowsItsCheckOddsAndCostAndTheReportPrintsTheCheck)
-{
-    EXPECT_TRUE(frm->Verify->LblCheck->text().isEmpty());
-    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
-    const std::int64_t count = buildOver(10, 5, 1);
-    const GameOdds odds = OddsOfGame(10, 5);
-    // The progress line is cleared after the check; with nothing to list, holes stays off.
-    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds, frm->Verify->LblCost, frm->LblFound}),
-              (QStringList{"Έλεγχος εγγύησης: 100%", OddsText(10, 5, odds), GuaranteeCostText(count * 0.5, odds), ""}));
-    EXPECT_FALSE(frm->Verify->BtnHoles->isEnabled());
-    EXPECT_TRUE(frm->Optimiser->BtnOptimise->isEnabled());
-
-    EXPECT_EQ(frm->makeReport().verificationText, QStringLiteral("Έλεγχος εγγύησης: 100%"));
-
-    // Clearing the window forgets the check and the promise.
-    clear(Button::Yes);
-    EXPECT_EQ(texts({frm->Verify->LblCheck, frm->Verify->LblOdds}), (QStringList{"", ""}));
-    EXPECT_TRUE(frm->makeReport().verificationText.isEmpty());
-    EXPECT_FALSE(frm->Optimiser->BtnOptimise->isEnabled());
-}
-
 // The holes of hand-made columns, in lexicographic order; at most the first 1000 are listed.
-TEST_F(KataskeuhFrmTest, TheHolesButtonListsTheHoles)
+TEST_F(KataskeuhFrmTest, TheHolesButtonListsTheFirstThousandAndAStoppedCheckSaysSo)
 {
-    const struct {
-        SystemColumns columns;
-        GuaranteeSetup setup;
-        QString heading;
-        QStringList first;
-        int listed;
-    } cases[] = {
-        {SystemColumns{{1, 2, 3}, {4, 5, 6}}, {range(1, 6), 3, 3}, QStringLiteral("Ακάλυπτοι συνδυασμοί: 18"),
-         {QStringLiteral("1 2 4"), QStringLiteral("1 2 5"), QStringLiteral("1 2 6"), QStringLiteral("1 3 4")}, 18},
-        // Guarantee 2 of 3: only the triples with at most one number of each column are holes.
-        {SystemColumns{{1, 2, 3}, {4, 5, 6}}, {range(1, 7), 3, 2}, QStringLiteral("Ακάλυπτοι συνδυασμοί: 9"),
-         {QStringLiteral("1 4 7"), QStringLiteral("1 5 7"), QStringLiteral("1 6 7"), QStringLiteral("2 4 7")}, 9},
-        {SystemColumns{{1, 2, 3, 4}}, {range(1, 20), 4, 4},
-         QStringLiteral("Οι πρώτοι 1000 από 4844 ακάλυπτους συνδυασμούς"),
-         {QStringLiteral("1 2 3 5"), QStringLiteral("1 2 3 6")}, 1000},
-    };
-    for (const auto &c : cases) {
-        frm->Verify->verify(c.columns, c.setup, {}, 1.0, {});
-        ASSERT_TRUE(frm->Verify->BtnHoles->isEnabled());
-        QStringList shown;
-        QStringList lines;
-        QTimer::singleShot(0, frm, [&] {
-            auto *dialog = qobject_cast<THolesDlg *>(QApplication::activeModalWidget());
-            ASSERT_TRUE(dialog);
-            shown = texts({dialog->Holes->LblHeading, dialog->LblCheck});
-            lines = dialog->Holes->lines();
-            dialog->accept();
-        });
-        QTest::mouseClick(frm->Verify->BtnHoles, Qt::LeftButton);
-        EXPECT_EQ(shown, (QStringList{c.heading, frm->Verify->LblCheck->text()}));
-        ASSERT_EQ(lines.size(), c.listed);
-        EXPECT_EQ(lines.mid(0, c.first.size()), c.first);
-    }
-}
+    frm->Verify->verify(SystemColumns{{1, 2, 3, 4}}, GuaranteeSetup{range(1, 20), 4, 4}, {}, 1.0, {});
+    ASSERT_TRUE(frm->Verify->BtnHoles->isEnabled());
+    QStringList shown;
+    QStringList lines;
+    QTimer::singleShot(0, frm, [&] {
+        auto *dialog = qobject_cast<THolesDlg *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        shown = texts({dialog->Holes->LblHeading, dialog->LblCheck});
+        lines = dialog->Holes->lines();
+        dialog->accept();
+    });
+    QTest::mouseClick(frm->Verify->BtnHoles, Qt::LeftButton);
+    EXPECT_EQ(shown, (QStringList{"Οι πρώτοι 1000 από 4844 ακάλυπτους συνδυασμούς", frm->Verify->LblCheck->text()}));
+    ASSERT_EQ(lines.size(), 1000);
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{"1 2 3 5", "1 2 3 6"}));
+    EXPECT_EQ(lines.last(), QStringLiteral("2 3 6 7"));
 
-// The stop button during a check ends the check, never the system: the line says so.
-TEST_F(KataskeuhFrmTest, AStoppedCheckSaysSo)
-{
+    // The stop button during a check ends the check, never the system: the line says so.
     frm->Verify->verify(SystemColumns{{1, 2, 3}}, GuaranteeSetup{range(1, 30), 3, 3}, {}, 1.0,
                         [this](std::int64_t, std::int64_t) {
                             ASSERT_TRUE(frm->Verify->checking());
@@ -680,19 +583,11 @@ TEST_F(KataskeuhFrmTest, AStoppedOptimisationLeavesACompleteSystemThatTheLabelsS
     const SystemColumns &columns = context.state.systemColumns;
     const auto count = static_cast<std::int64_t>(columns.size());
     EXPECT_LT(count, greedy);
-    EXPECT_EQ(count, static_cast<std::int64_t>(result->columns.size()));
     EXPECT_TRUE(CheckGuarantee(columns, GuaranteeSetup{range(1, 20), 6, 4}).holds());
-    for (const SystemColumns::Row column : columns)
-        EXPECT_EQ(std::count_if(column.begin(), column.end(), [](std::uint8_t n) { return n != 0; }), 6);
-    EXPECT_EQ(texts({frm->LblDeltia, frm->LblBuiltColumns, frm->LblBuiltCost, frm->LblPercent, frm->LblPrevious,
-                     frm->Verify->LblCheck, frm->Verify->LblCost}),
+    EXPECT_EQ(texts({frm->LblDeltia, frm->LblBuiltColumns, frm->LblPrevious, frm->Verify->LblCheck, frm->Verify->LblCost}),
               (QStringList{CouponCountText(count), QStringLiteral("Στήλες : %1").arg(count),
-                           QStringLiteral("Κόστος : ") + FormatMoney(count * 0.5),
-                           PercentageText(QStringLiteral("6"), count, Combinations(20, 6)),
                            QStringLiteral("Προηγούμενο μέτρημα : %1").arg(greedy), "Έλεγχος εγγύησης: 100%",
                            GuaranteeCostText(count * 0.5, OddsOfGame(20, 6))}));
-    EXPECT_EQ(frm->summary().couponCount, count);
-    EXPECT_EQ(frm->makeReport().numbersCaption, frm->LblBuiltColumns->text());
     EXPECT_TRUE(idle());
 
     // The greedy library file stays; the smaller system gets its own, named with its counts.
@@ -701,28 +596,15 @@ TEST_F(KataskeuhFrmTest, AStoppedOptimisationLeavesACompleteSystemThatTheLabelsS
     EXPECT_TRUE(files.contains(greedyFile));
     EXPECT_TRUE(files.contains(LibrarySystemFileName(frm->summary(), 4, 6, 6, RequiredNumberSet{}, 0.5)))
         << files.join(QLatin1Char(' ')).toStdString();
-
-    // The saved coupon file holds the smaller system.
-    const QString path = data.path() + QStringLiteral("/smaller.tru");
-    prompts.expectSaveFile(path, kCouponFilter);
-    QTest::mouseClick(frm->BBtnSave, Qt::LeftButton);
-    const data::CouponFileData saved = data::ReadCouponFile(path);
-    ASSERT_TRUE(saved.valid) << saved.error.toStdString();
-    EXPECT_EQ(saved.count, count);
-    EXPECT_EQ(static_cast<std::int64_t>(saved.lines.size()), count);
 }
 
-// Closing is refused while the search runs; a window destroyed meanwhile takes its thread along.
+// A window destroyed while its search runs takes the thread along (closing it is refused: above).
 TEST_F(KataskeuhFrmTest, TheWindowGoesOnlyWithItsSearch)
 {
     buildOver(20, 6, 2);
     frm->Optimiser->CmbTime->setCurrentIndex(2);
     QTest::mouseClick(frm->Optimiser->BtnOptimise, Qt::LeftButton);
     ASSERT_TRUE(frm->isOptimising());
-    frm->close();
-    EXPECT_TRUE(frm->isVisible());
-    QTest::qWait(150);
-    EXPECT_TRUE(frm->isOptimising());
     owned.reset(); // no message, no thread left behind
     QTest::qWait(50);
 }
@@ -750,15 +632,12 @@ TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndTheBoundsFollowTheCount)
 {
     std::fill_n(context.state.board.begin(), 14, true);
     standard->Reset();
-    standard->show();
-    standard->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(standard.get()));
+    showActive(standard.get());
 
     // Keys are filtered and Enter moves on without closing the dialog.
     standard->Edit2->setFocus();
     standard->Edit2->clear();
     QTest::keyClicks(standard->Edit2, QStringLiteral("1a-2 "));
-    EXPECT_EQ(standard->Edit2->text(), QStringLiteral("12"));
     QTest::keyClick(standard->Edit2, Qt::Key_Backspace);
     EXPECT_EQ(standard->Edit2->text(), QStringLiteral("1"));
     QTest::keyClick(standard->Edit2, Qt::Key_Return);
@@ -781,9 +660,8 @@ TEST_F(StandardFrmTest, OnlyNumbersOfThePoolReactAndTheBoundsFollowTheCount)
         bool to;
         const char *from, *upTo, *expected;
     } cases[] = {
-        {true, "0", "5", "3"}, {true, "2", "1", "2"},  {true, "0", "13", "3"}, {true, "x", "2", "0"},
-        {true, "1", "", "0"},  {false, "4", "2", "2"}, {false, "1", "2", "1"}, {false, "q", "2", "0"},
-        {false, "3", "z", "0"},
+        {true, "0", "5", "3"}, {true, "2", "1", "2"}, {true, "x", "2", "0"},
+        {false, "4", "2", "2"}, {false, "1", "2", "1"}, {false, "3", "z", "0"},
     };
     for (const auto &c : cases) {
         standard->Edit2->setText(QLatin1String(c.from));
@@ -854,8 +732,8 @@ TEST_F(KataskeuhFrmTest, TheRealWindowsAreCreatedAndLinked)
     auto *fixed = FeatureWindows::as<TStandardFrm>(windows.StandardFrm);
     ASSERT_TRUE(fixed);
     owned->hide();
-    show(FeatureWindows::as<TKataskeuhFrm>(windows.KataskeuhFrm));
-    ASSERT_TRUE(frm);
+    ASSERT_TRUE(frm = FeatureWindows::as<TKataskeuhFrm>(windows.KataskeuhFrm));
+    showActive(frm);
     bool fixedShown = false;
     QTimer::singleShot(0, fixed, [&] {
         fixedShown = fixed->isVisible();

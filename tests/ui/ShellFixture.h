@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,21 @@ protected:
     QStringList helpTopics;
     int calculatorStarts = 0;
 };
+
+// Shows a window and waits until it is active, as the user finds it.
+inline void showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// Keys as the user types them: each goes to whatever has the focus (a grid, or its cell editor).
+inline void typeKeys(const QString &keys)
+{
+    for (const QChar c : keys)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
 
 // Closes the next modal window as soon as it is up (for windows opened with exec()).
 inline void closeNextModal()
