@@ -194,7 +194,7 @@ void TDelFilesDlg::BitBtn1Click()
         if (!code)
             return;
         if (code->toUpper() != kLibraryDeletionCode) {
-            context_.prompts.message(this, kWrongCode, QStringLiteral("TARU"), Icon::Warning);
+            context_.prompts.message(this, kWrongCode, kCaptionProgram, Icon::Warning);
             return;
         }
     }

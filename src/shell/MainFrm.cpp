@@ -318,7 +318,7 @@ void TMainFrm::MEANTIKATA1Click()
 void TMainFrm::N22Click()
 {
     // A plain message box, captioned with the application's title.
-    context_.prompts.message(this, kCouponFileInfo, QStringLiteral("TARU"), Icon::None);
+    context_.prompts.message(this, kCouponFileInfo, kCaptionProgram, Icon::None);
     if (!chooseCouponFile())
         return;
     QDialog *preview = windows_.PrnPrevDeltiaFrm.get();

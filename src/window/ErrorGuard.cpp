@@ -8,7 +8,7 @@ namespace taru::ui {
 
 void showStandardError(Prompts &prompts, QWidget *parent, const QString &message)
 {
-    prompts.message(parent, message, QStringLiteral("TARU"), Icon::Error);
+    prompts.message(parent, message, kCaptionProgram, Icon::Error);
 }
 
 bool runGuarded(Prompts &prompts, QWidget *parent, const std::function<void()> &handler)

@@ -13,6 +13,8 @@ namespace taru::ui {
 enum class Button { Ok, Cancel, Yes, No };
 enum class Icon { None, Information, Warning, Error, Question };
 
+// The caption of the program's own messages.
+inline const QString kCaptionProgram = QStringLiteral("TARU");
 inline const QString kCaptionInfo = QStringLiteral("Ενημέρωση");
 inline const QString kCaptionError = QStringLiteral("Σφάλμα");
 inline const QString kCaptionConfirm = QStringLiteral("Επιβεβαίωση");

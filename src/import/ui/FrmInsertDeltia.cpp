@@ -35,7 +35,6 @@ const QString kRangeMessage = QStringLiteral("1..80");
 const QString kRepeatMessage = QStringLiteral("ΛΑΘΟΣ ΤΙΜΗ");
 const QString kOverwriteQuestion = QStringLiteral("ΤΟ ΑΡΧΕΙΟ (%1)\nΥΠΑΡΧΕΙ ΘΕΛΕΤΕ ΝΑ ΕΠΑΝΑΓΡΑΦΕΙ ; ");
 const QString kClearQuestion = QStringLiteral("ΕΙΣΤΑΙ ΣΙΓΟΥΡΟΣ ΓΙΑ ΤΟΝ ΚΑΘΑΡΙΣΜΟ");
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QColor kPanelColour(255, 240, 120);
 const QColor kFixedColour(212, 208, 200);
 const QColor kRefusedColour(200, 0, 0);

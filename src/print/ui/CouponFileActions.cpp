@@ -14,7 +14,6 @@
 namespace taru::ui {
 
 namespace {
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QString kNoCoupons = QStringLiteral("Το αρχείο δεν έχει δελτία για έλεγχο");
 const QString kNoDrawsFile = QStringLiteral("Δεν βρέθηκε το αρχείο των Νικητριών (Nikitries.nik)");
 const QString kNoDraws = QStringLiteral("Το αρχείο των Νικητριών δεν έχει κληρώσεις");

@@ -20,7 +20,6 @@
 namespace taru::ui {
 
 namespace {
-const QString kCaptionProgram = QStringLiteral("TARU");
 constexpr int kBarSteps = 1000;
 
 QSpinBox *spinBox(QWidget *parent, const char *name, const QRect &geometry)

@@ -30,7 +30,6 @@ namespace taru::ui {
 namespace {
 
 const QString kCaption = QStringLiteral("BIB" "ΛΙΟΘΗΚΗ ΑΝΤΙΚΑΤΑΣΤΑΣΗ ΑΡΙΘΜΩΝ");
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QString kHelpTopic = QStringLiteral("TARU.chm::/BIBLIO.htm");
 const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru");
 const QString kCouponExtension = QStringLiteral("tru");

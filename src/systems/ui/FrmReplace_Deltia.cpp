@@ -20,7 +20,6 @@ namespace taru::ui {
 namespace {
 
 const QString kCaption = QStringLiteral("ANTIKATA" "ΣΤΑΣΗ ΔΕΛΤΙΩΝ");
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QString kHeaderPrefix = QStringLiteral("ΣΥΣΤΗΜΑ - ");
 const QString kComment = QStringLiteral("Αντικαταστησεται τους παλιους αριθμους με νεους ..");
 const QString kSaveFilter = QStringLiteral("ΔΕΛΤΙΑ TARU|*.tru");

@@ -13,7 +13,6 @@
 namespace taru::ui {
 
 namespace {
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QString kChecking = QStringLiteral("Έλεγχος εγγύησης...");
 const QString kTooLarge = QStringLiteral("Το σύστημα είναι πολύ μεγάλο για βελτιστοποίηση");
 const QString kNoSystem = QStringLiteral("Δεν υπάρχει σύστημα για βελτιστοποίηση");

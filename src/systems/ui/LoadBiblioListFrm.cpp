@@ -27,7 +27,6 @@ namespace taru::ui {
 namespace {
 
 const QString kCaption = QStringLiteral("BI" "ΒΛΙΟΘΗΚΗ TARU");
-const QString kCaptionProgram = QStringLiteral("TARU");
 const QString kHelpTopic = QStringLiteral("TARU.chm::/BIBLIO.htm");
 // Column widths on screen, in the order shown (ΟΝΟΜΑ ... ΟΡΟΣ, A/A).
 constexpr int kWidths[data::kSystemListColumnCount] = {92, 44, 72, 88, 60, 62, 56, 86, 70, 64, 40};
