@@ -14,6 +14,8 @@ public:
     std::uint64_t next();
     // A whole number from 0 to bound - 1, every value equally likely; bound must be at least 1.
     std::uint32_t below(std::uint32_t bound);
+    // A number in [0, 1) with 53 random bits.
+    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
 
 private:
     std::uint64_t s_[4];

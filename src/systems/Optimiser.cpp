@@ -1,6 +1,7 @@
 #include "systems/Optimiser.h"
 
 #include "base/Errors.h"
+#include "base/Random.h"
 #include "game/Pricing.h"
 #include "systems/SubsetIndex.h"
 
@@ -24,43 +25,6 @@ using subsets::binomials;
 using subsets::bitOf;
 using subsets::Mask;
 using subsets::popcount;
-
-// xoshiro256** seeded through splitmix64: the same numbers on every platform, unlike the
-// distributions of the standard library.
-class Random {
-public:
-    explicit Random(std::uint64_t seed)
-    {
-        for (auto &word : s_) {
-            seed += 0x9E3779B97F4A7C15ull;
-            std::uint64_t z = seed;
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            word = z ^ (z >> 31);
-        }
-    }
-    std::uint64_t next()
-    {
-        const std::uint64_t result = std::rotl(s_[1] * 5, 7) * 9;
-        const std::uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = std::rotl(s_[3], 45);
-        return result;
-    }
-    // Uniform in 0..bound-1.
-    std::uint32_t below(std::uint32_t bound)
-    {
-        return static_cast<std::uint32_t>(((next() >> 32) * static_cast<std::uint64_t>(bound)) >> 32);
-    }
-    double unit() { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-
-private:
-    std::array<std::uint64_t, 4> s_{};
-};
 
 // The n-th set bit of m (0-based).
 int nthBit(Mask m, int nth)
