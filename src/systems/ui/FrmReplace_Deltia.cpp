@@ -8,6 +8,7 @@
 #include "game/CouponBoxes.h"
 #include "game/Pricing.h"
 #include "game/ui/NumberBoard.h"
+#include "systems/ui/GuaranteePanel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,8 +45,10 @@ TFrmReplace_Deltia::TFrmReplace_Deltia(AppContext &context, QWidget *parent)
         return typed == QLatin1Char('\r') || typed == QLatin1Char('\b') || typed == QLatin1Char('\t') ||
                (typed >= QLatin1Char('0') && typed <= QLatin1Char('9'));
     };
+    // Replacing numbers builds no system: no printing, no report and no guarantee to check.
     BtnPrint->hide();
     BBtnReport->hide();
+    Verify->hide();
     BBtnSave->move(BtnPrint->pos());
 }
 
