@@ -24,7 +24,6 @@ namespace {
 
 const QString kFixedTitle = QStringLiteral("ΠΑΙΧΝΙΔΙ");
 const QString kLoadedCaption = QStringLiteral("ΠΑΙΧΝΙΔΙ  TARU   ");
-// Plain notices of this window carry the program's name, as its standard error box does.
 const QString kGameFilter = QStringLiteral("Αρχεία Παιχνιδιού|*.gak");
 const QString kGameExtension = QStringLiteral("gak");
 const QString kHelpTopic = QStringLiteral("TARU.chm::/GAME0.htm");

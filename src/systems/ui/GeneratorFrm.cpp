@@ -27,7 +27,6 @@ namespace {
 
 const QString kFixedTitle = QStringLiteral("ΓΕΝΝΗΤΡΙΑ ΔΕΛΤΙΩΝ");
 const QString kHelpTopic = QStringLiteral("TARU.chm::/gennhtria.htm");
-// Refusals other than the empty mould carry the program's name.
 const QString kAskClear = QStringLiteral("Παρακαλώ επιβεβαιώστε τον καθαρισμό του δελτίου");
 
 const QString kColumns = QStringLiteral("Αριθμός Στηλών :  ");

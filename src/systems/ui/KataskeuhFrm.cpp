@@ -46,7 +46,6 @@ namespace {
 const QString kOpenCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ");
 const QString kNamedCaption = QStringLiteral("KATA" "ΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ TARU   ΣΥΣΤΗΜΑ :");
 const QString kFixedTitle = QStringLiteral("ΚΑΤΑΣΚΕΥΗ ΣΥΣΤΗΜΑΤΩΝ");
-// Plain notices carry the program's name, as its standard error box does.
 const QString kHelpTopic = QStringLiteral("TARU.chm::/MADE.htm");
 const QString kCouponFilter = QStringLiteral("Αρχεία Δελτίων|*.tru");
 const QString kCouponExtension = QStringLiteral("tru");
